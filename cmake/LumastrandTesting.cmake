@@ -1,0 +1,17 @@
+# lumastrand_add_qtest(<name> SOURCES <files...> LIBS <targets...>)
+#
+# One Qt Test executable per test file, registered with CTest. Every run gets a
+# fresh, private home folder, so settings and work folders of one test never
+# reach another one or the developer's own profile, and widgets render on the
+# offscreen platform.
+set(LUMASTRAND_TEST_WRAPPER ${CMAKE_CURRENT_LIST_DIR}/run-test.sh)
+
+function(lumastrand_add_qtest name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(Qt5 5.15 REQUIRED COMPONENTS Test)
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+    target_compile_definitions(${name} PRIVATE LUMASTRAND_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+    add_test(NAME ${name}
+             COMMAND sh ${LUMASTRAND_TEST_WRAPPER} ${CMAKE_BINARY_DIR}/testhome/${name} $<TARGET_FILE:${name}>)
+endfunction()

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Lumastrand
+# need; packages that are already there are left alone.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build
+    qtbase5-dev qtbase5-dev-tools qt5-image-formats-plugins
+    # fonts for painted texts ("Arial" resolves to Liberation Sans)
+    fonts-liberation fonts-dejavu-core
+    # headless runs and screenshots
+    xvfb xauth x11-utils xdotool imagemagick
+    # the tools a user's toolchain checks the written files with
+    icoutils icnsutils pngcheck jq libxml2-utils binutils-mingw-w64-i686 pngquant
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
