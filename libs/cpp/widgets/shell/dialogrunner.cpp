@@ -1,0 +1,48 @@
+#include "dialogrunner.h"
+
+#include <QDialog>
+#include <QQueue>
+
+namespace QMWidgets {
+
+namespace {
+QQueue<DialogRunner::Handler>& handlers()
+{
+    static QQueue<DialogRunner::Handler> queue;
+    return queue;
+}
+} // namespace
+
+int DialogRunner::exec(QDialog& dialog)
+{
+    if (handlers().isEmpty())
+        return dialog.exec();
+
+    const Handler handler = handlers().dequeue();
+    dialog.show();
+    const int result = handler(dialog);
+    dialog.done(result);
+    return result;
+}
+
+void DialogRunner::setNextHandler(Handler handler)
+{
+    handlers().enqueue(std::move(handler));
+}
+
+void DialogRunner::setNextResult(int result)
+{
+    setNextHandler([result](QDialog&) { return result; });
+}
+
+void DialogRunner::clearHandlers()
+{
+    handlers().clear();
+}
+
+int DialogRunner::pendingHandlers()
+{
+    return handlers().size();
+}
+
+} // namespace QMWidgets

@@ -1,0 +1,111 @@
+#include "os.h"
+
+#include <QQueue>
+
+namespace {
+QQueue<QStringList>& fileAnswers()
+{
+    static QQueue<QStringList> queue;
+    return queue;
+}
+
+QList<Os::FileDialogRequest>& fileRequests()
+{
+    static QList<Os::FileDialogRequest> list;
+    return list;
+}
+} // namespace
+
+bool Os::takeAnswer(const QString& caption, const QString& dir, QFileDialog::Options options,
+                    QStringList* answer)
+{
+    fileRequests().append({ caption, dir, options });
+    if (fileAnswers().isEmpty())
+        return false;
+    *answer = fileAnswers().dequeue();
+    return true;
+}
+
+QStringList Os::runDialog(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                          QFileDialog::Options options, QFileDialog::FileMode mode,
+                          QFileDialog::AcceptMode acceptMode)
+{
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setOptions(options);
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(acceptMode);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString Os::getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter, QString* selectedFilter, QFileDialog::Options options)
+{
+    QStringList answer;
+    if (takeAnswer(caption, dir, options, &answer))
+        return answer.value(0);
+    if (!parent)
+        return QFileDialog::getOpenFileName(parent, caption, dir, filter, selectedFilter, options);
+    return runDialog(parent, caption, dir, filter, options, QFileDialog::ExistingFile,
+                     QFileDialog::AcceptOpen)
+        .value(0);
+}
+
+QString Os::getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter, QString* selectedFilter, QFileDialog::Options options)
+{
+    QStringList answer;
+    if (takeAnswer(caption, dir, options, &answer))
+        return answer.value(0);
+    if (!parent)
+        return QFileDialog::getSaveFileName(parent, caption, dir, filter, selectedFilter, options);
+    return runDialog(parent, caption, dir, filter, options, QFileDialog::AnyFile, QFileDialog::AcceptSave)
+        .value(0);
+}
+
+QStringList Os::getOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter, QString* selectedFilter, QFileDialog::Options options)
+{
+    QStringList answer;
+    if (takeAnswer(caption, dir, options, &answer))
+        return answer;
+    if (!parent)
+        return QFileDialog::getOpenFileNames(parent, caption, dir, filter, selectedFilter, options);
+    return runDialog(parent, caption, dir, filter, options, QFileDialog::ExistingFiles,
+                     QFileDialog::AcceptOpen);
+}
+
+QString Os::getExistingDirectory(QWidget* parent, const QString& caption, const QString& dir,
+                                 QFileDialog::Options options)
+{
+    QStringList answer;
+    if (takeAnswer(caption, dir, options, &answer))
+        return answer.value(0);
+    return QFileDialog::getExistingDirectory(parent, caption, dir, options);
+}
+
+void Os::setNextFileDialogAnswer(const QStringList& paths)
+{
+    fileAnswers().enqueue(paths);
+}
+
+void Os::clearFileDialogAnswers()
+{
+    fileAnswers().clear();
+}
+
+QList<Os::FileDialogRequest> Os::fileDialogRequests()
+{
+    return fileRequests();
+}
+
+void Os::clearFileDialogRequests()
+{
+    fileRequests().clear();
+}
+
+double Os::scaleFactor()
+{
+    return 1.0;
+}

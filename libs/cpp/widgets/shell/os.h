@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QStringList>
+
+// Static services of the operating system: file dialogs, the file manager,
+// review requests, the screen scale factor.
+class Os
+{
+public:
+    // File dialogs. Without a parent they are Qt's static dialogs; with a
+    // parent a modal QFileDialog of that parent runs with the given options.
+    // The selected filter is used only without a parent. A cancelled dialog
+    // gives the empty text (or list).
+    static QString getOpenFileName(QWidget* parent = nullptr, const QString& caption = QString(),
+                                   const QString& dir = QString(), const QString& filter = QString(),
+                                   QString* selectedFilter = nullptr, QFileDialog::Options options = {});
+    static QString getSaveFileName(QWidget* parent = nullptr, const QString& caption = QString(),
+                                   const QString& dir = QString(), const QString& filter = QString(),
+                                   QString* selectedFilter = nullptr, QFileDialog::Options options = {});
+    static QStringList getOpenFileNames(QWidget* parent = nullptr, const QString& caption = QString(),
+                                        const QString& dir = QString(), const QString& filter = QString(),
+                                        QString* selectedFilter = nullptr, QFileDialog::Options options = {});
+    static QString getExistingDirectory(QWidget* parent = nullptr, const QString& caption = QString(),
+                                        const QString& dir = QString(),
+                                        QFileDialog::Options options = QFileDialog::ShowDirsOnly);
+
+    // Test seam: the next file or folder dialog returns these paths without
+    // showing anything (an empty list answers as a cancelled dialog). The
+    // caption and start folder of every dialog asked for are recorded.
+    struct FileDialogRequest
+    {
+        QString caption;
+        QString dir;
+        QFileDialog::Options options;
+    };
+    static void setNextFileDialogAnswer(const QStringList& paths);
+    static void clearFileDialogAnswers();
+    static QList<FileDialogRequest> fileDialogRequests();
+    static void clearFileDialogRequests();
+
+    // The screen scale factor; always 1.0.
+    static double scaleFactor();
+
+private:
+    static bool takeAnswer(const QString& caption, const QString& dir, QFileDialog::Options options,
+                           QStringList* answer);
+    static QStringList runDialog(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter, QFileDialog::Options options,
+                                 QFileDialog::FileMode mode, QFileDialog::AcceptMode acceptMode);
+};
