@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+
+namespace MGraphX {
+
+// The picture as 32-bit ARGB with its alpha replaced (not multiplied) by the red
+// channel of the mask, which is first scaled to the picture's size (ignoring the
+// aspect ratio, fast transformation). A null picture gives a null result; a null
+// mask leaves the picture as it is.
+QPixmap applyAlphaMask(const QPixmap& picture, const QPixmap& mask);
+
+// A copy of the image (premultiplied ARGB32) in which every pixel whose HSV hue
+// lies within 10 degrees of the hue of from is recoloured: its hue is turned by
+// the difference of the two hues, its saturation and value are scaled by the
+// ratios of to and from. Other pixels, and every pixel when from is a grey
+// without hue, are copied unchanged.
+QImage replaceColor(const QImage& image, const QColor& from, const QColor& to);
+
+// A copy of the image (premultiplied ARGB32) in which the rectangle, clipped to
+// the image, is blurred with an exponential blur, rows first, then columns.
+// Radius 1 .. 17 selects the strength; any other radius blurs like 16. With
+// alphaOnly only the alpha channel is blurred.
+QImage expBlur(const QImage& image, const QRect& rect, int radius, bool alphaOnly);
+
+} // namespace MGraphX
