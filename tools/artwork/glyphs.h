@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPainterPath>
+
+// Pictograms of the buttons, as filled outlines in a 24 x 24 design grid.
+namespace Glyphs {
+
+QPainterPath gear();
+QPainterPath star();
+QPainterPath share();
+QPainterPath question();
+QPainterPath threeDots();
+QPainterPath people();
+QPainterPath tileGrid();
+QPainterPath appMark();
+QPainterPath chevronDown();
+QPainterPath chevronLeft();
+QPainterPath chevronRight();
+QPainterPath envelope();
+QPainterPath play();
+QPainterPath plus();
+QPainterPath arrowOut();
+QPainterPath check();
+
+// The outline of a stroke of the given width along path, as a fillable path.
+QPainterPath stroked(const QPainterPath& path, double width);
+
+} // namespace Glyphs
