@@ -1,0 +1,242 @@
+#include "creator.h"
+
+#include "app.h"
+#include "creatordroparea.h"
+#include "creatoreffects.h"
+#include "exportrun.h"
+#include "iconwriter.h"
+#include "imageeffects.h"
+#include "imagesaver.h"
+#include "messagebox.h"
+#include "os.h"
+#include "writefailures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ButtonMinimumHeight = 37;
+// Extra height of the creator for the panel besides the panel itself: the
+// spacing of the creator's layout.
+constexpr int PanelSpacing = 10;
+
+struct Overlay
+{
+    const char* effect;
+    const char* resource;
+    // Volume and frame follow the rounded outline and are drawn only with it.
+    bool needsMask;
+};
+
+// Drawing order: each overlay lies over the ones before it (so the Free band
+// covers the Lite band where they meet).
+const Overlay Overlays[] = {
+    { "TopGlossyItem", ":/glossytop.png", false }, { "CenterGlossyItem", ":/glossymiddle.png", false },
+    { "VolumeItem", ":/volume.png", true },        { "FrameItem", ":/frame.png", true },
+    { "LiteLabelItem", ":/litelabel.png", false }, { "FreeLabelItem", ":/freelabel.png", false },
+};
+
+// Any of these effects cuts the picture to the rounded square.
+const char* const MaskingEffects[] = { "RoundedEdgesItem", "VolumeItem", "FrameItem" };
+} // namespace
+
+Creator::Creator(QWidget* parent)
+    : QWidget(parent)
+{
+    setAcceptDrops(true);
+
+    m_saveButton = new QPushButton(tr("Save..."));
+    m_optionsButton = new QPushButton(tr("Options>>"));
+
+    m_effects = new CreatorEffects;
+    m_effects->hide();
+
+    m_optionsButton->setFlat(true);
+    m_optionsButton->setObjectName(QStringLiteral("PushButton"));
+    m_optionsButton->setMinimumHeight(ButtonMinimumHeight);
+    m_optionsButton->setCheckable(true);
+    m_optionsButton->setChecked(false);
+    m_optionsButton->setEnabled(false);
+    connect(m_optionsButton, &QPushButton::clicked, this, &Creator::slotEffectsClicked);
+
+    m_saveButton->setFlat(true);
+    m_saveButton->setObjectName(QStringLiteral("PushButton"));
+    m_saveButton->setMinimumHeight(ButtonMinimumHeight);
+    m_saveButton->setEnabled(false);
+    connect(m_saveButton, &QPushButton::clicked, this, &Creator::slotConvert);
+
+    m_dropArea = new CreatorDropArea(m_effects);
+
+    connect(m_effects, &CreatorEffects::stateChanged, m_dropArea, &CreatorDropArea::slotStateChanged);
+    connect(m_dropArea, &CreatorDropArea::dropped, m_saveButton, &QPushButton::setEnabled);
+    connect(m_dropArea, &CreatorDropArea::dropped, m_optionsButton, &QPushButton::setEnabled);
+    connect(m_dropArea, &CreatorDropArea::dropped, this, &Creator::slotDropped);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->setSpacing(5);
+    buttonRow->addWidget(m_saveButton);
+    buttonRow->addWidget(m_optionsButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(PanelSpacing);
+    layout->addWidget(m_dropArea);
+    layout->addLayout(buttonRow);
+    layout->addWidget(m_effects);
+}
+
+void Creator::slotDropped(bool)
+{
+    // The base name drops the folder and everything from the first dot on.
+    m_effects->setSaveName(QFileInfo(m_dropArea->fileName()).baseName());
+}
+
+void Creator::slotConvert()
+{
+    QMWidgets::App* app = QMWidgets::app();
+    const QString folder = Os::getExistingDirectory(this, tr("Select Path to Store the Icons"),
+                                                    app->lastOpenDirectory(), QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return;
+
+    const QString icons = folder + QStringLiteral("/Icons/");
+    if (QDir(icons).exists()) {
+        const QString text = tr("The directory \"") + icons + tr("\" already exists.") + tr(" Overwrite?");
+        if (QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text,
+                                           QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::No)
+            return;
+    }
+    app->setLastOpenDirectory(folder);
+
+    QProgressDialog progress(tr("Please, Wait..."), tr("Cancel"), 0, 100, this);
+    progress.setWindowModality(Qt::WindowModal);
+    auto setProgress = [&](int value) {
+        progress.setValue(value);
+        emit exportProgress(value);
+    };
+    setProgress(20);
+    progress.open();
+
+    // Both masters are made once; a picture that can no longer be read stops
+    // the run before anything is written.
+    const QString picture = m_dropArea->fileName();
+    QPixmap master(picture);
+    if (master.isNull()) {
+        progress.close();
+        QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"),
+                                       tr("The picture \"%1\" can no longer be read. Nothing was saved.")
+                                           .arg(QDir::toNativeSeparators(picture)));
+        return;
+    }
+    master = master.scaled(1024, 1024, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    master.setDevicePixelRatio(1.0);
+    const QPixmap plain = master;
+    const QString effectState = m_effects->effectState();
+    applyEffects(master, effectState, true);
+
+    ExportRun run(folder, m_effects->saveName(), effectState);
+    connect(&run, &ExportRun::progress, this, setProgress);
+    WriteFailures failures;
+    run.run(master, plain, [&progress] { return progress.wasCanceled(); });
+
+    if (failures.count() > 0) {
+        const QString first = QDir::toNativeSeparators(failures.first());
+        const QString text = failures.count() == 1
+            ? tr("1 file could not be written:\n%1").arg(first)
+            : tr("%1 files could not be written. The first of them:\n%2").arg(failures.count()).arg(first);
+        QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text);
+    }
+    Os::showInExplorer(folder + QStringLiteral("/Icons"));
+    Os::requestReview(false);
+}
+
+void Creator::saveImage(const QPixmap& picture, const QString& path, const QString& format)
+{
+    ImageSaver::save(picture, path, format);
+}
+
+void Creator::writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch)
+{
+    IconWriter::writeSquareIcon(folder, size, picture, watch);
+}
+
+void Creator::writeTile(const QString& folder, const QSize& size, const QPixmap& picture, const QString& name,
+                        float factor)
+{
+    IconWriter::writeTile(folder, size, picture, name, factor);
+}
+
+void Creator::writeLaunchScreens(const QString& folder, const QPixmap& picture)
+{
+    IconWriter::writeLaunchScreens(folder, picture);
+}
+
+QPixmap Creator::paintLaunchImage(const QSize& size, const QPixmap& icon, const float& divisor,
+                                  const QColor& textColor, const QColor& backgroundColor) const
+{
+    return IconWriter::paintLaunchImage(size, icon, divisor, textColor, backgroundColor);
+}
+
+void Creator::slotEffectsClicked()
+{
+    QWidget* page = parentWidget();
+    if (!page)
+        return;
+
+    const int panelHeight = m_effects->height();
+    if (m_optionsButton->isChecked()) {
+        setFixedHeight(height() + panelHeight + PanelSpacing);
+        page->setFixedHeight(page->height() + panelHeight);
+        m_effects->show();
+        m_optionsButton->setText(tr("<<Options"));
+    } else {
+        m_effects->hide();
+        setFixedHeight(height() - panelHeight - PanelSpacing);
+        page->setFixedHeight(page->height() - panelHeight);
+        m_optionsButton->setText(tr("Options>>"));
+    }
+}
+
+void Creator::applyEffects(QPixmap& picture, const QString& effectState, bool mask)
+{
+    if (picture.isNull())
+        return;
+
+    // The overlays cover the picture in device-independent pixels, so that a
+    // picture of a higher pixel ratio is still covered exactly once.
+    const qreal ratio = picture.devicePixelRatio();
+    const int width = int(picture.width() / ratio);
+    const int height = int(picture.height() / ratio);
+    const QRectF target(0, 0, width, height);
+
+    for (const Overlay& overlay : Overlays) {
+        if (!CreatorEffects::isOn(effectState, QLatin1String(overlay.effect)))
+            continue;
+        if (overlay.needsMask && !mask)
+            continue;
+        // Loaded at each use; no render hints, so a preview smaller than the
+        // overlay gets it scaled without smoothing.
+        const QPixmap art(QLatin1String(overlay.resource));
+        QPainter painter(&picture);
+        painter.drawPixmap(target, art, QRectF(art.rect()));
+    }
+
+    if (!mask)
+        return;
+    for (const char* effect : MaskingEffects) {
+        if (CreatorEffects::isOn(effectState, QLatin1String(effect))) {
+            QPixmap masked = MGraphX::applyAlphaMask(picture, QPixmap(QStringLiteral(":/roundrectmask.png")));
+            // The masked copy comes back at ratio 1; keep the caller's ratio.
+            masked.setDevicePixelRatio(ratio);
+            picture = masked;
+            return;
+        }
+    }
+}

@@ -1,0 +1,585 @@
+#include "app.h"
+#include "creator.h"
+#include "creatordroparea.h"
+#include "creatoreffects.h"
+#include "dialogrunner.h"
+#include "messagebox.h"
+#include "os.h"
+#include "platform/desktopservices.h"
+
+#include <QDirIterator>
+#include <QPainter>
+#include <QPushButton>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char* const kPlatformKeys[]
+    = { "KeyIcns",        "KeyIOS",          "KeyAndroid",      "KeyIco",
+        "KeyWebFavicons", "KeyWindowsPhone", "KeyWindowsStore", "KeyBlackBerry" };
+const char* const kRefinementKeys[] = { "KeyLaunchScreens", "KeyXCAssetsIOS", "KeyAppleWatchIconsIOS" };
+
+// An opaque 1024 x 1024 master with a gradient and a few shapes in one main colour.
+QImage makeMaster(const QColor& colour)
+{
+    QImage image(1024, 1024, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 1024, 1024);
+    gradient.setColorAt(0, colour);
+    gradient.setColorAt(1, colour.darker(250));
+    painter.fillRect(image.rect(), gradient);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(255, 220, 40));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(512, 512), 260, 260);
+    painter.end();
+    return image;
+}
+
+QMap<QString, QString> listTree(const QString& root)
+{
+    QMap<QString, QString> listing;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = QDir(root).relativeFilePath(path);
+        if (path.endsWith(QLatin1String(".png"))) {
+            const QSize size = QImageReader(path).size();
+            listing.insert(relative, QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+        } else {
+            listing.insert(relative, QStringLiteral("-"));
+        }
+    }
+    return listing;
+}
+
+QMap<QString, QString> expectedListing()
+{
+    QMap<QString, QString> listing;
+    QFile file(QStringLiteral(LUMASTRAND_TEST_DATA "/export-all.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return listing;
+    while (!file.atEnd()) {
+        const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char('\t'));
+        if (fields.size() == 2)
+            listing.insert(fields.at(0), fields.at(1));
+    }
+    return listing;
+}
+
+struct ToolResult
+{
+    bool started = false;
+    int exitCode = -1;
+    QString output;
+};
+
+ToolResult runTool(const QString& program, const QStringList& arguments,
+                   const QString& workingDirectory = QString())
+{
+    ToolResult result;
+    if (QStandardPaths::findExecutable(program).isEmpty())
+        return result;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(program, arguments);
+    result.started = process.waitForStarted(10000);
+    process.waitForFinished(120000);
+    result.exitCode = process.exitCode();
+    result.output = QString::fromLocal8Bit(process.readAll());
+    return result;
+}
+
+int distinctColours(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            colours.insert(line[x]);
+    }
+    return colours.size();
+}
+
+} // namespace
+
+class TestExportRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void fullExportWritesTheWholeTree();
+    void outputsPassTheToolchainChecks();
+    void progressValues_data();
+    void progressValues();
+    void cancelDuringIOSFinishesTheBlockAndSkipsTheRest();
+    void cancelledFolderChooserDoesNothing();
+    void overwriteAnswerNoWritesNothing();
+    void overwriteAnswerYesRewritesPicturesButKeepsCopies();
+    void notMaskedIOSIconsKeepDecoratedLaunchImages();
+    void lossyModeReducesEveryPngAndTheIcnsButNotTheIco();
+    void emptyBaseNameWritesHiddenNames();
+    void unwritableTargetIsReported();
+    void vanishedPictureStopsBeforeWriting();
+    void nextChooserStartsInTheParentFolder();
+
+private:
+    void setAll(bool on);
+    void takePicture(const QImage& image, const QString& name = QStringLiteral("MyApp.png"));
+    QList<int> convert(const QString& folder, std::function<void(int, QProgressDialog*)> onProgress = {});
+
+    QStringList m_shown;
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<Creator> m_creator;
+    QString m_picture;
+};
+
+void TestExportRun::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    QMWidgets::MessageBox::clearAnswers();
+    QMWidgets::MessageBox::clearShown();
+    QMWidgets::DialogRunner::clearHandlers();
+    Os::clearFileDialogAnswers();
+    Os::clearFileDialogRequests();
+    QMWidgets::app()->settings()->clear();
+    m_shown.clear();
+    Platform::DesktopServices::setShowItemHandler([this](const QString& path) {
+        m_shown << path;
+        return true;
+    });
+    Platform::DesktopServices::setUrlHandler([](const QUrl&) { return true; });
+    // No rate dialog in these runs: the review request itself is the shell's to test.
+    QMWidgets::app()->setValue(QStringLiteral("AutoReminder"), false);
+    setAll(true);
+    m_creator.reset(new Creator);
+    m_creator->show();
+}
+
+void TestExportRun::cleanup()
+{
+    m_creator.reset();
+    m_dir.reset();
+}
+
+void TestExportRun::setAll(bool on)
+{
+    for (const char* key : kPlatformKeys)
+        QMWidgets::app()->setValue(QLatin1String(key), on);
+    for (const char* key : kRefinementKeys)
+        QMWidgets::app()->setValue(QLatin1String(key), on);
+    QMWidgets::app()->setValue(QStringLiteral("KeyNotMaskedIconsIOS"), false);
+    QMWidgets::app()->setValue(QStringLiteral("KeyLossyCompression"), false);
+}
+
+void TestExportRun::takePicture(const QImage& image, const QString& name)
+{
+    m_picture = m_dir->filePath(name);
+    QVERIFY(image.save(m_picture));
+    Os::setNextFileDialogAnswer({ m_picture });
+    m_creator->dropArea()->slotOpenClicked();
+    QCOMPARE(m_creator->dropArea()->fileName(), m_picture);
+}
+
+QList<int> TestExportRun::convert(const QString& folder,
+                                  std::function<void(int, QProgressDialog*)> onProgress)
+{
+    QList<int> values;
+    QMetaObject::Connection connection
+        = connect(m_creator.data(), &Creator::exportProgress, this, [&](int value) {
+              values.append(value);
+              if (onProgress)
+                  onProgress(value, m_creator->findChild<QProgressDialog*>());
+          });
+    Os::setNextFileDialogAnswer({ folder });
+    m_creator->slotConvert();
+    disconnect(connection);
+    return values;
+}
+
+void TestExportRun::fullExportWritesTheWholeTree()
+{
+    takePicture(makeMaster(QColor(30, 120, 220)));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+
+    convert(out);
+
+    const QMap<QString, QString> expected = expectedListing();
+    QVERIFY(!expected.isEmpty());
+    const QMap<QString, QString> actual = listTree(out + QStringLiteral("/Icons"));
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        QVERIFY2(actual.contains(it.key()), qPrintable(QStringLiteral("missing: ") + it.key()));
+        QVERIFY2(actual.value(it.key()) == it.value(),
+                 qPrintable(it.key() + QStringLiteral(": ") + actual.value(it.key()) + QStringLiteral(" != ")
+                            + it.value()));
+    }
+    for (auto it = actual.cbegin(); it != actual.cend(); ++it)
+        QVERIFY2(expected.contains(it.key()), qPrintable(QStringLiteral("unexpected: ") + it.key()));
+
+    // The resource script names the icon file beside it, in one line without a line end.
+    QFile script(out + QStringLiteral("/Icons/winappicon.rc"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    QCOMPARE(script.readAll(), QByteArray("IDI_ICON1\tICON\tDISCARDABLE\t\"MyApp.ico\""));
+    // Nothing went wrong, so nothing was reported, and the file manager shows the result.
+    QVERIFY(QMWidgets::MessageBox::shown().isEmpty());
+    QCOMPARE(m_shown, QStringList{QDir::toNativeSeparators(out + QStringLiteral("/Icons"))});
+}
+
+void TestExportRun::outputsPassTheToolchainChecks()
+{
+    takePicture(makeMaster(QColor(200, 60, 90)));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+    convert(out);
+    const QString icons = out + QStringLiteral("/Icons/");
+
+    // The two Windows icons: one 32-bit image each, 256 and 48 pixels.
+    const struct
+    {
+        const char* file;
+        int side;
+    } icos[] = { { "MyApp.ico", 256 }, { "MyApp.webFavicons/favicon.ico", 48 } };
+    for (const auto& ico : icos) {
+        const ToolResult listed
+            = runTool(QStringLiteral("icotool"), { QStringLiteral("-l"), icons + ico.file });
+        QVERIFY2(listed.started, "icotool is missing (package icoutils)");
+        QCOMPARE(listed.exitCode, 0);
+        const QStringList lines = listed.output.trimmed().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(QStringLiteral("--width=%1 --height=%1").arg(ico.side)),
+                 qPrintable(lines.first()));
+        QVERIFY2(lines.first().contains(QStringLiteral("--bit-depth=32")), qPrintable(lines.first()));
+    }
+
+    const ToolResult icns
+        = runTool(QStringLiteral("icns2png"), { QStringLiteral("-l"), icons + "MyApp.icns" });
+    QVERIFY2(icns.started, "icns2png is missing (package icnsutils)");
+    QCOMPARE(icns.exitCode, 0);
+    QVERIFY2(icns.output.contains(QStringLiteral("1024x1024"))
+                 || icns.output.contains(QStringLiteral("512x512")),
+             qPrintable(icns.output));
+
+    const ToolResult windres
+        = runTool(QStringLiteral("i686-w64-mingw32-windres"),
+                  { QStringLiteral("winappicon.rc"), QStringLiteral("-O"), QStringLiteral("coff"),
+                    QStringLiteral("-o"), m_dir->filePath(QStringLiteral("icon.res")) },
+                  icons);
+    QVERIFY2(windres.started, "i686-w64-mingw32-windres is missing (package binutils-mingw-w64-i686)");
+    QVERIFY2(windres.exitCode == 0, qPrintable(windres.output));
+
+    const QStringList xml
+        = { icons + "MyApp.webFavicons/browserconfig.xml", icons + "MyApp.windowsStore/AppxManifest.xml" };
+    const ToolResult xmllint
+        = runTool(QStringLiteral("xmllint"), QStringList { QStringLiteral("--noout") } + xml);
+    QVERIFY2(xmllint.started, "xmllint is missing (package libxml2-utils)");
+    QVERIFY2(xmllint.exitCode == 0, qPrintable(xmllint.output));
+
+    const QStringList json = { icons + "MyApp.webFavicons/vorpix/manifest.json",
+                               icons + "MyApp.iOS/Assets.xcassets/Contents.json",
+                               icons + "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Contents.json",
+                               icons + "MyApp.iOS/Assets.xcassets/LaunchImage.launchimage/Contents.json" };
+    for (const QString& file : json) {
+        const ToolResult jq = runTool(QStringLiteral("jq"), { QStringLiteral("."), file });
+        QVERIFY2(jq.started, "jq is missing");
+        QVERIFY2(jq.exitCode == 0, qPrintable(file + QLatin1Char(' ') + jq.output));
+    }
+
+    QStringList pngs;
+    QDirIterator it(icons, { QStringLiteral("*.png") }, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        pngs << it.next();
+    QCOMPARE(pngs.size(), 189);
+    const ToolResult pngcheck
+        = runTool(QStringLiteral("pngcheck"), QStringList { QStringLiteral("-q") } + pngs);
+    QVERIFY2(pngcheck.started, "pngcheck is missing");
+    QVERIFY2(pngcheck.exitCode == 0, qPrintable(pngcheck.output));
+}
+
+void TestExportRun::progressValues_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QList<int>>("values");
+    QTest::newRow("everything on") << true
+                                   << QList<int> { 20, 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 };
+    QTest::newRow("everything off") << false << QList<int> { 20, 2, 30, 40, 60, 70, 80, 90, 100 };
+}
+
+void TestExportRun::progressValues()
+{
+    QFETCH(bool, on);
+    QFETCH(QList<int>, values);
+    setAll(on);
+    if (on) {
+        // Keep the run short: only the iOS block writes.
+        for (const char* key : kPlatformKeys)
+            QMWidgets::app()->setValue(QLatin1String(key), QByteArray(key) == "KeyIOS");
+        QMWidgets::app()->setValue(QStringLiteral("KeyLaunchScreens"), false);
+    }
+    takePicture(makeMaster(Qt::darkGreen));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+
+    QCOMPARE(convert(out), values);
+    if (!on)
+        QVERIFY(!QDir(out + QStringLiteral("/Icons")).exists());
+}
+
+void TestExportRun::cancelDuringIOSFinishesTheBlockAndSkipsTheRest()
+{
+    takePicture(makeMaster(Qt::darkCyan));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    QMWidgets::app()->setValue(QStringLiteral("KeyIcns"), false);
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+
+    const QList<int> values = convert(out, [](int value, QProgressDialog* dialog) {
+        if (value == 32 && dialog)
+            dialog->cancel();
+    });
+
+    QCOMPARE(values, (QList<int> { 20, 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }));
+    const QDir icons(out + QStringLiteral("/Icons"));
+    QVERIFY(QFile::exists(icons.filePath("MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png")));
+    QVERIFY(QFile::exists(icons.filePath("MyApp.iOS/Icon-512x512@2x.png")));
+    QCOMPARE(icons.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             (QStringList { QStringLiteral("MyApp.iOS"), QStringLiteral("MyApp.iOS_LaunchScreens") }));
+    QVERIFY(!QFile::exists(icons.filePath("winappicon.rc")));
+}
+
+void TestExportRun::cancelledFolderChooserDoesNothing()
+{
+    takePicture(makeMaster(Qt::red));
+    const QString before = QMWidgets::app()->lastOpenDirectory();
+    QList<int> values;
+    connect(m_creator.data(), &Creator::exportProgress, this, [&](int value) { values.append(value); });
+    Os::setNextFileDialogAnswer({});
+    m_creator->slotConvert();
+    QVERIFY(values.isEmpty());
+    QVERIFY(QMWidgets::MessageBox::shown().isEmpty());
+    QCOMPARE(QMWidgets::app()->lastOpenDirectory(), before);
+    QCOMPARE(QMWidgets::DialogRunner::pendingHandlers(), 0);
+}
+
+void TestExportRun::overwriteAnswerNoWritesNothing()
+{
+    takePicture(makeMaster(Qt::red));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out + QStringLiteral("/Icons")));
+    QMWidgets::app()->setLastOpenDirectory(QStringLiteral("/somewhere/else"));
+
+    QMWidgets::MessageBox::setNextAnswer(QMessageBox::No);
+    QVERIFY(convert(out).isEmpty());
+
+    QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
+    const QMWidgets::MessageBox::Shown question = QMWidgets::MessageBox::shown().first();
+    QCOMPARE(question.title, QStringLiteral("Warning"));
+    QCOMPARE(question.text,
+             QStringLiteral("The directory \"") + out
+                 + QStringLiteral("/Icons/\" already exists. Overwrite?"));
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(QDir(out + QStringLiteral("/Icons")).isEmpty());
+    QCOMPARE(QMWidgets::app()->lastOpenDirectory(), QStringLiteral("/somewhere"));
+}
+
+void TestExportRun::overwriteAnswerYesRewritesPicturesButKeepsCopies()
+{
+    for (const char* key : kPlatformKeys)
+        QMWidgets::app()->setValue(QLatin1String(key),
+                                   QByteArray(key) == "KeyIOS" || QByteArray(key) == "KeyWebFavicons");
+    QMWidgets::app()->setValue(QStringLiteral("KeyLaunchScreens"), false);
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+
+    takePicture(makeMaster(Qt::red), QStringLiteral("first.png"));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    convert(out);
+
+    const QString icons = out + QStringLiteral("/Icons/");
+    const QString contents = icons + "MyApp.iOS/Assets.xcassets/Contents.json";
+    QFile edited(contents);
+    QVERIFY(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    edited.write("edited by the user");
+    edited.close();
+
+    takePicture(makeMaster(Qt::blue), QStringLiteral("second.png"));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    QMWidgets::MessageBox::setNextAnswer(QMessageBox::Yes);
+    convert(out);
+
+    // (100, 100) lies in the gradient, away from the yellow disc.
+    auto pixel = [&](const char* file) { return QColor(QImage(icons + file).pixel(100, 100)); };
+    QVERIFY(pixel("MyApp.iOS/Icon-1024x1024.png").blue() > 150);
+    QVERIFY(pixel("MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png").red() > 150);
+    QFile kept(contents);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("edited by the user"));
+    QFile manifest(icons + "MyApp.webFavicons/vorpix/manifest.json");
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    QFile original(QStringLiteral(":/manifest.json"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(manifest.readAll(), original.readAll());
+}
+
+void TestExportRun::notMaskedIOSIconsKeepDecoratedLaunchImages()
+{
+    for (const char* key : kPlatformKeys)
+        QMWidgets::app()->setValue(QLatin1String(key),
+                                   QByteArray(key) == "KeyIOS" || QByteArray(key) == "KeyAndroid");
+    QMWidgets::app()->setValue(QStringLiteral("KeyNotMaskedIconsIOS"), true);
+    takePicture(makeMaster(Qt::darkMagenta));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    QTest::mouseClick(m_creator->optionsButton(), Qt::LeftButton);
+    QTest::mouseClick(m_creator->effects()->findChild<QPushButton*>(QStringLiteral("RoundedEdgesItem")),
+                      Qt::LeftButton);
+    QCOMPARE(m_creator->effects()->effectState(), QStringLiteral("RoundedEdgesItem;"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+    convert(out);
+
+    const QString icons = out + QStringLiteral("/Icons/");
+    // The iOS icons keep their square corners ...
+    QCOMPARE(qAlpha(QImage(icons + "MyApp.iOS/Icon-1024x1024.png").pixel(2, 2)), 255);
+    QCOMPARE(
+        qAlpha(QImage(icons + "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png").pixel(2, 2)),
+        255);
+    // ... while the other sets and the iOS launch images are rounded.
+    QCOMPARE(qAlpha(QImage(icons + "MyApp.android/drawable-xxxhdpi/icon.png").pixel(1, 1)), 0);
+    // 320 x 480 launch image: the icon is 160 x 160 at (80, 160) on black.
+    const QColor corner(QImage(icons + "MyApp.iOS_LaunchScreens/iPhonePortrait_1x.png").pixel(81, 161));
+    QVERIFY2(corner.red() < 40 && corner.green() < 40 && corner.blue() < 40, qPrintable(corner.name()));
+    const QColor inside(QImage(icons + "MyApp.iOS_LaunchScreens/iPhonePortrait_1x.png").pixel(100, 200));
+    QVERIFY(inside.red() > 40 || inside.blue() > 40);
+}
+
+void TestExportRun::lossyModeReducesEveryPngAndTheIcnsButNotTheIco()
+{
+    QMWidgets::app()->setValue(QStringLiteral("KeyLossyCompression"), true);
+    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), 16);
+    takePicture(makeMaster(QColor(250, 120, 20)));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+    convert(out);
+
+    const QString icons = out + QStringLiteral("/Icons/");
+    int pngs = 0;
+    QDirIterator it(icons, { QStringLiteral("*.png") }, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        // Catalog copies and launch images alike: every picture goes through the palette.
+        const QImage image(path);
+        QVERIFY2(image.format() == QImage::Format_Indexed8, qPrintable(path));
+        QVERIFY2(image.colorCount() <= 16, qPrintable(path));
+        ++pngs;
+    }
+    QCOMPARE(pngs, 189);
+    QVERIFY(distinctColours(QImage(icons + "MyApp.icns")) <= 16);
+    QVERIFY(distinctColours(QImage(icons + "MyApp.ico")) > 16);
+    QVERIFY(distinctColours(QImage(icons + "MyApp.webFavicons/favicon.ico")) > 16);
+}
+
+void TestExportRun::emptyBaseNameWritesHiddenNames()
+{
+    for (const char* key : kPlatformKeys)
+        QMWidgets::app()->setValue(QLatin1String(key),
+                                   QByteArray(key) == "KeyIcns" || QByteArray(key) == "KeyIco");
+    takePicture(makeMaster(Qt::gray));
+    m_creator->effects()->setSaveName(QString());
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+    convert(out);
+
+    const QString icons = out + QStringLiteral("/Icons/");
+    QVERIFY(QFile::exists(icons + ".iconset/icon_16x16.png"));
+    QVERIFY(QFile::exists(icons + ".icns"));
+    QVERIFY(QFile::exists(icons + ".windows/icon_256x256.png"));
+    QVERIFY(QFile::exists(icons + ".ico"));
+    QFile script(icons + "winappicon.rc");
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    QVERIFY(script.readAll().endsWith("\t\".ico\""));
+}
+
+void TestExportRun::unwritableTargetIsReported()
+{
+    for (const char* key : kPlatformKeys)
+        QMWidgets::app()->setValue(QLatin1String(key), QByteArray(key) == "KeyBlackBerry");
+    takePicture(makeMaster(Qt::yellow));
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+    // A plain file where the "Icons" folder would go: no folder can be made
+    // below it, whoever runs the test.
+    QFile blocker(out + QStringLiteral("/Icons"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QMWidgets::MessageBox::setNextAnswer(QMessageBox::Ok);
+    const QList<int> values = convert(out);
+    QCOMPARE(values.last(), 100);
+    QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
+    const QMWidgets::MessageBox::Shown warning = QMWidgets::MessageBox::shown().first();
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QVERIFY2(warning.text.contains(QStringLiteral("6 files could not be written")), qPrintable(warning.text));
+    QVERIFY2(warning.text.contains(out + QStringLiteral("/Icons/MyApp.blackberry/icon_480x480.png")),
+             qPrintable(warning.text));
+}
+
+void TestExportRun::vanishedPictureStopsBeforeWriting()
+{
+    takePicture(makeMaster(Qt::green));
+    QVERIFY(QFile::remove(m_picture));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(out));
+
+    QMWidgets::MessageBox::setNextAnswer(QMessageBox::Ok);
+    convert(out);
+
+    QVERIFY(!QDir(out + QStringLiteral("/Icons")).exists());
+    QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
+    QVERIFY(QMWidgets::MessageBox::shown().first().text.contains(m_picture));
+    QVERIFY(m_shown.isEmpty());
+}
+
+void TestExportRun::nextChooserStartsInTheParentFolder()
+{
+    for (const char* key : kPlatformKeys)
+        QMWidgets::app()->setValue(QLatin1String(key), false);
+    takePicture(makeMaster(Qt::blue));
+    const QString out = m_dir->filePath(QStringLiteral("parent/chosen"));
+    QVERIFY(QDir().mkpath(out));
+    convert(out);
+    convert(out);
+
+    const QList<Os::FileDialogRequest> requests = Os::fileDialogRequests();
+    QVERIFY(requests.size() >= 2);
+    QCOMPARE(requests.last().caption, QStringLiteral("Select Path to Store the Icons"));
+    QCOMPARE(requests.last().dir, m_dir->filePath(QStringLiteral("parent")));
+    QVERIFY(requests.last().options.testFlag(QFileDialog::ShowDirsOnly));
+}
+
+int main(int argc, char* argv[])
+{
+    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    TestExportRun test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_exportrun.moc"

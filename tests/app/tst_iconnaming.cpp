@@ -1,0 +1,212 @@
+// File names, picture sizes and geometry of the icon writers, checked without
+// painting, and against the asset catalog templates that refer to the files.
+
+#include "iconnaming.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+namespace {
+
+const QString kIos(QStringLiteral("/o/Icons/A.iOS/"));
+
+// "name:size" pairs in writing order.
+QString describe(const QVector<IconNaming::IconFile>& files)
+{
+    QStringList parts;
+    for (const IconNaming::IconFile& file : files)
+        parts << QStringLiteral("%1:%2").arg(file.fileName).arg(file.pixelSize);
+    return parts.join(QLatin1Char(' '));
+}
+
+QJsonArray catalogImages(const QString& resource)
+{
+    QFile file(resource);
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("images")).toArray();
+}
+
+} // namespace
+
+class TstIconNaming : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void squareIconFiles_data();
+    void squareIconFiles();
+    void catalogsNameWrittenFiles();
+    void tileGeometry_data();
+    void tileGeometry();
+    void launchImages_data();
+    void launchImages();
+    void launchLayout_data();
+    void launchLayout();
+};
+
+void TstIconNaming::squareIconFiles_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("watch");
+    QTest::addColumn<QString>("files");
+
+    const QString set(QStringLiteral("/o/Icons/A.iconset/"));
+    QTest::newRow("iconset") << set << 512 << true << "icon_512x512.png:512 icon_512x512@2x.png:1024";
+    QTest::newRow("iOS 83") << kIos << 83 << false << "Icon-83x83@2x.png:167";
+    QTest::newRow("iOS 64") << kIos << 64 << false << "Icon-64x64.png:64";
+    QTest::newRow("iOS 1024") << kIos << 1024 << false << "Icon-1024x1024.png:1024";
+    QTest::newRow("iOS 76") << kIos << 76 << false << "Icon-76x76.png:76 Icon-76x76@2x.png:152";
+    QTest::newRow("iOS 20") << kIos << 20 << false
+                            << "Icon-20x20.png:20 Icon-20x20@2x.png:40 Icon-20x20@3x.png:60";
+    QTest::newRow("iOS 58") << kIos << 58 << false << "Icon-58x58.png:58 Icon-58x58@2x.png:116";
+    QTest::newRow("watch 27") << kIos << 27 << true << "AppleWatch-27x27@2x.png:55";
+    QTest::newRow("watch 29") << kIos << 29 << true
+                              << "AppleWatch-29x29@2x.png:58 AppleWatch-29x29@3x.png:87";
+    QTest::newRow("watch 83") << kIos << 83 << true << "AppleWatch-83x83@2x.png:166";
+    QTest::newRow("android") << "/o/A.android/drawable-hdpi/" << 72 << false << "icon.png:72";
+    QTest::newRow("amazon") << "/o/A.android/AmazonAppStore/" << 114 << false << "icon-114x114.png:114";
+    QTest::newRow("windows") << "/o/A.windows/" << 27 << true << "icon_27x27.png:27";
+    QTest::newRow("phone 150") << "/o/A.windowsphone/" << 150 << false << "logo_large.png:150";
+    QTest::newRow("phone 50") << "/o/A.windowsphone/" << 50 << false << "logo_store.png:50";
+    QTest::newRow("phone 173") << "/o/A.windowsphone/" << 173 << false << "logo_173x173.png:173";
+    QTest::newRow("blackberry") << "/o/A.blackberry/" << 480 << false << "icon_480x480.png:480";
+    QTest::newRow("iconset tested first")
+        << "/o/x.iconset/A.iOS/" << 57 << false << "icon_57x57.png:57 icon_57x57@2x.png:114";
+    QTest::newRow("marker mid-path") << "/o/A.blackberry/sub/" << 92 << false << "icon_92x92.png:92";
+    QTest::newRow("no marker") << "/o/Icons/A/" << 57 << false << "";
+    QTest::newRow("no slash") << "/o/Icons/A.iOS" << 57 << false << "";
+    QTest::newRow("case") << "/o/Icons/A.ios/" << 57 << false << "";
+    QTest::newRow("store") << "/o/A.windowsStore/" << 50 << false << "";
+}
+
+void TstIconNaming::squareIconFiles()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, size);
+    QFETCH(bool, watch);
+    QFETCH(QString, files);
+    QCOMPARE(describe(IconNaming::squareIconFiles(folder, size, watch)), files);
+}
+
+void TstIconNaming::catalogsNameWrittenFiles()
+{
+    // The Xcode icon set names only pictures of the export's iOS sizes, each
+    // at the pixel size that its point size and scale ask for ...
+    QMap<QString, int> icons;
+    for (int size : { 16, 20, 32, 64, 29, 40, 48, 50, 57, 58, 60, 72, 76, 83, 1024, 512 }) {
+        for (const IconNaming::IconFile& file : IconNaming::squareIconFiles(kIos, size, false))
+            icons.insert(file.fileName, file.pixelSize);
+    }
+    const QJsonArray iconImages = catalogImages(QStringLiteral(":XCode9/icon_contents.json"));
+    QVERIFY(!iconImages.isEmpty());
+    for (const QJsonValue& value : iconImages) {
+        const QJsonObject image = value.toObject();
+        const QString name = image.value(QStringLiteral("filename")).toString();
+        const double points
+            = image.value(QStringLiteral("size")).toString().section(QLatin1Char('x'), 0, 0).toDouble();
+        QVERIFY2(icons.contains(name), qPrintable(name));
+        QCOMPARE(icons.value(name),
+                 qRound(points * image.value(QStringLiteral("scale")).toString().left(1).toInt()));
+    }
+
+    // ... and the launch set names all fourteen launch images, each in the
+    // orientation it claims.
+    QMap<QString, QSize> launch;
+    for (const IconNaming::LaunchImage& image :
+         IconNaming::launchImages(QStringLiteral("/o/A.iOS_LaunchScreens/")))
+        launch.insert(image.fileName, image.size);
+    QCOMPARE(launch.size(), 14);
+    QSet<QString> named;
+    for (const QJsonValue& value : catalogImages(QStringLiteral(":XCode9/launch_contents.json"))) {
+        const QJsonObject image = value.toObject();
+        const QString name = image.value(QStringLiteral("filename")).toString();
+        QVERIFY2(launch.contains(name), qPrintable(name));
+        const bool portrait
+            = image.value(QStringLiteral("orientation")).toString() == QLatin1String("portrait");
+        QCOMPARE(launch.value(name).height() > launch.value(name).width(), portrait);
+        named.insert(name);
+    }
+    QCOMPARE(named.size(), launch.size());
+}
+
+void TstIconNaming::tileGeometry_data()
+{
+    QTest::addColumn<QSize>("canvas");
+    QTest::addColumn<float>("factor");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QPointF>("position");
+
+    QTest::newRow("1240 quarter") << QSize(1240, 1240) << 0.25f << 310 << QPointF(465, 465);
+    QTest::newRow("465x225 truncates") << QSize(465, 225) << 0.5f << 112 << QPointF(176.5, 56.5);
+    QTest::newRow("1000x800") << QSize(1000, 800) << 1.0f << 800 << QPointF(100, 0);
+    QTest::newRow("720x1080") << QSize(720, 1080) << 1.0f << 720 << QPointF(0, 180);
+    QTest::newRow("square rounds up") << QSize(5, 5) << 0.5f << 3 << QPointF(1, 1);
+    QTest::newRow("too large") << QSize(100, 100) << 2.0f << 200 << QPointF(-50, -50);
+}
+
+void TstIconNaming::tileGeometry()
+{
+    QFETCH(QSize, canvas);
+    QFETCH(float, factor);
+    QFETCH(int, side);
+    QFETCH(QPointF, position);
+    QCOMPARE(IconNaming::tileIconSide(canvas, factor), side);
+    QCOMPARE(IconNaming::tilePosition(canvas, QSize(side, side)), position);
+}
+
+void TstIconNaming::launchImages_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("files");
+
+    QTest::newRow("phone") << "/o/A.windowsphone/"
+                           << "logo_480x800.png";
+    QTest::newRow("drawable") << "/o/elsewhere/drawable/"
+                              << "logo.png";
+    QTest::newRow("density") << "/o/A.android/drawable-hdpi/"
+                             << "";
+    QTest::newRow("end only") << "/o/A.iOS_LaunchScreens/sub/"
+                              << "";
+}
+
+void TstIconNaming::launchImages()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, files);
+    QStringList names;
+    for (const IconNaming::LaunchImage& image : IconNaming::launchImages(folder)) {
+        names << image.fileName;
+        QCOMPARE(image.size, QSize(480, 800));
+    }
+    QCOMPARE(names.join(QLatin1Char(' ')), files);
+}
+
+void TstIconNaming::launchLayout_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("icon");
+    QTest::addColumn<int>("fontPixelSize");
+
+    QTest::newRow("480x800") << QSize(480, 800) << QRect(120, 280, 240, 240) << 60;
+    QTest::newRow("320x480") << QSize(320, 480) << QRect(80, 160, 160, 160) << 40;
+    QTest::newRow("2208x1242") << QSize(2208, 1242) << QRect(793, 310, 621, 621) << 155;
+    QTest::newRow("750x1334") << QSize(750, 1334) << QRect(187, 479, 375, 375) << 93;
+    QTest::newRow("1024x748") << QSize(1024, 748) << QRect(325, 187, 374, 374) << 93;
+}
+
+void TstIconNaming::launchLayout()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, icon);
+    QFETCH(int, fontPixelSize);
+    const IconNaming::LaunchLayout layout = IconNaming::launchLayout(size, 2.0f);
+    QCOMPARE(QRect(layout.iconPosition, QSize(layout.iconSide, layout.iconSide)), icon);
+    QCOMPARE(layout.fontPixelSize, fontPixelSize);
+}
+
+QTEST_GUILESS_MAIN(TstIconNaming)
+#include "tst_iconnaming.moc"
