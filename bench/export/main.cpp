@@ -1,0 +1,168 @@
+// Measures the complete export of every platform set from one 1024 x 1024
+// picture, lossless and lossy at 256 colours: wall time per platform block and
+// in total, the number of files and their bytes, and what the lossy mode saves.
+//
+// Usage: bench_export [runs]   (default 3; the best time of the runs is shown)
+
+#include "app.h"
+#include "creator.h"
+#include "exportrun.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct Block
+{
+    const char* name;
+    const char* key;
+};
+
+const Block kBlocks[] = {
+    { "macOS", "KeyIcns" },
+    { "iOS", "KeyIOS" },
+    { "Android", "KeyAndroid" },
+    { "Windows", "KeyIco" },
+    { "Web", "KeyWebFavicons" },
+    { "Windows Phone", "KeyWindowsPhone" },
+    { "Windows Store", "KeyWindowsStore" },
+    { "BlackBerry", "KeyBlackBerry" },
+};
+
+const char* const kRefinements[] = { "KeyLaunchScreens", "KeyXCAssetsIOS", "KeyAppleWatchIconsIOS" };
+
+// An icon-like master: gradients, a glossy disc, a few strokes and soft shadows.
+QPixmap makeMaster()
+{
+    QImage image(1024, 1024, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient background(0, 0, 0, 1024);
+    background.setColorAt(0, QColor(36, 112, 220));
+    background.setColorAt(1, QColor(12, 30, 90));
+    painter.setBrush(background);
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(image.rect());
+    QRadialGradient disc(QPointF(470, 430), 360, QPointF(380, 330));
+    disc.setColorAt(0, QColor(255, 240, 160));
+    disc.setColorAt(0.6, QColor(250, 170, 40));
+    disc.setColorAt(1, QColor(190, 70, 20));
+    painter.setBrush(disc);
+    painter.drawEllipse(QPointF(512, 512), 330, 330);
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 18, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 6; ++i)
+        painter.drawLine(QPointF(300 + i * 80, 760), QPointF(360 + i * 70, 300));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+struct Tally
+{
+    int files = 0;
+    qint64 bytes = 0;
+};
+
+Tally tally(const QString& root)
+{
+    Tally t;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++t.files;
+        t.bytes += it.fileInfo().size();
+    }
+    return t;
+}
+
+void setOnly(const char* key)
+{
+    for (const Block& block : kBlocks)
+        QMWidgets::app()->setValue(QLatin1String(block.key), key == nullptr || qstrcmp(key, block.key) == 0);
+}
+
+struct Result
+{
+    double ms = 0;
+    Tally tally;
+};
+
+// Runs the export with the settings as they stand, best time of runs.
+Result measure(const QPixmap& decorated, const QPixmap& plain, int runs)
+{
+    Result best;
+    for (int run = 0; run < runs; ++run) {
+        QTemporaryDir dir;
+        ExportRun exportRun(dir.path(), QStringLiteral("Bench"),
+                            QStringLiteral("TopGlossyItem;RoundedEdgesItem;"));
+        QElapsedTimer timer;
+        timer.start();
+        exportRun.run(decorated, plain, [] { return false; });
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (run == 0 || ms < best.ms)
+            best.ms = ms;
+        best.tally = tally(dir.path() + QStringLiteral("/Icons"));
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // A private home, so the benchmark's settings never touch the user's.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+
+    for (const char* key : kRefinements)
+        app.setValue(QLatin1String(key), true);
+    app.setValue(QStringLiteral("KeyNotMaskedIconsIOS"), false);
+    app.setValue(QStringLiteral("KeyQuality"), 256);
+
+    const QPixmap plain = makeMaster();
+    QPixmap decorated = plain;
+    Creator::applyEffects(decorated, QStringLiteral("TopGlossyItem;RoundedEdgesItem;"), true);
+
+    std::printf("Export of every platform set from a 1024 x 1024 picture (best of %d runs)\n\n", runs);
+    std::printf("%-14s %8s %12s %14s %8s %12s %14s %8s\n", "block", "files", "lossless ms", "lossless bytes",
+                "", "lossy ms", "lossy bytes", "saving");
+
+    Result totals[2];
+    for (const Block& block : kBlocks) {
+        setOnly(block.key);
+        app.setValue(QStringLiteral("KeyLossyCompression"), false);
+        const Result lossless = measure(decorated, plain, runs);
+        app.setValue(QStringLiteral("KeyLossyCompression"), true);
+        const Result lossy = measure(decorated, plain, runs);
+        std::printf("%-14s %8d %12.0f %14lld %8s %12.0f %14lld %7.1f%%\n", block.name, lossless.tally.files,
+                    lossless.ms, static_cast<long long>(lossless.tally.bytes), "", lossy.ms,
+                    static_cast<long long>(lossy.tally.bytes),
+                    100.0 * (1.0 - double(lossy.tally.bytes) / double(lossless.tally.bytes)));
+    }
+
+    setOnly(nullptr);
+    app.setValue(QStringLiteral("KeyLossyCompression"), false);
+    totals[0] = measure(decorated, plain, runs);
+    app.setValue(QStringLiteral("KeyLossyCompression"), true);
+    totals[1] = measure(decorated, plain, runs);
+    std::printf("%-14s %8d %12.0f %14lld %8s %12.0f %14lld %7.1f%%\n", "all (one run)", totals[0].tally.files,
+                totals[0].ms, static_cast<long long>(totals[0].tally.bytes), "", totals[1].ms,
+                static_cast<long long>(totals[1].tally.bytes),
+                100.0 * (1.0 - double(totals[1].tally.bytes) / double(totals[0].tally.bytes)));
+    return 0;
+}
