@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel
-exec build/app/lumastrand "$@"
+exec build/app/Lumastrand "$@"

@@ -1,12 +1,30 @@
 #include "app.h"
 
+#include "aboutdialog.h"
+#include "blenderwidget.h"
+#include "dialogrunner.h"
+#include "followdialog.h"
+#include "helpdialog.h"
+#include "platform/desktopservices.h"
+#include "platform/systeminfo.h"
+#include "ratedialog.h"
+#include "sharedialog.h"
+#include "translationsmanager.h"
+
 #include <QDesktopWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileOpenEvent>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSettings>
+#include <QUrl>
+
+#ifndef LUMASTRAND_DEFAULT_SERVER
+#define LUMASTRAND_DEFAULT_SERVER "https://apps.halvick.example"
+#endif
 
 namespace QMWidgets {
 
@@ -14,10 +32,13 @@ App::App(int& argc, char** argv, const QString& organization, const QString& app
     : QApplication(argc, argv)
 {
     // The fresh-installation test runs before the names are set, so it looks
-    // at the folders that Qt's default names (the executable's) give.
+    // at the folders that Qt's default names (the executable's) give. The
+    // downloads folder is shared by all programs and exists on nearly every
+    // system, so it says nothing about this program and is left out.
     m_freshInstallation = true;
+    const QString downloads = downloadsDirectory();
     for (const QString& dir : standardDirectories()) {
-        if (QDir(dir).exists()) {
+        if (dir != downloads && QDir(dir).exists()) {
             m_freshInstallation = false;
             break;
         }
@@ -31,9 +52,22 @@ App::App(int& argc, char** argv, const QString& organization, const QString& app
     m_settings
         = new QSettings(QSettings::NativeFormat, QSettings::UserScope, organization, application, this);
     m_resourcesDirectory = applicationDirPath() + QStringLiteral("/Resources/");
+
+    m_aboutCredits = tr("<p><b>Qt %1</b><br>Copyright (C) The Qt Company Ltd. and other contributors.<br>"
+                        "Qt is used under the terms of the GNU Lesser General Public License "
+                        "version 3; see the licence file that comes with this program.</p>")
+                         .arg(QString::fromLatin1(qVersion()));
+
+    m_storeIds.insert(QStringLiteral("lumastrand"), QStringLiteral("9NLUMASTRAND"));
+
+    setShareLinks(QString());
 }
 
-App::~App() = default;
+App::~App()
+{
+    // The translators leave while the application object still stands.
+    delete m_translations;
+}
 
 App* App::instance()
 {
@@ -190,11 +224,12 @@ void App::setMainWidget(QWidget* widget)
     m_blender = nullptr;
     if (!widget)
         return;
-    m_blender = new QLabel(widget);
-    m_blender->setObjectName(QStringLiteral("MainWidgetBlender"));
-    m_blender->setAlignment(Qt::AlignCenter);
-    m_blender->setGeometry(widget->rect());
-    m_blender->hide();
+    m_blender = new BlenderWidget(widget);
+}
+
+QLabel* App::blenderWidget() const
+{
+    return m_blender;
 }
 
 bool App::notify(QObject* receiver, QEvent* event)
@@ -202,6 +237,252 @@ bool App::notify(QObject* receiver, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress)
         emit mouseButtonPress();
     return QApplication::notify(receiver, event);
+}
+
+bool App::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FileOpen:
+        emit fileOpenRequest(static_cast<QFileOpenEvent*>(event)->file());
+        return true;
+    case QEvent::ApplicationActivate:
+        emit applicationActivated();
+        break;
+    case QEvent::ApplicationDeactivate:
+        emit applicationDeactivated();
+        break;
+    default:
+        break;
+    }
+    return QApplication::event(event);
+}
+
+QString App::language()
+{
+    return translationsManager()->language();
+}
+
+TranslationsManager* App::translationsManager()
+{
+    if (!m_translations)
+        m_translations = new TranslationsManager(this);
+    return m_translations;
+}
+
+QString App::serverAddress()
+{
+    QString address = qEnvironmentVariable("LUMASTRAND_SERVER");
+    if (address.isEmpty())
+        address = QStringLiteral(LUMASTRAND_DEFAULT_SERVER);
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    return address;
+}
+
+QString App::applicationKey() const
+{
+    return applicationName().toLower().remove(QLatin1Char(' '));
+}
+
+void App::setShareLinks(const QString& slug)
+{
+    const QString page = slug.isEmpty() ? applicationKey() : slug;
+    m_webPageLink = serverAddress() + QLatin1Char('/') + page;
+    const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(m_webPageLink));
+    m_shareLink = serverAddress() + QStringLiteral("/social/share.php?link=") + encoded;
+    m_followLink = serverAddress() + QStringLiteral("/social/join.php?link=") + encoded;
+}
+
+QString App::rateLink() const
+{
+    return serverAddress() + QStringLiteral("/rate.php?appname=") + applicationKey();
+}
+
+QString App::moreAppsLink() const
+{
+    return serverAddress() + QStringLiteral("/apps/crosspromo.php?appname=") + applicationKey();
+}
+
+QString App::updatePageLink() const
+{
+    return serverAddress() + QStringLiteral("/apps/updatepage.php?appname=") + applicationKey();
+}
+
+QString App::supportPageLink() const
+{
+    return serverAddress() + QStringLiteral("/support.php?appname=") + applicationKey();
+}
+
+QString App::privacyPolicyLink() const
+{
+    return serverAddress() + QStringLiteral("/privacy.php?appname=") + applicationKey();
+}
+
+QString App::videoPageLink() const
+{
+    return serverAddress() + QStringLiteral("/video.php?view=") + applicationKey();
+}
+
+QString App::promotionLink(const QString& otherApplicationKey) const
+{
+    return serverAddress() + QStringLiteral("/apps/") + otherApplicationKey + QStringLiteral("?appname=")
+        + applicationKey();
+}
+
+QString App::contactAddress()
+{
+    return QStringLiteral("support@halvick.example");
+}
+
+QString App::contactMailLink()
+{
+    return QStringLiteral("mailto:") + contactAddress() + QStringLiteral("?subject=Contact (")
+        + applicationName() + QLatin1Char(' ') + applicationVersion() + QStringLiteral(") ")
+        + Platform::SystemInfo::systemName() + QLatin1Char(' ') + language() + QStringLiteral(" I&body=");
+}
+
+QString App::tellFriendMailLink() const
+{
+    return QStringLiteral("mailto:?subject=Check out the cool ") + applicationName()
+        + QStringLiteral(" app!&body=") + m_webPageLink;
+}
+
+QString App::storeLink(StoreLinkKind kind, const QString& webLink) const
+{
+    const QString id = m_storeIds.value(applicationKey());
+    if (id.isEmpty())
+        return webLink;
+    switch (kind) {
+    case ProductPage:
+        return QStringLiteral("ms-windows-store://pdp/?ProductId=") + id;
+    case ReviewPage:
+        return QStringLiteral("ms-windows-store://review/?ProductId=") + id;
+    case PublisherPage:
+        return QStringLiteral("ms-windows-store://publisher/?name=") + organizationName();
+    }
+    return webLink;
+}
+
+bool App::openLink(const QString& link)
+{
+    return Platform::DesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
+}
+
+void App::initReminders(int interval, int kinds)
+{
+    m_reminderInterval = interval;
+    QList<int> chosen;
+    for (int kind : { RateReminder, TellReminder, JoinReminder }) {
+        if (kinds & kind)
+            chosen.append(kind);
+    }
+    m_reminderKind = chosen.isEmpty() ? RateReminder
+                                      : chosen.at(int(QRandomGenerator::global()->bounded(chosen.size())));
+    if (!m_remindersConnected) {
+        connect(this, &QCoreApplication::aboutToQuit, this, &App::runQuitReminder);
+        m_remindersConnected = true;
+    }
+}
+
+void App::runQuitReminder()
+{
+    if (m_mainWidget && m_mainWidget->isHidden())
+        m_mainWidget->show();
+    if (!value(QStringLiteral("AutoReminder"), true).toBool())
+        return;
+    const int count = value(QStringLiteral("AutoReminderCount"), 1).toInt();
+    // An interval below 1 would divide by zero; it means "never remind".
+    if (m_reminderInterval > 0 && count % m_reminderInterval == 0 && !m_rateDialogShown)
+        runReminderDialog(m_reminderKind);
+    setValue(QStringLiteral("AutoReminderCount"), count + 1);
+}
+
+int App::showRateDialog()
+{
+    return runReminderDialog(RateReminder);
+}
+
+int App::runReminderDialog(int kind)
+{
+    QWidget* parent = m_mainWidget ? m_mainWidget.data() : activeWindow();
+    int code = ReminderStateDialog::Closed;
+    if (kind == TellReminder) {
+        ShareDialog dialog(parent);
+        code = DialogRunner::exec(dialog);
+    } else if (kind == JoinReminder) {
+        FollowDialog dialog(parent);
+        code = DialogRunner::exec(dialog);
+    } else {
+        RateDialog dialog(parent);
+        m_rateDialogShown = true;
+        code = DialogRunner::exec(dialog);
+    }
+    actOnReminderAnswer(code);
+    return code;
+}
+
+void App::actOnReminderAnswer(int code)
+{
+    // The dialogs open their links themselves; an answer (rate, mail or
+    // "don't ask me again") ends the reminders, "later" and closing the
+    // dialog keep them.
+    if (code == ReminderStateDialog::Rate || code == ReminderStateDialog::Mail
+        || code == ReminderStateDialog::Never)
+        setValue(QStringLiteral("AutoReminder"), false);
+}
+
+void App::slotAbout()
+{
+    AboutDialog dialog(m_mainWidget);
+    DialogRunner::exec(dialog);
+}
+
+void App::slotShareApp()
+{
+    ShareDialog dialog(activeWindow());
+    DialogRunner::exec(dialog);
+}
+
+void App::slotRate()
+{
+    openLink(storeLink(ReviewPage, rateLink()));
+}
+
+void App::slotIntro()
+{
+    HelpDialog dialog(m_mainWidget);
+    DialogRunner::exec(dialog);
+}
+
+void App::slotJoin()
+{
+    FollowDialog dialog(activeWindow());
+    DialogRunner::exec(dialog);
+}
+
+void App::slotShowMoreApps()
+{
+    openLink(storeLink(PublisherPage, moreAppsLink()));
+}
+
+void App::slotContact()
+{
+    openLink(contactMailLink());
+}
+
+void App::slotSupportPage()
+{
+    openLink(supportPageLink());
+}
+
+void App::slotCheckUpdate()
+{
+    openLink(storeLink(ProductPage, updatePageLink()));
+}
+
+void App::slotPrivacyPolicy()
+{
+    openLink(privacyPolicyLink());
 }
 
 } // namespace QMWidgets

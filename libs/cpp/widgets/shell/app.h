@@ -6,15 +6,19 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+#include <QWidget>
 
 class QLabel;
 class QSettings;
 
 namespace QMWidgets {
 
+class TranslationsManager;
+
 // The application object: a QApplication with the program's settings store,
-// standard directories, help material, remembered folders and main widget.
-// Reached through the global instance, see app().
+// standard directories, language, links to the maker's web pages, help
+// material, remembered folders, main widget and reminders. Reached through
+// the global instance, see app().
 class App : public QApplication
 {
     Q_OBJECT
@@ -53,6 +57,11 @@ public:
     QStringList standardDirectories() const;
     QString resourcesDirectory() const { return m_resourcesDirectory; }
 
+    // The interface language code ("en", "de", ...), chosen from the setting
+    // "Language" by the translation manager, which is made on first use.
+    QString language();
+    TranslationsManager* translationsManager();
+
     // Copies source (a file or a resource such as ":/manifest.json") into
     // folder under name (an empty name keeps the source's file name). An
     // existing target is never overwritten: the call then copies nothing and
@@ -83,29 +92,112 @@ public:
     // The main window and the hidden dimming overlay built on it.
     void setMainWidget(QWidget* widget);
     QWidget* mainWidget() const { return m_mainWidget; }
-    QLabel* blenderWidget() const { return m_blender; }
+    QLabel* blenderWidget() const;
+
+    // Links to the maker's web services. The server is the build's default
+    // (LUMASTRAND_DEFAULT_SERVER) unless the environment variable
+    // LUMASTRAND_SERVER names another one; it is read at every use.
+    static QString serverAddress();
+    // The lower-case application name without blanks.
+    QString applicationKey() const;
+    // Builds the web-page, share and follow links from slug (empty: the
+    // application key).
+    void setShareLinks(const QString& slug);
+    QString webPageLink() const { return m_webPageLink; }
+    QString shareLink() const { return m_shareLink; }
+    QString followLink() const { return m_followLink; }
+    QString rateLink() const;
+    QString moreAppsLink() const;
+    QString updatePageLink() const;
+    QString supportPageLink() const;
+    QString privacyPolicyLink() const;
+    QString videoPageLink() const;
+    QString promotionLink(const QString& otherApplicationKey) const;
+    QString contactMailLink();
+    QString tellFriendMailLink() const;
+    static QString contactAddress();
+
+    // The credit of the about box for the Qt libraries.
+    QString aboutCredits() const { return m_aboutCredits; }
+
+    // Product ids of the maker's applications in the Windows Store, by
+    // application key.
+    QMap<QString, QString> storeIds() const { return m_storeIds; }
+    enum StoreLinkKind { ProductPage, ReviewPage, PublisherPage };
+    // The link to open for a store page: the store link for applications with
+    // a store id, else webLink.
+    virtual QString storeLink(StoreLinkKind kind, const QString& webLink) const;
+
+    // Reminders. initReminders() stores the interval and the kind (flags of
+    // ReminderKind; with several flags one is drawn) and counts the program
+    // runs at quit: every interval-th quit shows the reminder dialog.
+    enum ReminderKind { RateReminder = 1, TellReminder = 2, JoinReminder = 4 };
+    void initReminders(int interval, int kinds);
+    int reminderInterval() const { return m_reminderInterval; }
+    int reminderKind() const { return m_reminderKind; }
+    // Runs the reminder at quit (also connected to aboutToQuit()).
+    void runQuitReminder();
+    // Shows the rate dialog and acts on the answer; returns the dialog's code
+    // (0 rate, 1 mail, 2 later, 3 never, 4 closed).
+    int showRateDialog();
+    bool rateDialogShown() const { return m_rateDialogShown; }
+    // Review requests are made at most once a run.
+    bool reviewRequestedThisRun() const { return m_reviewRequested; }
+    void setReviewRequestedThisRun() { m_reviewRequested = true; }
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+public slots:
+    void slotAbout();
+    void slotShareApp();
+    void slotRate();
+    void slotIntro();
+    void slotJoin();
+    virtual void slotShowMoreApps();
+    void slotContact();
+    void slotSupportPage();
+    virtual void slotCheckUpdate();
+    void slotPrivacyPolicy();
 
 signals:
     // Emitted for every mouse-button press anywhere in the application, before
     // the press is delivered.
     void mouseButtonPress();
+    void applicationActivated();
+    void applicationDeactivated();
+    void fileOpenRequest(const QString& path);
 
-public:
-    bool notify(QObject* receiver, QEvent* event) override;
+protected:
+    bool event(QEvent* event) override;
+    // Opens a link with the desktop's default program.
+    static bool openLink(const QString& link);
 
 private:
     QString standardDirectory(QStandardPaths::StandardLocation location, bool withNames, bool create) const;
+    int runReminderDialog(int kind);
+    void actOnReminderAnswer(int code);
 
     bool m_plainKeys = false;
     bool m_freshInstallation = false;
     QSettings* m_settings = nullptr;
+    TranslationsManager* m_translations = nullptr;
     QString m_resourcesDirectory;
+    QString m_aboutCredits;
+    QMap<QString, QString> m_storeIds;
+    QString m_webPageLink;
+    QString m_shareLink;
+    QString m_followLink;
     QString m_lastOpenDirectory;
     QString m_lastSaveDirectory;
     QStringList m_helpSlides;
     QString m_helpVideoLink;
     QPointer<QWidget> m_mainWidget;
     QPointer<QLabel> m_blender;
+    int m_reminderInterval = 0;
+    int m_reminderKind = RateReminder;
+    bool m_remindersConnected = false;
+    bool m_rateDialogShown = false;
+    bool m_reviewRequested = false;
 };
 
 // The global application object (shorthand for App::instance()).

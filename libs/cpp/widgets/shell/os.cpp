@@ -1,6 +1,13 @@
 #include "os.h"
 
+#include "app.h"
+#include "platform/desktopservices.h"
+#include "reviewrequests.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QQueue>
+#include <QUrl>
 
 namespace {
 QQueue<QStringList>& fileAnswers()
@@ -108,4 +115,45 @@ void Os::clearFileDialogRequests()
 double Os::scaleFactor()
 {
     return 1.0;
+}
+
+void Os::showInExplorer(const QString& path)
+{
+    QString cleaned = path;
+    cleaned.replace(QStringLiteral("//"), QStringLiteral("/"));
+    if (Platform::DesktopServices::showItem(QDir::toNativeSeparators(cleaned)))
+        return;
+    Platform::DesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(cleaned).absolutePath()));
+}
+
+bool Os::requestReview(bool force, const QDate& today)
+{
+    QMWidgets::App* application = QMWidgets::App::instance();
+    if (!application || application->reviewRequestedThisRun())
+        return false;
+    application->setReviewRequestedThisRun();
+
+    const QString callsKey = QStringLiteral("RequestedReviewsCalls");
+    const QString countKey = QStringLiteral("RequestedReviewsCount");
+    const QString dateKey = QStringLiteral("RequestedReviewsLastDate");
+    const QString dateFormat = QStringLiteral("yyyy-MM-dd");
+
+    ReviewRequests history;
+    history.calls = application->value(callsKey, 0).toInt();
+    history.count = application->value(countKey, 0).toInt();
+    history.lastDate = QDate::fromString(application->value(dateKey).toString(), dateFormat);
+    if (history.stopped(today))
+        return false;
+
+    const bool request = history.call(today, force);
+    application->setValue(callsKey, history.calls);
+    application->setValue(countKey, history.count);
+    if (history.lastDate.isValid())
+        application->setValue(dateKey, history.lastDate.toString(dateFormat));
+    if (!request)
+        return false;
+
+    if (application->value(QStringLiteral("AutoReminder"), true).toBool() && !application->rateDialogShown())
+        application->showRateDialog();
+    return true;
 }

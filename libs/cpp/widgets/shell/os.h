@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -41,6 +42,17 @@ public:
 
     // The screen scale factor; always 1.0.
     static double scaleFactor();
+
+    // Shows the file or folder selected in the file manager; when no file
+    // manager takes the request, opens the folder that holds it.
+    static void showInExplorer(const QString& path);
+
+    // Asks the user for a review, at most once a run and as the stored
+    // counts ("RequestedReviewsCalls", "RequestedReviewsCount",
+    // "RequestedReviewsLastDate") allow (see ReviewRequests). A request shows
+    // the rate dialog when "AutoReminder" is on and the dialog has not been
+    // shown in this run. Returns true when a request was made.
+    static bool requestReview(bool force, const QDate& today = QDate::currentDate());
 
 private:
     static bool takeAnswer(const QString& caption, const QString& dir, QFileDialog::Options options,

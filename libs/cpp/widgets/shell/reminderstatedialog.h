@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace QMWidgets {
+
+// Base of the reminder dialogs (rate, share, follow): a logo, a text and a row
+// of answer buttons. Every answer ends the dialog with a small result code,
+// kept as state() after exec(); closing the dialog without an answer gives
+// Closed.
+class ReminderStateDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Code { Rate = 0, Mail = 1, Later = 2, Never = 3, Closed = 4 };
+
+    explicit ReminderStateDialog(QWidget* parent = nullptr);
+
+    int state() const { return m_state; }
+
+    void done(int code) override;
+    void reject() override;
+
+protected:
+    // The text under the logo (an HTML fragment).
+    void setText(const QString& html);
+    QLabel* textLabel() const { return m_text; }
+    // A layout between the text and the answer buttons for extra widgets.
+    QHBoxLayout* extraLayout() const { return m_extra; }
+    // Adds an answer button that ends the dialog with code.
+    QPushButton* addAnswerButton(const QString& text, int code);
+
+private:
+    QLabel* m_logo;
+    QLabel* m_text;
+    QHBoxLayout* m_extra;
+    QVBoxLayout* m_buttons;
+    int m_state = Closed;
+};
+
+} // namespace QMWidgets

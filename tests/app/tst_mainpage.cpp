@@ -1,0 +1,288 @@
+// The main page, and the program's start-up as main() runs it (main() is
+// built into this test under the name lumastrandMain).
+
+#include "app.h"
+#include "appsettingsdialog.h"
+#include "creator.h"
+#include "dialogrunner.h"
+#include "mainpage.h"
+#include "moreappsbutton.h"
+#include "promomenubar.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <functional>
+
+int lumastrandMain(int argc, char* argv[]);
+
+using QMWidgets::App;
+using QMWidgets::DialogRunner;
+
+namespace {
+struct Args
+{
+    int argc = 1;
+    char name[16] = "Lumastrand";
+    char* argv[2] = { name, nullptr };
+};
+
+// What the running program looked like once its event loop had started.
+struct StartupView
+{
+    QString organization;
+    QString application;
+    QString version;
+    QString domain;
+    QString title;
+    QSize size;
+    bool visible = false;
+    bool pageIsMainWidget = false;
+    bool overlayOnPage = false;
+    bool styled = false;
+    int reminderInterval = 0;
+    int reminderKind = 0;
+    bool moreAppsHidden = false;
+    QStringList slides;
+    QString videoLink;
+};
+
+StartupView view;
+bool armed = false;
+
+// Runs when the program's application object is made: once the event loop
+// turns, it notes what start-up built and ends the loop with exit code 7.
+void lookAtStartup()
+{
+    if (!armed)
+        return;
+    armed = false;
+    QTimer::singleShot(0, qApp, [] {
+        App* app = App::instance();
+        MainPage* page = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* candidate = qobject_cast<MainPage*>(widget))
+                page = candidate;
+        }
+        if (app && page) {
+            view.organization = app->organizationName();
+            view.application = app->applicationName();
+            view.version = app->applicationVersion();
+            view.domain = app->organizationDomain();
+            view.title = page->windowTitle();
+            view.size = page->size();
+            view.visible = page->isVisible();
+            view.pageIsMainWidget = app->mainWidget() == page;
+            view.overlayOnPage = app->blenderWidget() && app->blenderWidget()->parentWidget() == page;
+            view.styled = !app->styleSheet().isEmpty();
+            view.reminderInterval = app->reminderInterval();
+            view.reminderKind = app->reminderKind();
+            view.moreAppsHidden = page->menuBar()->moreAppsButton()->isHidden();
+            view.slides = app->helpSlides();
+            view.videoLink = app->helpVideoLink();
+        }
+        QCoreApplication::exit(7);
+    });
+}
+
+quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+} // namespace
+
+class TestMainPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startUp_data();
+    void startUp();
+    void helpSlides_data();
+    void helpSlides();
+    void pageLayout();
+    void settingsDialogIsModalAndLeavesPageAlone();
+};
+
+void TestMainPage::initTestCase()
+{
+    qAddPreRoutine(lookAtStartup);
+    // Start-up must never reach beyond this machine.
+    qputenv("LUMASTRAND_SERVER", QStringLiteral("http://127.0.0.1:%1").arg(closedPort()).toLatin1());
+}
+
+void TestMainPage::startUp_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("slideLanguage");
+
+    QTest::newRow("system language") << ""
+                                     << "en";
+    QTest::newRow("French falls back to English") << "fr_FR"
+                                                  << "en";
+    QTest::newRow("capitals are not English") << "EN"
+                                              << "en";
+    QTest::newRow("German") << "de_DE"
+                            << "de";
+    QTest::newRow("Russian") << "ru"
+                             << "ru";
+}
+
+void TestMainPage::startUp()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, slideLanguage);
+
+    {
+        QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+        store.clear();
+        if (!language.isEmpty())
+            store.setValue(QStringLiteral("Lumastrand/Language"), language);
+    }
+    view = StartupView();
+    armed = true;
+    Args args;
+    const int exitCode = lumastrandMain(args.argc, args.argv);
+    QVERIFY(!armed);
+
+    QCOMPARE(exitCode, 7);
+    QCOMPARE(view.organization, QStringLiteral("Halvick"));
+    QCOMPARE(view.application, QStringLiteral("Lumastrand"));
+    QCOMPARE(view.version, QStringLiteral("1.9.2"));
+    QVERIFY(!view.domain.isEmpty());
+    QCOMPARE(view.title, QStringLiteral("Lumastrand"));
+    QCOMPARE(view.size, QSize(290, 390));
+    QVERIFY(view.visible);
+    QVERIFY(view.pageIsMainWidget);
+    QVERIFY(view.overlayOnPage);
+    QVERIFY(view.styled);
+    QVERIFY(view.moreAppsHidden);
+    QCOMPARE(view.reminderInterval, 2);
+    QCOMPARE(view.reminderKind, int(App::RateReminder));
+    QVERIFY(!view.videoLink.isEmpty());
+
+    QCOMPARE(view.slides.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        const QString slide = view.slides.at(i);
+        QVERIFY2(slide.endsWith(QStringLiteral("/Resources/Slide%1_%2.jpg").arg(i + 1).arg(slideLanguage)),
+                 qPrintable(slide));
+    }
+
+    // Quitting a fresh profile counts the run without asking for a rating.
+    QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    QCOMPARE(store.value(QStringLiteral("Lumastrand/AutoReminderCount")).toInt(), 2);
+    QVERIFY(store.value(QStringLiteral("Lumastrand/AutoReminder"), true).toBool());
+}
+
+void TestMainPage::helpSlides_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("used");
+
+    QTest::newRow("en") << "en"
+                        << "en";
+    QTest::newRow("de") << "de"
+                        << "de";
+    QTest::newRow("ru") << "ru"
+                        << "ru";
+    QTest::newRow("fr") << "fr"
+                        << "en";
+    QTest::newRow("EN") << "EN"
+                        << "en";
+    QTest::newRow("De") << "De"
+                        << "en";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "en";
+    QTest::newRow("empty") << ""
+                           << "en";
+}
+
+void TestMainPage::helpSlides()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, used);
+
+    const QStringList slides = MainPage::helpSlides(language, QStringLiteral("/opt/x/Resources/"));
+    QStringList expected;
+    for (int i = 1; i <= 5; ++i)
+        expected.append(QStringLiteral("/opt/x/Resources/Slide%1_%2.jpg").arg(i).arg(used));
+    QCOMPARE(slides, expected);
+}
+
+void TestMainPage::pageLayout()
+{
+    Args args;
+    App app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    // Unstyled: the style sheet (which a start-up before may have left on the
+    // application) draws the settings button wider.
+    app.setStyleSheet(QString());
+    MainPage page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QCOMPARE(page.objectName(), QStringLiteral("MainPage"));
+    QCOMPARE(page.size(), QSize(290, 390));
+    QCOMPARE(page.minimumSize(), page.maximumSize());
+
+    auto* layout = qobject_cast<QVBoxLayout*>(page.layout());
+    QVERIFY(layout);
+    QCOMPARE(layout->spacing(), 5);
+    QCOMPARE(layout->contentsMargins(), QMargins());
+    QCOMPARE(layout->indexOf(page.menuBar()), 0);
+    QCOMPARE(layout->indexOf(page.creator()), 1);
+    QCOMPARE(page.creator()->parentWidget(), &page);
+
+    // No More Apps button on this page; the settings button sits in the bar.
+    QVERIFY(page.menuBar()->moreAppsButton()->isHidden());
+    QVERIFY(!page.menuBar()->moreAppsButton()->isVisible());
+    QPushButton* settings = page.settingsButton();
+    QCOMPARE(settings->objectName(), QStringLiteral("SettingsButton"));
+    QCOMPARE(settings->parentWidget(), page.menuBar());
+    QVERIFY(settings->isFlat());
+    QVERIFY(settings->text().isEmpty());
+    QCOMPARE(settings->size(), QSize(32, 32));
+    QVERIFY(settings->isVisible());
+    QVERIFY(page.rect().contains(settings->mapTo(&page, settings->rect().bottomRight())));
+}
+
+void TestMainPage::settingsDialogIsModalAndLeavesPageAlone()
+{
+    Args args;
+    App app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    MainPage page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QSize before = page.size();
+
+    QString shown;
+    QWidget* parent = nullptr;
+    DialogRunner::setNextHandler([&](QDialog& dialog) {
+        shown = QString::fromLatin1(dialog.metaObject()->className());
+        parent = dialog.parentWidget();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(page.settingsButton(), Qt::LeftButton);
+    QCOMPARE(DialogRunner::pendingHandlers(), 0);
+    QCOMPARE(shown, QStringLiteral("AppSettingsDialog"));
+    QCOMPARE(parent, page.settingsButton());
+    QCOMPARE(page.size(), before);
+    QVERIFY(page.findChildren<AppSettingsDialog*>().isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    TestMainPage test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainpage.moc"
