@@ -15,7 +15,7 @@ ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 600
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMASTRAND_SANITIZE=ON -DLUMASTRAND_BUILD_BENCH=OFF
 cmake --build build-asan --parallel "$jobs"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+export ASAN_OPTIONS="detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 900

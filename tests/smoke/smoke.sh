@@ -11,7 +11,7 @@ program=$1
 closer=$2
 out=$3
 
-for tool in Xvfb xdotool xwininfo import; do
+for tool in Xvfb xdotool xwininfo import convert; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
         exit 77
@@ -70,6 +70,8 @@ export QT_QPA_PLATFORM=xcb
 export QT_XCB_GL_INTEGRATION=none
 # The program's web services point at a closed port of this machine.
 export LUMASTRAND_SERVER="http://127.0.0.1:9"
+# Qt's own file dialog, whatever desktop the machine has.
+export QT_QPA_PLATFORMTHEME=""
 unset DBUS_SESSION_BUS_ADDRESS
 
 "$program" >"$work/program.log" 2>&1 &
@@ -99,6 +101,40 @@ import -window root "$shot" || fail "no screenshot"
 colours=$(identify -format '%k' "$shot" 2>/dev/null || echo 0)
 echo "screenshot $shot ($colours colours)"
 [ "$colours" -gt 16 ] || fail "the screen looks empty"
+
+# A user's road: open a picture through "Click to open the image", open the
+# options and switch on a few effects; keep that screenshot too.
+master="$work/master.png"
+convert -size 1024x1024 gradient:'#1e64c8'-'#f0a020' -fill '#ffffffcc' -draw "circle 512,512 512,260" \
+    -fill '#203040' -draw "rectangle 380,470 644,554" "$master" || fail "no test picture"
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+click 145 315
+dialog=""
+for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --name '^Open the image$' 2>/dev/null | head -n 1)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || fail "the open dialog did not appear"
+sleep 0.5
+xdotool type --delay 5 "$master"
+xdotool key Return
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Open the image$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+sleep 0.5
+click 217 366
+for item in "49 479" "175 479" "64 536" "222 536"; do
+    click $item
+done
+xdotool mousemove 700 500
+sleep 1
+height=$(xwininfo -id "$window" | sed -n 's/^ *Height: *//p')
+[ "$height" = "570" ] || fail "with the options open the window is $height high, not 570"
+shot="$out/screenshot-options.png"
+import -window root -crop 290x570+0+0 "$shot" || fail "no screenshot"
+echo "screenshot $shot"
 
 "$closer" "$window" || fail "could not ask the window to close"
 for _ in $(seq 150); do
