@@ -4,8 +4,6 @@
 #include "platform/desktopservices.h"
 #include "sharedialog.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QUrl>
 
 namespace QMWidgets {
@@ -34,31 +32,17 @@ FollowDialog::FollowDialog(QWidget* parent)
                 .arg(QCoreApplication::organizationName()));
 
     for (const Network& network : followNetworks) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(network.objectName));
-        button->setToolTip(tr("Follow on %1").arg(QString::fromLatin1(network.label)));
-        button->setFlat(true);
-        button->setFixedSize(48, 48);
-        extraLayout()->addWidget(button);
         const QString key = QString::fromLatin1(network.key);
-        connect(button, &QPushButton::clicked, this, [this, key] {
-            if (App* application = App::instance())
-                Platform::DesktopServices::openUrl(
-                    QUrl(ShareDialog::networkLink(application->followLink(), key)));
-            done(Rate);
-        });
+        addLinkButton(QString::fromLatin1(network.objectName),
+                      tr("Follow on %1").arg(QString::fromLatin1(network.label)), Rate, [key] {
+                          if (App* application = App::instance())
+                              Platform::DesktopServices::openUrl(
+                                  QUrl(ShareDialog::networkLink(application->followLink(), key)));
+                      });
     }
-
-    auto* mail = new QPushButton(this);
-    mail->setObjectName(QStringLiteral("EmailJoinButton"));
-    mail->setToolTip(tr("Write to us"));
-    mail->setFlat(true);
-    mail->setFixedSize(48, 48);
-    extraLayout()->addWidget(mail);
-    connect(mail, &QPushButton::clicked, this, [this] {
+    addLinkButton(QStringLiteral("EmailJoinButton"), tr("Write to us"), Mail, [] {
         if (App* application = App::instance())
             application->slotContact();
-        done(Mail);
     });
 
     addAnswerButton(tr("Close"), Later);

@@ -49,6 +49,22 @@ QPushButton* ReminderStateDialog::addAnswerButton(const QString& text, int code)
     return button;
 }
 
+QPushButton* ReminderStateDialog::addLinkButton(const QString& objectName, const QString& toolTip, int code,
+                                                const std::function<void()>& action)
+{
+    auto* button = new QPushButton(this);
+    button->setObjectName(objectName);
+    button->setToolTip(toolTip);
+    button->setFlat(true);
+    button->setFixedSize(48, 48);
+    m_extra->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, code, action] {
+        action();
+        done(code);
+    });
+    return button;
+}
+
 void ReminderStateDialog::done(int code)
 {
     m_state = code;

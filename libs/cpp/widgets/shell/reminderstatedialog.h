@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -35,6 +37,11 @@ protected:
     QHBoxLayout* extraLayout() const { return m_extra; }
     // Adds an answer button that ends the dialog with code.
     QPushButton* addAnswerButton(const QString& text, int code);
+    // Adds a 48 x 48 picture button (dressed by the style sheet through its
+    // object name) to the extra row; a click runs action, then ends the dialog
+    // with code.
+    QPushButton* addLinkButton(const QString& objectName, const QString& toolTip, int code,
+                               const std::function<void()>& action);
 
 private:
     QLabel* m_logo;

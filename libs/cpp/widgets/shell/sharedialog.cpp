@@ -3,8 +3,6 @@
 #include "app.h"
 #include "platform/desktopservices.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QUrl>
 
 namespace QMWidgets {
@@ -37,30 +35,17 @@ ShareDialog::ShareDialog(QWidget* parent)
     setText(tr("<H2>Share %1</H2>Tell your friends about it.").arg(QCoreApplication::applicationName()));
 
     for (const Network& network : shareNetworks) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(network.objectName));
-        button->setToolTip(tr("Share on %1").arg(QString::fromLatin1(network.label)));
-        button->setFlat(true);
-        button->setFixedSize(48, 48);
-        extraLayout()->addWidget(button);
         const QString key = QString::fromLatin1(network.key);
-        connect(button, &QPushButton::clicked, this, [this, key] {
-            if (App* application = App::instance())
-                Platform::DesktopServices::openUrl(QUrl(networkLink(application->shareLink(), key)));
-            done(Rate);
-        });
+        addLinkButton(QString::fromLatin1(network.objectName),
+                      tr("Share on %1").arg(QString::fromLatin1(network.label)), Rate, [key] {
+                          if (App* application = App::instance())
+                              Platform::DesktopServices::openUrl(
+                                  QUrl(networkLink(application->shareLink(), key)));
+                      });
     }
-
-    auto* mail = new QPushButton(this);
-    mail->setObjectName(QStringLiteral("EmailShareButton"));
-    mail->setToolTip(tr("Tell a friend by mail"));
-    mail->setFlat(true);
-    mail->setFixedSize(48, 48);
-    extraLayout()->addWidget(mail);
-    connect(mail, &QPushButton::clicked, this, [this] {
+    addLinkButton(QStringLiteral("EmailShareButton"), tr("Tell a friend by mail"), Mail, [] {
         if (App* application = App::instance())
             Platform::DesktopServices::openUrl(QUrl(application->tellFriendMailLink(), QUrl::TolerantMode));
-        done(Mail);
     });
 
     addAnswerButton(tr("Close"), Later);
