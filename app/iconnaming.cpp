@@ -28,11 +28,11 @@ QString file3x(const QString& base)
     return base + QStringLiteral("@3x.png");
 }
 
-// The Apple pictures are twice the nominal size, except for the sizes whose
-// double the platform wants rounded up from a half-point size.
+// The 2x pictures are twice the nominal size, except for the sizes whose
+// double the platform wants rounded up from a half-point size (83.5 pt).
 int appleDoubleSize(int size, bool watch)
 {
-    if (!watch && size == 83)
+    if (size == 83)
         return 167;
     if (watch && size == 27)
         return 55;
@@ -84,7 +84,7 @@ QVector<IconFile> squareIconFiles(const QString& folder, int size, bool watch)
 
     if (has(".iconset/")) {
         const QString base = QStringLiteral("icon_") + sizeText(size);
-        return { { plainFile(base), size }, { file2x(base), 2 * size } };
+        return { { plainFile(base), size }, { file2x(base), appleDoubleSize(size, false) } };
     }
     if (has(".iOS/"))
         return iosFiles(size, watch);

@@ -40,8 +40,10 @@ ComboSlider::ComboSlider(const QString& caption, QWidget* parent)
 
 void ComboSlider::setRange(int minimum, int maximum)
 {
-    m_slider->setRange(minimum, maximum);
+    // The spin box first: a slider value clamped by the new range is then
+    // passed on to a spin box that already accepts it.
     m_spinBox->setRange(minimum, maximum);
+    m_slider->setRange(minimum, maximum);
 }
 
 void ComboSlider::setValue(int value)

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QTranslator>
 
 namespace QMWidgets {
@@ -29,9 +28,12 @@ QString TranslationsManager::codeFor(const QString& setting)
 TranslationsManager::TranslationsManager(QObject* parent)
     : QObject(parent)
 {
-    QString setting = QLocale::system().name();
+    // Only a stored choice changes the language: the program ships no
+    // translations, so following the system locale would only turn the layout
+    // around (Arabic) or pick slides of another language around English texts.
+    QString setting;
     if (App* application = App::instance())
-        setting = application->value(QStringLiteral("Language"), setting).toString();
+        setting = application->value(QStringLiteral("Language")).toString();
     m_language = codeFor(setting);
     if (m_language != QLatin1String("en"))
         install(m_language);
