@@ -17,49 +17,41 @@
 
 namespace {
 
-using Getter = QVariant (*)();
-
 const QString kWatch = QStringLiteral("Create ") + QChar(0xF8FF) + QStringLiteral("Watch Icons");
 const QString kLossy = QStringLiteral("Apply lossy compression\nto save more than 60% of image file size");
+
+template<auto getter> QVariant get()
+{
+    return QVariant(getter());
+}
 
 struct Option
 {
     QString caption; // empty for the quality control
     QString key;
     QVariant defaultValue;
-    Getter getter;
+    QVariant (*getter)();
 };
-
-#define FLAG(caption, key, value, getter)                                                                    \
-    Option                                                                                                   \
-    {                                                                                                        \
-        caption, QStringLiteral(key), value, [] { return QVariant(AppSettingsDialog::getter()); }            \
-    }
 
 // In the order the dialog loads them.
 const QVector<Option> kOptions {
-    FLAG(QStringLiteral("Windows Phone"), "KeyWindowsPhone", true, keyWindowsPhone),
-    FLAG(QStringLiteral("Windows Store"), "KeyWindowsStore", true, keyWindowsStore),
-    FLAG(QStringLiteral("BlackBerry"), "KeyBlackBerry", true, keyBlackBerry),
-    FLAG(QStringLiteral("Android"), "KeyAndroid", true, keyAndroid),
-    FLAG(QStringLiteral("iOS"), "KeyIOS", true, keyIOS),
-    FLAG(QStringLiteral("macOS"), "KeyIcns", true, keyIcns),
-    FLAG(QStringLiteral("Windows"), "KeyIco", true, keyIco),
-    FLAG(QStringLiteral("App Launch Images"), "KeyLaunchScreens", true, keyLaunchScreens),
-    FLAG(QStringLiteral("Not masked icons"), "KeyNotMaskedIconsIOS", false, keyNotMaskedIconsIOS),
-    FLAG(QStringLiteral("Create xcassetes"), "KeyXCAssetsIOS", true, keyXCAssetsIOS),
-    FLAG(kWatch, "KeyAppleWatchIconsIOS", true, keyAppleWatchIconsIOS),
-    FLAG(QStringLiteral("Favicon and touch icons for Web"), "KeyWebFavicons", true, keyWebFavicons),
-    FLAG(kLossy, "KeyLossyCompression", false, keyLossyCompression),
-    FLAG(QString(), "KeyQuality", 256, keyQuality),
+    { "Windows Phone", "KeyWindowsPhone", true, get<&AppSettingsDialog::keyWindowsPhone> },
+    { "Windows Store", "KeyWindowsStore", true, get<&AppSettingsDialog::keyWindowsStore> },
+    { "BlackBerry", "KeyBlackBerry", true, get<&AppSettingsDialog::keyBlackBerry> },
+    { "Android", "KeyAndroid", true, get<&AppSettingsDialog::keyAndroid> },
+    { "iOS", "KeyIOS", true, get<&AppSettingsDialog::keyIOS> },
+    { "macOS", "KeyIcns", true, get<&AppSettingsDialog::keyIcns> },
+    { "Windows", "KeyIco", true, get<&AppSettingsDialog::keyIco> },
+    { "App Launch Images", "KeyLaunchScreens", true, get<&AppSettingsDialog::keyLaunchScreens> },
+    { "Not masked icons", "KeyNotMaskedIconsIOS", false, get<&AppSettingsDialog::keyNotMaskedIconsIOS> },
+    { "Create xcassetes", "KeyXCAssetsIOS", true, get<&AppSettingsDialog::keyXCAssetsIOS> },
+    { kWatch, "KeyAppleWatchIconsIOS", true, get<&AppSettingsDialog::keyAppleWatchIconsIOS> },
+    { "Favicon and touch icons for Web", "KeyWebFavicons", true, get<&AppSettingsDialog::keyWebFavicons> },
+    { kLossy, "KeyLossyCompression", false, get<&AppSettingsDialog::keyLossyCompression> },
+    { QString(), "KeyQuality", 256, get<&AppSettingsDialog::keyQuality> },
 };
 
-QMWidgets::App* store()
-{
-    return QMWidgets::app();
-}
-
-template<typename T> T* child(QWidget& dialog, const QString& text)
+template<typename T = QAbstractButton> T* child(QWidget& dialog, const QString& text)
 {
     for (T* candidate : dialog.findChildren<T*>()) {
         if (candidate->text() == text)
@@ -68,21 +60,17 @@ template<typename T> T* child(QWidget& dialog, const QString& text)
     return nullptr;
 }
 
-QCheckBox* box(QWidget& dialog, const QString& caption)
-{
-    return child<QCheckBox>(dialog, caption);
-}
-
 QMWidgets::ComboSlider* quality(QWidget& dialog)
 {
     return dialog.findChild<QMWidgets::ComboSlider*>();
 }
 
-// Clicks a button's caption (a check box takes clicks on indicator and
-// caption only), showing its tab first.
-void click(QWidget& dialog, QAbstractButton* target)
+// Clicks the button with that caption (a check box takes clicks on indicator
+// and caption only), showing its tab first.
+void click(QWidget& dialog, const QString& caption)
 {
-    QVERIFY(target);
+    QAbstractButton* target = child(dialog, caption);
+    QVERIFY2(target, qPrintable(caption));
     auto* tabs = dialog.findChild<QTabWidget*>();
     for (int i = 0; i < tabs->count(); ++i) {
         if (tabs->widget(i)->isAncestorOf(target))
@@ -97,11 +85,6 @@ void click(QWidget& dialog, QAbstractButton* target)
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, point);
 }
 
-void clickButton(QWidget& dialog, const QString& caption)
-{
-    click(dialog, child<QPushButton>(dialog, caption));
-}
-
 } // namespace
 
 class TstAppSettingsDialog : public QObject
@@ -110,91 +93,95 @@ class TstAppSettingsDialog : public QObject
 
 private slots:
     void init();
-    void gettersReadTheStore();
-    void freshStoreShown();
+    void showsTheStore();
     void cancelWritesNothing();
     void okWritesEveryKey();
     void qualityShownClamped_data();
     void qualityShownClamped();
-    void showingReloadsInOrder();
 };
 
 void TstAppSettingsDialog::init()
 {
-    store()->settings()->clear();
+    QMWidgets::app()->settings()->clear();
 }
 
-void TstAppSettingsDialog::gettersReadTheStore()
-{
-    for (const Option& option : kOptions) {
-        QCOMPARE(option.getter(), option.defaultValue);
-        const QVariant other = option.defaultValue.type() == QVariant::Bool
-            ? QVariant(!option.defaultValue.toBool())
-            : QVariant(1000);
-        store()->setValue(option.key, other.toString()); // as text, the way some stores give it back
-        QCOMPARE(option.getter(), other);
-    }
-}
-
-void TstAppSettingsDialog::freshStoreShown()
+void TstAppSettingsDialog::showsTheStore()
 {
     AppSettingsDialog dialog;
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Lumastrand Settings"));
     QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 13);
-    for (const Option& option : kOptions) {
-        if (!option.caption.isEmpty()) {
-            QVERIFY2(box(dialog, option.caption), qPrintable(option.caption));
-            QCOMPARE(box(dialog, option.caption)->isChecked(), option.defaultValue.toBool());
-        }
-    }
+    QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Ok"))->objectName(), QStringLiteral("PushButton"));
     QCOMPARE(quality(dialog)->spinBox()->value(), 256);
     QVERIFY(!quality(dialog)->isEnabled());
-    QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Ok"))->objectName(), QStringLiteral("PushButton"));
+
+    // A fresh store gives the defaults, and the getters read the store at every
+    // call (values stored as text, the way some stores give them back).
+    QStringList flipped;
+    for (const Option& option : kOptions) {
+        QCOMPARE(option.getter(), option.defaultValue);
+        const QVariant other
+            = option.caption.isEmpty() ? QVariant(32) : QVariant(!option.defaultValue.toBool());
+        QMWidgets::app()->setValue(option.key, other.toString());
+        QCOMPARE(option.getter(), other);
+        if (option.caption.isEmpty())
+            continue;
+        QVERIFY2(child<QCheckBox>(dialog, option.caption), qPrintable(option.caption));
+        QCOMPARE(child<QCheckBox>(dialog, option.caption)->isChecked(), option.defaultValue.toBool());
+        flipped << option.caption;
+    }
+
+    // Showing the dialog again reloads every control from the store, in order.
+    QStringList order;
+    for (QCheckBox* target : dialog.findChildren<QCheckBox*>())
+        connect(target, &QCheckBox::toggled, &dialog, [&order, target] { order << target->text(); });
+    dialog.hide();
+    dialog.show();
+    QCOMPARE(order, flipped);
+    QVERIFY(quality(dialog)->isEnabled());
+    QCOMPARE(quality(dialog)->value(), 32);
 }
 
 void TstAppSettingsDialog::cancelWritesNothing()
 {
     AppSettingsDialog dialog;
     dialog.show();
-    click(dialog, box(dialog, kLossy));
+    click(dialog, kLossy);
     QVERIFY(quality(dialog)->isEnabled()); // at once, by the click
-    click(dialog, box(dialog, QStringLiteral("iOS")));
-    QVERIFY(box(dialog, kWatch)->isEnabled()); // refinements stay editable
-    clickButton(dialog, QStringLiteral("Cancel"));
+    click(dialog, QStringLiteral("iOS"));
+    QVERIFY(child<QCheckBox>(dialog, kWatch)->isEnabled()); // refinements stay editable
+    click(dialog, QStringLiteral("Cancel"));
 
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(store()->settings()->allKeys().isEmpty());
+    QVERIFY(QMWidgets::app()->settings()->allKeys().isEmpty());
     dialog.show();
-    QVERIFY(!box(dialog, kLossy)->isChecked());
-    QVERIFY(box(dialog, QStringLiteral("iOS"))->isChecked());
+    QVERIFY(!child<QCheckBox>(dialog, kLossy)->isChecked());
+    QVERIFY(child<QCheckBox>(dialog, QStringLiteral("iOS"))->isChecked());
     QVERIFY(!quality(dialog)->isEnabled());
 }
 
 void TstAppSettingsDialog::okWritesEveryKey()
 {
     // Run the way the main page runs it, through the dialog seam.
-    QMWidgets::DialogRunner::setNextHandler([](QDialog& shown) {
-        click(shown, box(shown, QStringLiteral("Windows Store")));
-        click(shown, box(shown, kWatch));
-        click(shown, box(shown, kLossy));
+    const QStringList clicked { QStringLiteral("Windows Store"), kWatch, kLossy };
+    QMWidgets::DialogRunner::setNextHandler([&clicked](QDialog& shown) {
+        for (const QString& caption : clicked)
+            click(shown, caption);
         quality(shown)->spinBox()->selectAll();
         QTest::keyClicks(quality(shown)->spinBox(), QStringLiteral("64"));
-        clickButton(shown, QStringLiteral("Ok"));
+        click(shown, QStringLiteral("Ok"));
         return shown.result();
     });
     AppSettingsDialog dialog;
     QCOMPARE(QMWidgets::DialogRunner::exec(dialog), int(QDialog::Accepted));
 
-    QCOMPARE(store()->settings()->allKeys().size(), kOptions.size());
+    QSettings* settings = QMWidgets::app()->settings();
+    QCOMPARE(settings->allKeys().size(), kOptions.size());
     for (const Option& option : kOptions) {
-        const bool changed = option.caption == QLatin1String("Windows Store") || option.caption == kWatch
-            || option.caption == kLossy;
-        const QVariant expected = option.caption.isEmpty() ? QVariant(64)
-            : changed                                      ? QVariant(!option.defaultValue.toBool())
-                                                           : option.defaultValue;
-        QVERIFY2(store()->settings()->contains(store()->keyPrefix() + option.key), qPrintable(option.key));
-        QCOMPARE(option.getter(), expected);
+        QVERIFY2(settings->contains(QMWidgets::app()->keyPrefix() + option.key), qPrintable(option.key));
+        const bool flipped = clicked.contains(option.caption);
+        QCOMPARE(option.getter(),
+                 option.caption.isEmpty() ? QVariant(64) : QVariant(option.defaultValue.toBool() != flipped));
     }
 }
 
@@ -210,34 +197,13 @@ void TstAppSettingsDialog::qualityShownClamped()
 {
     QFETCH(int, stored);
     QFETCH(int, shown);
-
-    store()->setValue(QStringLiteral("KeyQuality"), stored);
+    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), stored);
     AppSettingsDialog dialog;
     dialog.show();
     QCOMPARE(quality(dialog)->value(), shown);
     QCOMPARE(AppSettingsDialog::keyQuality(), stored); // the store keeps it until "Ok"
-    clickButton(dialog, QStringLiteral("Ok"));
+    click(dialog, QStringLiteral("Ok"));
     QCOMPARE(AppSettingsDialog::keyQuality(), shown);
-}
-
-void TstAppSettingsDialog::showingReloadsInOrder()
-{
-    AppSettingsDialog dialog;
-    QStringList order;
-    for (QCheckBox* target : dialog.findChildren<QCheckBox*>())
-        connect(target, &QCheckBox::toggled, &dialog, [&order, target] { order << target->text(); });
-    for (const Option& option : kOptions)
-        store()->setValue(option.key,
-                          option.caption.isEmpty() ? QVariant(32) : !option.defaultValue.toBool());
-
-    dialog.show();
-    QStringList expected;
-    for (const Option& option : kOptions)
-        expected << option.caption;
-    expected.removeLast();
-    QCOMPARE(order, expected);
-    QVERIFY(quality(dialog)->isEnabled());
-    QCOMPARE(quality(dialog)->value(), 32);
 }
 
 int main(int argc, char** argv)

@@ -52,23 +52,21 @@ class TestCreatorDropArea : public QObject
 
 private slots:
     void init();
-    void cleanup();
 
-    void dragEnterWantsUriList_data();
     void dragEnterWantsUriList();
-    void dropOfMasterIsTakenWithoutQuestion();
-    void otherSizeAsksFirst_data();
-    void otherSizeAsksFirst();
-    void unreadableFileIsRefused_data();
-    void unreadableFileIsRefused();
-    void dropTakesFirstOfSeveralUrls();
-    void dropWithoutUrlsIsIgnored();
-    void openDialogTakesFirstFile();
-    void cancelledOpenDialogChangesNothing();
-    void openedOtherSizeAsksWithOpenWording();
+    void masterIsTakenWithoutQuestion_data();
+    void masterIsTakenWithoutQuestion();
+    void otherFileAsksOrIsRefused_data();
+    void otherFileAsksOrIsRefused();
+    void nothingOfferedChangesNothing_data();
+    void nothingOfferedChangesNothing();
     void previewIsRebuiltFromFileOnStateChange();
 
 private:
+    // Offers the files by a drop, or through the open dialog by a click on the open button.
+    void offer(bool viaDialog, const QStringList& paths);
+    QPushButton* openButton() const { return m_area->findChild<QPushButton*>(); }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<CreatorEffects> m_effects;
     std::unique_ptr<CreatorDropArea> m_area;
@@ -81,251 +79,198 @@ void TestCreatorDropArea::init()
     QVERIFY(m_dir->isValid());
     m_master = writePicture(*m_dir, QStringLiteral("master.png"), QSize(1024, 1024), QColor(20, 40, 200));
     QVERIFY(!m_master.isEmpty());
+    m_area.reset(); // before the panel it asks
     m_effects = std::make_unique<CreatorEffects>();
     m_area = std::make_unique<CreatorDropArea>(m_effects.get());
+    m_area->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
     MessageBox::clearAnswers();
     MessageBox::clearShown();
     Os::clearFileDialogAnswers();
     Os::clearFileDialogRequests();
 }
 
-void TestCreatorDropArea::cleanup()
+void TestCreatorDropArea::offer(bool viaDialog, const QStringList& paths)
 {
-    m_area.reset();
-    m_effects.reset();
-    m_dir.reset();
-    MessageBox::clearAnswers();
-    Os::clearFileDialogAnswers();
-}
-
-void TestCreatorDropArea::dragEnterWantsUriList_data()
-{
-    QTest::addColumn<bool>("withUrls");
-    QTest::addColumn<bool>("withText");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("uri list") << true << false << true;
-    QTest::newRow("plain text only") << false << true << false;
-    QTest::newRow("both") << true << true << true;
+    if (!viaDialog) {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        dropUrls(m_area.get(), urls);
+        return;
+    }
+    Os::setNextFileDialogAnswer(paths);
+    QTest::mouseClick(openButton(), Qt::LeftButton);
 }
 
 void TestCreatorDropArea::dragEnterWantsUriList()
 {
-    QFETCH(bool, withUrls);
-    QFETCH(bool, withText);
-    QFETCH(bool, accepted);
-
-    QMimeData data;
-    if (withUrls)
-        data.setUrls({ QUrl::fromLocalFile(m_master) });
-    if (withText)
+    for (const bool withUrls : { false, true }) {
+        QMimeData data;
         data.setText(m_master);
-    QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m_area.get(), &event);
-    QCOMPARE(event.isAccepted(), accepted);
+        if (withUrls)
+            data.setUrls({ QUrl::fromLocalFile(m_master) });
+        QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_area.get(), &event);
+        QCOMPARE(event.isAccepted(), withUrls);
+    }
 }
 
-void TestCreatorDropArea::dropOfMasterIsTakenWithoutQuestion()
+void TestCreatorDropArea::masterIsTakenWithoutQuestion_data()
 {
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    dropUrls(m_area.get(), { QUrl::fromLocalFile(m_master) });
+    QTest::addColumn<bool>("viaDialog");
+    QTest::addColumn<int>("files");
+    QTest::newRow("dropped") << false << 1;
+    QTest::newRow("first of three dropped") << false << 3;
+    QTest::newRow("first of three opened") << true << 3;
+}
 
+void TestCreatorDropArea::masterIsTakenWithoutQuestion()
+{
+    QFETCH(bool, viaDialog);
+    QFETCH(int, files);
+
+    // The others would ask (wrong size) or show another colour.
+    const QStringList paths
+        = QStringList { m_master,
+                        writePicture(*m_dir, QStringLiteral("second.png"), QSize(1024, 1024), Qt::green),
+                        writePicture(*m_dir, QStringLiteral("third.png"), QSize(16, 16), Qt::red) }
+              .mid(0, files);
+    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
+    offer(viaDialog, paths);
+
+    QCOMPARE(Os::fileDialogRequests().size(), viaDialog ? 1 : 0);
+    if (viaDialog) {
+        QCOMPARE(Os::fileDialogRequests().first().caption, QStringLiteral("Open the image"));
+        QVERIFY(Os::fileDialogRequests().first().dir.isEmpty());
+    }
     QVERIFY(MessageBox::shown().isEmpty());
     QCOMPARE(m_area->fileName(), m_master);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), true);
     QVERIFY(m_area->text().isEmpty());
-    QVERIFY(m_area->findChild<QPushButton*>()->isHidden());
+    QVERIFY(openButton()->isHidden());
     // The preview is the picture at twice the field's size.
     QCOMPARE(m_area->pixmap().size(), QSize(560, 560));
     QCOMPARE(previewPixel(*m_area, 280, 280), qRgb(20, 40, 200));
 }
 
-void TestCreatorDropArea::otherSizeAsksFirst_data()
+void TestCreatorDropArea::otherFileAsksOrIsRefused_data()
 {
+    QTest::addColumn<QString>("kind"); // "size": a picture of another size, else an unreadable file
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("512x256, yes") << QSize(512, 256) << int(QMessageBox::Yes) << true;
-    QTest::newRow("512x256, no") << QSize(512, 256) << int(QMessageBox::No) << false;
-    QTest::newRow("2048x2048, yes") << QSize(2048, 2048) << int(QMessageBox::Yes) << true;
-    QTest::newRow("1024x1023, no") << QSize(1024, 1023) << int(QMessageBox::No) << false;
-}
-
-void TestCreatorDropArea::otherSizeAsksFirst()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, answer);
-    QFETCH(bool, taken);
-
-    // An earlier picture is in place; a refused one must leave it untouched.
-    dropUrls(m_area.get(), { QUrl::fromLocalFile(m_master) });
-    QCOMPARE(m_area->fileName(), m_master);
-    const QImage earlierPreview = m_area->pixmap().toImage();
-
-    const QString other = writePicture(*m_dir, QStringLiteral("other.png"), size, QColor(200, 30, 30));
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
-    dropUrls(m_area.get(), { QUrl::fromLocalFile(other) });
-
-    QCOMPARE(MessageBox::pendingAnswers(), 0);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Shown box = MessageBox::shown().first();
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.title, QStringLiteral("Warning"));
-    QCOMPARE(box.text,
-             QStringLiteral("The resolution of the dropped image is %1x%2, it does not match "
-                            "1024x1024.\n\nContinue anyway?")
-                 .arg(size.width())
-                 .arg(size.height()));
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-
-    QCOMPARE(spy.count(), taken ? 1 : 0);
-    QCOMPARE(m_area->fileName(), taken ? other : m_master);
-    if (taken) {
-        QCOMPARE(m_area->pixmap().size(), QSize(560, 560));
-        QCOMPARE(previewPixel(*m_area, 280, 280), qRgb(200, 30, 30));
-    } else {
-        QCOMPARE(m_area->pixmap().toImage(), earlierPreview);
-    }
-}
-
-void TestCreatorDropArea::unreadableFileIsRefused_data()
-{
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("viaDialog");
     QTest::addColumn<bool>("afterPicture");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("dropped 512x256, yes") << "size" << QSize(512, 256) << false << true << true;
+    QTest::newRow("dropped 512x256, no") << "size" << QSize(512, 256) << false << true << false;
+    QTest::newRow("dropped 2048x2048, yes") << "size" << QSize(2048, 2048) << false << true << true;
+    QTest::newRow("dropped 1024x1023, no") << "size" << QSize(1024, 1023) << false << true << false;
+    QTest::newRow("opened 512x256, yes") << "size" << QSize(512, 256) << true << false << true;
+    QTest::newRow("opened 512x256, no") << "size" << QSize(512, 256) << true << false << false;
+    // Even a Yes must not make an unreadable file the master.
     for (const bool after : { false, true }) {
-        const char* when = after ? ", after a picture" : ", first";
-        QTest::addRow("not a picture%s", when) << "junk" << after;
-        QTest::addRow("missing file%s", when) << "missing" << after;
-        QTest::addRow("folder%s", when) << "folder" << after;
-        QTest::addRow("web address%s", when) << "web" << after;
+        for (const char* kind : { "not a picture", "missing", "folder", "web" })
+            QTest::addRow("%s%s", kind, after ? ", after a picture" : ", first")
+                << kind << QSize() << false << after << true;
     }
 }
 
-void TestCreatorDropArea::unreadableFileIsRefused()
+void TestCreatorDropArea::otherFileAsksOrIsRefused()
 {
     QFETCH(QString, kind);
+    QFETCH(QSize, size);
+    QFETCH(bool, viaDialog);
     QFETCH(bool, afterPicture);
+    QFETCH(bool, yes);
 
+    // A refused file must leave an earlier picture, or the empty field, untouched.
     if (afterPicture)
         dropUrls(m_area.get(), { QUrl::fromLocalFile(m_master) });
     const QString pathBefore = m_area->fileName();
     const QString textBefore = m_area->text();
     const QImage previewBefore = m_area->pixmap().toImage();
 
-    QUrl url;
-    QString shownName;
-    if (kind == QLatin1String("junk")) {
-        QFile file(m_dir->filePath(QStringLiteral("notes.png")));
+    QUrl url = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("other.png")));
+    if (kind == QLatin1String("size")) {
+        QVERIFY(!writePicture(*m_dir, QStringLiteral("other.png"), size, QColor(200, 30, 30)).isEmpty());
+    } else if (kind == QLatin1String("not a picture")) {
+        QFile file(url.toLocalFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("this is plain text, not a picture\n");
-        file.close();
-        url = QUrl::fromLocalFile(file.fileName());
-        shownName = QStringLiteral("notes.png");
-    } else if (kind == QLatin1String("missing")) {
-        url = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("gone.png")));
-        shownName = QStringLiteral("gone.png");
     } else if (kind == QLatin1String("folder")) {
         url = QUrl::fromLocalFile(m_dir->path());
-        shownName = QFileInfo(m_dir->path()).fileName();
-    } else {
+    } else if (kind == QLatin1String("web")) {
         url = QUrl(QStringLiteral("https://example.com/pictures/icon.png"));
-        shownName = url.toString();
     }
-
     QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    // Even a Yes must not make an unreadable file the master.
-    MessageBox::setNextAnswer(QMessageBox::Yes);
-    dropUrls(m_area.get(), { url });
+    MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+    if (viaDialog)
+        offer(true, { url.toLocalFile() });
+    else
+        dropUrls(m_area.get(), { url });
 
+    QCOMPARE(MessageBox::pendingAnswers(), 0);
     QCOMPARE(MessageBox::shown().size(), 1);
     const MessageBox::Shown box = MessageBox::shown().first();
+    QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.title, QStringLiteral("Warning"));
-    QCOMPARE(box.text,
-             QStringLiteral("The file \"%1\" is not a picture that Lumastrand can read.").arg(shownName));
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    const bool asked = kind == QLatin1String("size");
+    if (asked) {
+        QCOMPARE(box.text,
+                 QStringLiteral("The resolution of the %1image is %2x%3, it does not match "
+                                "1024x1024.\n\nContinue anyway?")
+                     .arg(viaDialog ? "" : "dropped ")
+                     .arg(size.width())
+                     .arg(size.height()));
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    } else {
+        const QString shownName
+            = url.isLocalFile() ? QFileInfo(url.toLocalFile()).fileName() : url.toString();
+        QCOMPARE(box.text,
+                 QStringLiteral("The file \"%1\" is not a picture that Lumastrand can read.").arg(shownName));
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
 
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(m_area->fileName(), pathBefore);
-    QCOMPARE(m_area->text(), textBefore);
-    QCOMPARE(m_area->pixmap().toImage(), previewBefore);
-    QCOMPARE(m_area->findChild<QPushButton*>()->isHidden(), afterPicture);
+    const bool taken = asked && yes;
+    QCOMPARE(spy.count(), taken ? 1 : 0);
+    QCOMPARE(openButton()->isHidden(), taken || afterPicture);
+    if (taken) {
+        QCOMPARE(m_area->fileName(), url.toLocalFile());
+        QCOMPARE(m_area->pixmap().size(), QSize(560, 560));
+        QCOMPARE(previewPixel(*m_area, 280, 280), qRgb(200, 30, 30));
+    } else {
+        QCOMPARE(m_area->fileName(), pathBefore);
+        QCOMPARE(m_area->text(), textBefore);
+        QCOMPARE(m_area->pixmap().toImage(), previewBefore);
+    }
 }
 
-void TestCreatorDropArea::dropTakesFirstOfSeveralUrls()
+void TestCreatorDropArea::nothingOfferedChangesNothing_data()
 {
-    const QString second = writePicture(*m_dir, QStringLiteral("second.png"), QSize(1024, 1024), Qt::green);
-    const QString third = writePicture(*m_dir, QStringLiteral("third.png"), QSize(16, 16), Qt::red);
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    dropUrls(m_area.get(),
-             { QUrl::fromLocalFile(m_master), QUrl::fromLocalFile(second), QUrl::fromLocalFile(third) });
-
-    QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(m_area->fileName(), m_master);
+    QTest::addColumn<bool>("viaDialog");
+    QTest::newRow("drop of an empty uri list") << false;
+    QTest::newRow("cancelled open dialog") << true;
 }
 
-void TestCreatorDropArea::dropWithoutUrlsIsIgnored()
+void TestCreatorDropArea::nothingOfferedChangesNothing()
 {
+    QFETCH(bool, viaDialog);
     QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    QMimeData data;
-    data.setData(QStringLiteral("text/uri-list"), QByteArray());
-    QVERIFY(!drop(m_area.get(), data));
+    if (viaDialog) {
+        offer(true, {});
+        QCOMPARE(Os::fileDialogRequests().size(), 1);
+    } else {
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"), QByteArray());
+        QVERIFY(!drop(m_area.get(), data));
+    }
 
     QVERIFY(MessageBox::shown().isEmpty());
     QCOMPARE(spy.count(), 0);
     QVERIFY(m_area->fileName().isEmpty());
+    QVERIFY(!openButton()->isHidden());
     QCOMPARE(m_area->text(), QStringLiteral("<H2>Drop 1024x1024 image<br>here</H2>"));
-}
-
-void TestCreatorDropArea::openDialogTakesFirstFile()
-{
-    const QString second = writePicture(*m_dir, QStringLiteral("second.png"), QSize(1024, 1024), Qt::green);
-    const QString third = writePicture(*m_dir, QStringLiteral("third.png"), QSize(8, 8), Qt::red);
-    m_area->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-
-    Os::setNextFileDialogAnswer({ m_master, second, third });
-    auto* open = m_area->findChild<QPushButton*>();
-    QTest::mouseClick(open, Qt::LeftButton);
-
-    QCOMPARE(Os::fileDialogRequests().size(), 1);
-    QCOMPARE(Os::fileDialogRequests().first().caption, QStringLiteral("Open the image"));
-    QVERIFY(Os::fileDialogRequests().first().dir.isEmpty());
-    QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(m_area->fileName(), m_master);
-    QVERIFY(open->isHidden());
-    QVERIFY(m_area->text().isEmpty());
-}
-
-void TestCreatorDropArea::cancelledOpenDialogChangesNothing()
-{
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    Os::setNextFileDialogAnswer({});
-    m_area->slotOpenClicked();
-
-    QCOMPARE(Os::fileDialogRequests().size(), 1);
-    QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(m_area->fileName().isEmpty());
-    QVERIFY(!m_area->findChild<QPushButton*>()->isHidden());
-}
-
-void TestCreatorDropArea::openedOtherSizeAsksWithOpenWording()
-{
-    const QString small = writePicture(*m_dir, QStringLiteral("small.png"), QSize(512, 256), Qt::red);
-    Os::setNextFileDialogAnswer({ small });
-    MessageBox::setNextAnswer(QMessageBox::No);
-    m_area->slotOpenClicked();
-
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().first().text,
-             QStringLiteral("The resolution of the image is 512x256, it does not match 1024x1024.\n\n"
-                            "Continue anyway?"));
-    QVERIFY(m_area->fileName().isEmpty());
-    QVERIFY(!m_area->findChild<QPushButton*>()->isHidden());
 }
 
 void TestCreatorDropArea::previewIsRebuiltFromFileOnStateChange()

@@ -22,7 +22,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -32,9 +31,11 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using QMWidgets::App;
+using QMWidgets::app;
 using QMWidgets::DialogRunner;
 
 namespace {
@@ -47,15 +48,26 @@ QPushButton* buttonWithText(QWidget& parent, const QString& text)
     return nullptr;
 }
 
-// Queues a handler that notes the class of the next dialog and closes it.
-QString* expectDialog()
+// The class of the dialog that act() opens (the dialog is closed at once).
+QString dialogOpenedBy(const std::function<void()>& act)
 {
-    auto* seen = new QString;
+    const auto seen = std::make_shared<QString>();
     DialogRunner::setNextHandler([seen](QDialog& dialog) {
         *seen = QString::fromLatin1(dialog.metaObject()->className());
         return 0;
     });
-    return seen;
+    act();
+    return *seen;
+}
+
+QStringList actionTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts.append(action->text());
+    }
+    return texts;
 }
 
 bool isRed(QRgb pixel)
@@ -69,24 +81,17 @@ class TestShellWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
     void cleanup();
 
-    void comboSliderKeepsBothInStep_data();
-    void comboSliderKeepsBothInStep();
     void comboSliderFollowsTheUser();
     void labelPaintsItsPixmap_data();
     void labelPaintsItsPixmap();
-    void objectNameAndToolTip();
-
+    void emptyToolTipKeepsTheOldOne();
     void messageBoxButtons_data();
     void messageBoxButtons();
 
-    void menuBarFitsNarrowPage();
-    void menuBarWideShowsAllButtons();
-    void menuBarButtonsReachTheApplication();
+    void menuBar_data();
+    void menuBar();
     void appMenuItems();
     void quitGoesTheOrdinaryWayOrThroughTheSignal();
     void moreAppsMenu();
@@ -97,90 +102,44 @@ private slots:
     void helpDialogSlideShow();
     void showInExplorer_data();
     void showInExplorer();
-
-private:
-    std::unique_ptr<AppArgs> m_args;
-    std::unique_ptr<App> m_app;
 };
-
-void TestShellWidgets::initTestCase()
-{
-    qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9");
-    m_args = std::make_unique<AppArgs>();
-    m_app = std::make_unique<App>(m_args->argc, m_args->argv, QStringLiteral("Halvick"),
-                                  QStringLiteral("Lumastrand"));
-    m_app->setApplicationVersion(QStringLiteral("1.9.2"));
-}
-
-void TestShellWidgets::cleanupTestCase()
-{
-    m_app.reset();
-}
-
-void TestShellWidgets::init()
-{
-    DialogRunner::clearHandlers();
-}
 
 void TestShellWidgets::cleanup()
 {
-    QCOMPARE(DialogRunner::pendingHandlers(), 0);
+    const int pending = DialogRunner::pendingHandlers();
     DialogRunner::clearHandlers();
-}
-
-void TestShellWidgets::comboSliderKeepsBothInStep_data()
-{
-    QTest::addColumn<int>("set");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("inside") << 128 << 128;
-    QTest::newRow("lowest") << 4 << 4;
-    QTest::newRow("below is clamped") << 1 << 4;
-    QTest::newRow("above is clamped") << 1000 << 256;
-}
-
-void TestShellWidgets::comboSliderKeepsBothInStep()
-{
-    QFETCH(int, set);
-    QFETCH(int, expected);
-
-    QMWidgets::ComboSlider slider(QStringLiteral("Quality"));
-    slider.setRange(4, 256);
-    slider.setValue(set);
-    QCOMPARE(slider.value(), expected);
-    QCOMPARE(slider.spinBox()->value(), expected);
-    QVERIFY(!slider.captionLabel()->isHidden());
-    QVERIFY(slider.trailingLabel()->isHidden());
-    QCOMPARE(slider.slider()->tickInterval(), 20);
+    QCOMPARE(pending, 0);
 }
 
 void TestShellWidgets::comboSliderFollowsTheUser()
 {
     QMWidgets::ComboSlider combo { QString() };
     combo.setRange(4, 256);
+    QVERIFY(combo.captionLabel()->isHidden());
+    QVERIFY(!QMWidgets::ComboSlider(QStringLiteral("Quality")).captionLabel()->isHidden());
+    for (const QPair<int, int>& setAndGot : { qMakePair(1, 4), qMakePair(1000, 256) }) { // clamped alike
+        combo.setValue(setAndGot.first);
+        QCOMPARE(combo.value(), setAndGot.second);
+        QCOMPARE(combo.spinBox()->value(), setAndGot.second);
+    }
     combo.setValue(100);
     combo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&combo));
-    QVERIFY(combo.captionLabel()->isHidden());
     QSignalSpy moved(&combo, &QMWidgets::ComboSlider::sliderMoved);
 
-    // Typing into the spin box moves the slider.
+    // Typing into the spin box moves the slider, and the slider's keys the spin box.
     combo.spinBox()->selectAll();
     QTest::keyClicks(combo.spinBox(), QStringLiteral("64"));
     QTest::keyClick(combo.spinBox(), Qt::Key_Enter);
     QCOMPARE(combo.value(), 64);
-    QVERIFY(!moved.isEmpty());
     QCOMPARE(moved.last().first().toInt(), 64);
-
-    // Dragging the slider (here: its keys) updates the spin box.
     combo.slider()->setFocus();
     QTest::keyClick(combo.slider(), Qt::Key_End);
     QCOMPARE(combo.spinBox()->value(), 256);
     QCOMPARE(moved.last().first().toInt(), 256);
 
     combo.setEnabled(false);
-    QVERIFY(!combo.slider()->isEnabled());
-    QVERIFY(!combo.spinBox()->isEnabled());
+    QVERIFY(!combo.slider()->isEnabled() && !combo.spinBox()->isEnabled());
 }
 
 void TestShellWidgets::labelPaintsItsPixmap_data()
@@ -215,14 +174,11 @@ void TestShellWidgets::labelPaintsItsPixmap()
     const QRgb centre = shot.pixel(40, 20);
     QCOMPARE(isRed(shot.pixel(3, 20)), edgeRed);
     QCOMPARE(isRed(centre), centreFullRed);
-    if (!centreFullRed) {
-        // Half red over white.
-        QVERIFY(qAbs(qGreen(centre) - 128) < 20);
-        QVERIFY(qRed(centre) > 240);
-    }
+    if (!centreFullRed) // half red over white
+        QVERIFY(qAbs(qGreen(centre) - 128) < 20 && qRed(centre) > 240);
 }
 
-void TestShellWidgets::objectNameAndToolTip()
+void TestShellWidgets::emptyToolTipKeepsTheOldOne()
 {
     QPushButton button;
     button.setToolTip(QStringLiteral("old"));
@@ -231,14 +187,6 @@ void TestShellWidgets::objectNameAndToolTip()
     QCOMPARE(button.toolTip(), QStringLiteral("old"));
     QMWidgets::setObjectNameAndToolTip(&button, QStringLiteral("Named"), QStringLiteral("new"));
     QCOMPARE(button.toolTip(), QStringLiteral("new"));
-
-    QMWidgets::setupPushButton(&button);
-    QCOMPARE(button.objectName(), QStringLiteral("PushButton"));
-    QVERIFY(button.isFlat());
-    QCOMPARE(button.minimumHeight(), 32);
-    QPushButton square;
-    QMWidgets::setupSquareButton(&square);
-    QCOMPARE(square.size(), QSize(32, 32));
 }
 
 void TestShellWidgets::messageBoxButtons_data()
@@ -248,17 +196,14 @@ void TestShellWidgets::messageBoxButtons_data()
     QTest::addColumn<int>("result");
 
     const int yesNo = QMessageBox::Yes | QMessageBox::No;
-    const int yesNoCancel = yesNo | QMessageBox::Cancel;
-    QTest::newRow("yes") << yesNo << "Yes" << int(QMessageBox::Yes);
-    QTest::newRow("no") << yesNo << "No" << int(QMessageBox::No);
-    QTest::newRow("cancel") << yesNoCancel << "Cancel" << int(QMessageBox::Cancel);
-    QTest::newRow("escape with cancel") << yesNoCancel << "" << int(QMessageBox::Cancel);
-    QTest::newRow("escape without cancel") << yesNo << "" << int(QMessageBox::NoButton);
-    QTest::newRow("yes to all") << int(QMessageBox::YesToAll | QMessageBox::NoToAll) << "Yes to All"
-                                << int(QMessageBox::YesToAll);
-    QTest::newRow("retry") << int(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore) << "Retry"
-                           << int(QMessageBox::Retry);
-    QTest::newRow("user button") << int(QMessageBox::Ok) << "Mine" << int(QMWidgets::MMessageBox::UserButton);
+    const auto row = [](const char* name, int buttons, const char* click, int result) {
+        QTest::newRow(name) << buttons << QString::fromLatin1(click) << result;
+    };
+    row("yes", yesNo, "Yes", QMessageBox::Yes);
+    row("escape with cancel", yesNo | QMessageBox::Cancel, "", QMessageBox::Cancel);
+    row("escape without cancel", yesNo, "", QMessageBox::NoButton);
+    row("yes to all", QMessageBox::YesToAll | QMessageBox::NoToAll, "Yes to All", QMessageBox::YesToAll);
+    row("user button", QMessageBox::Ok, "Mine", QMWidgets::MMessageBox::UserButton);
 }
 
 void TestShellWidgets::messageBoxButtons()
@@ -283,15 +228,33 @@ void TestShellWidgets::messageBoxButtons()
     QVERIFY(box.findChild<QLabel*>(QStringLiteral("MessageBoxIcon")));
 }
 
-void TestShellWidgets::menuBarFitsNarrowPage()
+void TestShellWidgets::menuBar_data()
 {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("folded");
+
+    // The narrow row is the main page's bar: no More Apps button, a settings button added.
+    QTest::newRow("narrow page") << 290 << QStringList({ "Share", "Join" });
+    QTest::newRow("wide") << 600 << QStringList();
+}
+
+void TestShellWidgets::menuBar()
+{
+    QFETCH(int, width);
+    QFETCH(QStringList, folded);
+
+    DesktopRecorder desktop;
     QMWidgets::PromoMainPage page;
-    page.setFixedSize(290, 390);
+    page.setFixedSize(width, 390);
     QMWidgets::PromoMenuBar* bar = page.menuBar();
-    bar->hideMoreAppsButton();
-    auto* settings = new QPushButton;
-    settings->setFixedSize(50, 32);
-    bar->addWidget(settings);
+    const bool narrow = width < 400;
+    if (narrow) {
+        bar->hideMoreAppsButton();
+        auto* settings = new QPushButton;
+        settings->setFixedSize(50, 32);
+        bar->addWidget(settings);
+        QCOMPARE(settings->parentWidget(), bar);
+    }
     auto* layout = new QVBoxLayout(&page);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(bar);
@@ -299,8 +262,9 @@ void TestShellWidgets::menuBarFitsNarrowPage()
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
-    QCOMPARE(settings->parentWidget(), bar);
-    QVERIFY(bar->moreAppsButton()->isHidden());
+    QCOMPARE(bar->objectName(), QStringLiteral("MenuBar")); // the style sheet's names
+    QCOMPARE(bar->height(), 45);
+
     // Nothing sticks out of the bar or lies on top of another button.
     QList<QRect> taken;
     for (QPushButton* button : bar->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -312,122 +276,83 @@ void TestShellWidgets::menuBarFitsNarrowPage()
         taken.append(button->geometry());
     }
     // What did not fit is reachable from the "more" menu, in bar order.
-    QVERIFY(bar->moreButton()->isVisible());
-    QStringList folded;
-    for (QAction* action : bar->moreMenu()->actions())
-        folded.append(action->text());
-    QCOMPARE(folded, QStringList({ QStringLiteral("Share"), QStringLiteral("Join") }));
-    QVERIFY(bar->introButton()->isVisible());
-    QVERIFY(bar->rateButton()->isVisible());
-
-    QString* seen = expectDialog();
-    bar->moreMenu()->actions().first()->trigger();
-    QCOMPARE(*seen, QStringLiteral("QMWidgets::ShareDialog"));
-    delete seen;
-}
-
-void TestShellWidgets::menuBarWideShowsAllButtons()
-{
-    QMWidgets::PromoMenuBar bar;
-    bar.resize(600, 45);
-    bar.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    for (QPushButton* button :
-         { bar.introButton(), bar.rateButton(), bar.shareButton(), bar.joinButton(),
-           static_cast<QPushButton*>(bar.moreAppsButton()), static_cast<QPushButton*>(bar.appButton()) })
-        QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
-    QVERIFY(bar.moreButton()->isHidden());
-    QCOMPARE(bar.objectName(), QStringLiteral("MenuBar"));
-    QCOMPARE(bar.height(), 45);
-}
-
-void TestShellWidgets::menuBarButtonsReachTheApplication()
-{
-    DesktopRecorder desktop;
-    QMWidgets::PromoMenuBar bar;
-    bar.resize(600, 45);
-    bar.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bar));
-
-    QTest::mouseClick(bar.rateButton(), Qt::LeftButton);
-    QCOMPARE(desktop.urls.size(), 1);
-    QCOMPARE(desktop.urls.first().toString(), m_app->storeLink(App::ReviewPage, m_app->rateLink()));
-
-    const QList<QPair<QPushButton*, QString>> dialogs = {
-        { bar.introButton(), QStringLiteral("QMWidgets::HelpDialog") },
-        { bar.shareButton(), QStringLiteral("QMWidgets::ShareDialog") },
-        { bar.joinButton(), QStringLiteral("QMWidgets::FollowDialog") },
+    QCOMPARE(actionTexts(bar->moreMenu()), folded);
+    QCOMPARE(bar->moreButton()->isVisible(), narrow);
+    QCOMPARE(bar->moreAppsButton()->isVisible(), !narrow);
+    QVERIFY(bar->appButton()->isVisible());
+    const auto press = [&](QPushButton* button) {
+        QCOMPARE(button->isVisible(), !folded.contains(button->toolTip()));
+        if (button->isVisible())
+            return QTest::mouseClick(button, Qt::LeftButton);
+        for (QAction* action : bar->moreMenu()->actions()) {
+            if (action->text() == button->toolTip())
+                action->trigger();
+        }
     };
-    for (const auto& pair : dialogs) {
-        QString* seen = expectDialog();
-        QTest::mouseClick(pair.first, Qt::LeftButton);
-        QCOMPARE(*seen, pair.second);
-        delete seen;
-    }
+    press(bar->rateButton());
+    QCOMPARE(desktop.urls, QList<QUrl> { QUrl(app()->storeLink(App::ReviewPage, app()->rateLink())) });
+    const QList<QPair<QPushButton*, QString>> dialogs = {
+        { bar->introButton(), QStringLiteral("QMWidgets::HelpDialog") },
+        { bar->shareButton(), QStringLiteral("QMWidgets::ShareDialog") },
+        { bar->joinButton(), QStringLiteral("QMWidgets::FollowDialog") },
+    };
+    for (const auto& pair : dialogs)
+        QCOMPARE(dialogOpenedBy([&] { press(pair.first); }), pair.second);
 }
 
 void TestShellWidgets::appMenuItems()
 {
     DesktopRecorder desktop;
     QWidget mainWidget;
-    m_app->setMainWidget(&mainWidget);
+    app()->setMainWidget(&mainWidget);
     QMWidgets::AppButton button;
+    QMWidgets::AppMenu* menu = button.appMenu();
     QCOMPARE(button.objectName(), QStringLiteral("AppButton"));
-    QCOMPARE(button.menu(), button.appMenu());
-
-    QStringList texts;
-    for (QAction* action : button.appMenu()->actions()) {
-        if (!action->isSeparator())
-            texts.append(action->text());
-    }
-    QCOMPARE(texts,
+    QCOMPARE(button.menu(), menu);
+    QCOMPARE(actionTexts(menu),
              QStringList({ "Rate", "Intro", "Share", "Join", "More Apps", "Contact", "Support Page",
                            "Check for Updates", "Privacy Policy", "About", "Quit" }));
 
     button.hideSupportPageItem();
     button.hideIntroItem();
-    QVERIFY(!button.appMenu()->supportPageAction()->isVisible());
-    QVERIFY(!button.appMenu()->introAction()->isVisible());
-    QVERIFY(button.appMenu()->rateAction()->isVisible());
+    QVERIFY(!menu->supportPageAction()->isVisible() && !menu->introAction()->isVisible());
+    QVERIFY(menu->rateAction()->isVisible());
 
-    button.appMenu()->contactAction()->trigger();
-    button.appMenu()->privacyPolicyAction()->trigger();
-    button.appMenu()->supportPageAction()->trigger();
+    menu->contactAction()->trigger();
+    menu->privacyPolicyAction()->trigger();
+    menu->supportPageAction()->trigger();
     QCOMPARE(desktop.urls.size(), 3);
     QCOMPARE(desktop.urls.at(0).scheme(), QStringLiteral("mailto"));
     QVERIFY(desktop.urls.at(1).toString().contains(QStringLiteral("privacy")));
     QVERIFY(desktop.urls.at(2).toString().contains(QStringLiteral("support")));
 
+    // The about box belongs to the main widget.
     QWidget* parent = nullptr;
     DialogRunner::setNextHandler([&parent](QDialog& dialog) {
         parent = dialog.parentWidget();
         return 0;
     });
-    button.appMenu()->aboutAction()->trigger();
+    menu->aboutAction()->trigger();
     QCOMPARE(parent, &mainWidget);
-
-    QSignalSpy quit(&button, &QMWidgets::AppButton::quitPressed);
-    button.appMenu()->quitAction()->trigger();
-    QCOMPARE(quit.count(), 1);
-    m_app->setMainWidget(nullptr);
+    app()->setMainWidget(nullptr);
 }
 
 void TestShellWidgets::quitGoesTheOrdinaryWayOrThroughTheSignal()
 {
     QMWidgets::PromoMainPage bySignal(nullptr, true);
+    QMWidgets::PromoMainPage ordinary(nullptr, false);
     bySignal.show();
+    ordinary.show();
     QSignalSpy requested(&bySignal, &QMWidgets::PromoMainPage::quitRequested);
+    QSignalSpy notRequested(&ordinary, &QMWidgets::PromoMainPage::quitRequested);
+
     bySignal.menuBar()->appButton()->appMenu()->quitAction()->trigger();
     QCOMPARE(requested.count(), 1);
     QVERIFY(bySignal.isVisible());
 
-    QMWidgets::PromoMainPage ordinary(nullptr, false);
-    ordinary.show();
-    QSignalSpy notRequested(&ordinary, &QMWidgets::PromoMainPage::quitRequested);
     ordinary.menuBar()->appButton()->appMenu()->quitAction()->trigger();
     QCOMPARE(notRequested.count(), 0);
-    QVERIFY(!ordinary.isVisible());
-    QVERIFY(!bySignal.isVisible());
+    QVERIFY(!ordinary.isVisible() && !bySignal.isVisible());
 }
 
 void TestShellWidgets::moreAppsMenu()
@@ -436,12 +361,7 @@ void TestShellWidgets::moreAppsMenu()
     QMWidgets::MoreAppsButton button;
     QCOMPARE(button.objectName(), QStringLiteral("MoreAppsButton"));
     button.fill(QStringLiteral("graphics"));
-
-    QStringList names;
-    for (QAction* action : button.appsMenu()->actions()) {
-        if (!action->isSeparator())
-            names.append(action->text());
-    }
+    const QStringList names = actionTexts(button.appsMenu());
     QVERIFY(names.size() >= 2);
     QVERIFY(!names.contains(QStringLiteral("Lumastrand")));
     QCOMPARE(names.last(), QStringLiteral("More Apps..."));
@@ -450,17 +370,14 @@ void TestShellWidgets::moreAppsMenu()
     button.appsMenu()->actions().last()->trigger();
     QCOMPARE(desktop.urls.size(), 2);
     QVERIFY(desktop.urls.at(0).toString().endsWith(QStringLiteral("?appname=lumastrand")));
-    QCOMPARE(desktop.urls.at(1).toString(), m_app->storeLink(App::PublisherPage, m_app->moreAppsLink()));
+    QCOMPARE(desktop.urls.at(1).toString(), app()->storeLink(App::PublisherPage, app()->moreAppsLink()));
 }
 
 void TestShellWidgets::aboutDialog()
 {
     DesktopRecorder desktop;
-    const QString resources = m_app->resourcesDirectory();
-    {
-        QMWidgets::AboutDialog dialog;
-        QVERIFY(!dialog.licenseButton()->isEnabled());
-    }
+    const QString resources = app()->resourcesDirectory();
+    QVERIFY(!QMWidgets::AboutDialog().licenseButton()->isEnabled()); // no licence file yet
 
     QVERIFY(QDir().mkpath(resources));
     QFile license(resources + QStringLiteral("LICENSE.LGPL"));
@@ -478,10 +395,8 @@ void TestShellWidgets::aboutDialog()
     QVERIFY(all.contains(QStringLiteral("1.9.2")));
     QVERIFY(dialog.findChild<QFrame*>(QStringLiteral("AboutLegalInfo")));
 
-    QVERIFY(dialog.licenseButton()->isEnabled());
     QTest::mouseClick(dialog.licenseButton(), Qt::LeftButton);
-    QCOMPARE(desktop.urls.size(), 1);
-    QCOMPARE(desktop.urls.first(), QUrl::fromLocalFile(license.fileName()));
+    QCOMPARE(desktop.urls, QList<QUrl> { QUrl::fromLocalFile(license.fileName()) });
     QDir(resources).removeRecursively();
 }
 
@@ -492,13 +407,13 @@ void TestShellWidgets::shareAndFollowDialogs_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("opened");
 
-    QTest::newRow("share on facebook")
-        << false << "FaceBookShareButton" << 0 << "http://127.0.0.1:9/social/share.php?link=";
-    QTest::newRow("tell a friend") << false << "EmailShareButton" << 1
-                                   << "mailto:?subject=Check out the cool";
-    QTest::newRow("follow on youtube")
-        << true << "YouTubeJoinButton" << 0 << "http://127.0.0.1:9/social/join.php?link=";
-    QTest::newRow("write to us") << true << "EmailJoinButton" << 1 << "mailto:support@halvick.example";
+    const auto row = [](const char* name, bool follow, const char* button, int code, const char* opened) {
+        QTest::newRow(name) << follow << QString::fromLatin1(button) << code << QString::fromLatin1(opened);
+    };
+    row("share on facebook", false, "FaceBookShareButton", 0, "http://127.0.0.1:9/social/share.php?link=");
+    row("tell a friend", false, "EmailShareButton", 1, "mailto:?subject=Check out the cool");
+    row("follow on youtube", true, "YouTubeJoinButton", 0, "http://127.0.0.1:9/social/join.php?link=");
+    row("write to us", true, "EmailJoinButton", 1, "mailto:support@halvick.example");
 }
 
 void TestShellWidgets::shareAndFollowDialogs()
@@ -509,12 +424,10 @@ void TestShellWidgets::shareAndFollowDialogs()
     QFETCH(QString, opened);
 
     DesktopRecorder desktop;
-    m_app->setShareLinks(QString());
-    std::unique_ptr<QMWidgets::ReminderStateDialog> dialog;
-    if (follow)
-        dialog = std::make_unique<QMWidgets::FollowDialog>();
-    else
-        dialog = std::make_unique<QMWidgets::ShareDialog>();
+    app()->setShareLinks(QString());
+    const std::unique_ptr<QMWidgets::ReminderStateDialog> dialog(
+        follow ? static_cast<QMWidgets::ReminderStateDialog*>(new QMWidgets::FollowDialog)
+               : new QMWidgets::ShareDialog);
 
     DialogRunner::setNextHandler([&button](QDialog& shown) {
         QTest::mouseClick(shown.findChild<QPushButton*>(button), Qt::LeftButton);
@@ -532,11 +445,10 @@ void TestShellWidgets::helpDialogSlideShow()
     DesktopRecorder desktop;
     QTemporaryDir dir;
     QStringList slides;
-    const QList<QColor> colours = { Qt::red, Qt::green, Qt::blue };
-    for (int i = 0; i < colours.size(); ++i) {
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(colours.at(i));
-        slides.append(dir.filePath(QStringLiteral("Slide%1_en.jpg").arg(i + 1)));
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int i = 1; i <= 3; ++i) {
+        slides.append(dir.filePath(QStringLiteral("Slide%1_en.jpg").arg(i)));
         QVERIFY(image.save(slides.last(), "PNG"));
     }
     slides.append(dir.filePath(QStringLiteral("missing.jpg")));
@@ -547,19 +459,20 @@ void TestShellWidgets::helpDialogSlideShow()
     QCOMPARE(dialog.slideTimer()->interval(), 5000);
     QVERIFY(dialog.slideTimer()->isActive());
 
-    // Each tick of the slide timer shows the next slide, round and round.
+    // Each tick of the slide timer shows the next slide, round and round; a
+    // jump button goes straight to its slide and the show goes on from there.
     for (int expected : { 1, 2, 3, 0 }) {
         QMetaObject::invokeMethod(dialog.slideTimer(), "timeout");
         QCOMPARE(dialog.currentSlide(), expected);
     }
-    const QList<QPushButton*> jumpButtons
-        = dialog.findChildren<QPushButton*>(QStringLiteral("HelpSlideButton"));
+    const auto jumpButtons = dialog.findChildren<QPushButton*>(QStringLiteral("HelpSlideButton"));
     QCOMPARE(jumpButtons.size(), 4);
     QTest::mouseClick(jumpButtons.at(2), Qt::LeftButton);
     QCOMPARE(dialog.currentSlide(), 2);
     QVERIFY(jumpButtons.at(2)->isChecked());
     QMetaObject::invokeMethod(dialog.slideTimer(), "timeout");
     QCOMPARE(dialog.currentSlide(), 3);
+    // A missing slide shows a text instead of a picture.
     auto* picture = dialog.findChild<QMWidgets::Label*>();
     QVERIFY(picture->pixmap().isNull());
     QVERIFY(picture->text().contains(QStringLiteral("4")));
@@ -579,12 +492,14 @@ void TestShellWidgets::showInExplorer_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("opened");
 
-    QTest::newRow("selected in the file manager") << "/tmp/out//Icons" << true << "/tmp/out/Icons"
-                                                  << "";
-    QTest::newRow("no file manager: open the folder") << "/tmp/out//Icons" << false << "/tmp/out/Icons"
-                                                      << "file:///tmp/out";
-    QTest::newRow("file") << "/tmp/shot.png" << false << "/tmp/shot.png"
-                          << "file:///tmp";
+    const auto row
+        = [](const char* name, const char* path, bool answers, const char* shown, const char* opened) {
+              QTest::newRow(name) << QString::fromLatin1(path) << answers << QString::fromLatin1(shown)
+                                  << QString::fromLatin1(opened);
+          };
+    row("selected in the file manager", "/tmp/out//Icons", true, "/tmp/out/Icons", "");
+    row("no file manager: open the folder", "/tmp/out//Icons", false, "/tmp/out/Icons", "file:///tmp/out");
+    row("file", "/tmp/shot.png", false, "/tmp/shot.png", "file:///tmp");
 }
 
 void TestShellWidgets::showInExplorer()
@@ -598,14 +513,15 @@ void TestShellWidgets::showInExplorer()
     desktop.fileManagerAnswers = fileManagerAnswers;
     Os::showInExplorer(path);
     QCOMPARE(desktop.shownItems, QStringList { shown });
-    if (opened.isEmpty())
-        QVERIFY(desktop.urls.isEmpty());
-    else
-        QCOMPARE(desktop.urls, QList<QUrl> { QUrl(opened) });
+    QCOMPARE(desktop.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl(opened) });
 }
 
 int main(int argc, char** argv)
 {
+    qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9");
+    AppArgs args;
+    App app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    app.setApplicationVersion(QStringLiteral("1.9.2"));
     TestShellWidgets test;
     return QTest::qExec(&test, argc, argv);
 }
