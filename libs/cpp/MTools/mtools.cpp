@@ -38,8 +38,8 @@ QString monthName(int month)
 
 QRegExp emailRegExp()
 {
-    return QRegExp(QStringLiteral("[A-Za-z0-9_.\\-]+@[A-Za-z0-9_.\\-]+\\.([A-Za-z]{2,4}|[0-9]{1,3})"), Qt::CaseSensitive,
-                   QRegExp::RegExp);
+    return QRegExp(QStringLiteral("[A-Za-z0-9_.\\-]+@[A-Za-z0-9_.\\-]+\\.([A-Za-z]{2,4}|[0-9]{1,3})"),
+                   Qt::CaseSensitive, QRegExp::RegExp);
 }
 
 } // namespace MTools
