@@ -80,8 +80,10 @@ QPixmap IconWriter::paintLaunchImage(const QSize& size, const QPixmap& icon, con
     QPixmap image(size);
     if (image.isNull())
         return image;
-    // A translucent background colour must not show uninitialised memory.
-    image.fill(Qt::transparent);
+    // Never show uninitialised memory. An opaque background keeps the picture
+    // without an alpha channel (smaller and faster PNG files); a translucent
+    // one is painted over a transparent start.
+    image.fill(backgroundColor.alpha() == 255 ? backgroundColor : QColor(Qt::transparent));
 
     const IconNaming::LaunchLayout layout = IconNaming::launchLayout(size, divisor);
 
