@@ -2,21 +2,13 @@
 
 #include "app.h"
 #include "platform/desktopservices.h"
-#include "sharedialog.h"
 
 #include <QUrl>
 
 namespace QMWidgets {
 
 namespace {
-struct Network
-{
-    const char* objectName;
-    const char* key;
-    const char* label;
-};
-
-const Network followNetworks[] = {
+const QVector<ReminderStateDialog::Network> followNetworks = {
     { "YouTubeJoinButton", "youtube", "YouTube" },
     { "FaceBookJoinButton", "facebook", "Facebook" },
     { "TwitterJoinButton", "twitter", "Twitter" },
@@ -31,15 +23,10 @@ FollowDialog::FollowDialog(QWidget* parent)
     setText(tr("<H2>Join us</H2>Follow %1 to hear about new versions and applications first.")
                 .arg(QCoreApplication::organizationName()));
 
-    for (const Network& network : followNetworks) {
-        const QString key = QString::fromLatin1(network.key);
-        addLinkButton(QString::fromLatin1(network.objectName),
-                      tr("Follow on %1").arg(QString::fromLatin1(network.label)), Rate, [key] {
-                          if (App* application = App::instance())
-                              Platform::DesktopServices::openUrl(
-                                  QUrl(ShareDialog::networkLink(application->followLink(), key)));
-                      });
-    }
+    addNetworkButtons(followNetworks, tr("Follow on %1"), [] {
+        App* application = App::instance();
+        return application ? application->followLink() : QString();
+    });
     addLinkButton(QStringLiteral("EmailJoinButton"), tr("Write to us"), Mail, [] {
         if (App* application = App::instance())
             application->slotContact();

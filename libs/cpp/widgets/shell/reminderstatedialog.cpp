@@ -1,11 +1,13 @@
 #include "reminderstatedialog.h"
 
+#include "platform/desktopservices.h"
 #include "widgetutils.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace QMWidgets {
@@ -63,6 +65,18 @@ QPushButton* ReminderStateDialog::addLinkButton(const QString& objectName, const
         done(code);
     });
     return button;
+}
+
+void ReminderStateDialog::addNetworkButtons(const QVector<Network>& networks, const QString& toolTip,
+                                            const std::function<QString()>& baseLink)
+{
+    for (const Network& network : networks) {
+        const QString key = QString::fromLatin1(network.key);
+        addLinkButton(QString::fromLatin1(network.objectName),
+                      toolTip.arg(QString::fromLatin1(network.label)), Rate, [key, baseLink] {
+                          Platform::DesktopServices::openUrl(QUrl(baseLink() + QStringLiteral("&to=") + key));
+                      });
+    }
 }
 
 void ReminderStateDialog::done(int code)

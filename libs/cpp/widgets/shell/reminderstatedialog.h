@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QVector>
 
 #include <functional>
 
@@ -22,6 +23,15 @@ class ReminderStateDialog : public QDialog
 public:
     enum Code { Rate = 0, Mail = 1, Later = 2, Never = 3, Closed = 4 };
 
+    // A social network of the share and follow dialogs: the button's object
+    // name, the network's key in the link, and its name for the tool tip.
+    struct Network
+    {
+        const char* objectName;
+        const char* key;
+        const char* label;
+    };
+
     explicit ReminderStateDialog(QWidget* parent = nullptr);
 
     int state() const { return m_state; }
@@ -42,6 +52,12 @@ protected:
     // with code.
     QPushButton* addLinkButton(const QString& objectName, const QString& toolTip, int code,
                                const std::function<void()>& action);
+
+    // One link button per network; a click opens the link that baseLink gives
+    // (read at the click) with "&to=" and the network's key, then ends the
+    // dialog with Rate. toolTip holds %1 for the network's name.
+    void addNetworkButtons(const QVector<Network>& networks, const QString& toolTip,
+                           const std::function<QString()>& baseLink);
 
 private:
     QLabel* m_logo;

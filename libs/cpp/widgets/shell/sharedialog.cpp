@@ -8,14 +8,7 @@
 namespace QMWidgets {
 
 namespace {
-struct Network
-{
-    const char* objectName;
-    const char* key;
-    const char* label;
-};
-
-const Network shareNetworks[] = {
+const QVector<ReminderStateDialog::Network> shareNetworks = {
     { "FaceBookShareButton", "facebook", "Facebook" },
     { "TwitterShareButton", "twitter", "Twitter" },
     { "VKontakteShareButton", "vkontakte", "VKontakte" },
@@ -23,26 +16,16 @@ const Network shareNetworks[] = {
 };
 } // namespace
 
-QString ShareDialog::networkLink(const QString& baseLink, const QString& network)
-{
-    return baseLink + QStringLiteral("&to=") + network;
-}
-
 ShareDialog::ShareDialog(QWidget* parent)
     : ReminderStateDialog(parent)
 {
     setObjectName(QStringLiteral("ShareDialog"));
     setText(tr("<H2>Share %1</H2>Tell your friends about it.").arg(QCoreApplication::applicationName()));
 
-    for (const Network& network : shareNetworks) {
-        const QString key = QString::fromLatin1(network.key);
-        addLinkButton(QString::fromLatin1(network.objectName),
-                      tr("Share on %1").arg(QString::fromLatin1(network.label)), Rate, [key] {
-                          if (App* application = App::instance())
-                              Platform::DesktopServices::openUrl(
-                                  QUrl(networkLink(application->shareLink(), key)));
-                      });
-    }
+    addNetworkButtons(shareNetworks, tr("Share on %1"), [] {
+        App* application = App::instance();
+        return application ? application->shareLink() : QString();
+    });
     addLinkButton(QStringLiteral("EmailShareButton"), tr("Tell a friend by mail"), Mail, [] {
         if (App* application = App::instance())
             Platform::DesktopServices::openUrl(QUrl(application->tellFriendMailLink(), QUrl::TolerantMode));

@@ -13,9 +13,6 @@ class ShareDialog : public ReminderStateDialog
 
 public:
     explicit ShareDialog(QWidget* parent = nullptr);
-
-    // The share link for one network ("facebook", "twitter", ...).
-    static QString networkLink(const QString& baseLink, const QString& network);
 };
 
 } // namespace QMWidgets
