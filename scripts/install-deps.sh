@@ -10,7 +10,7 @@ packages=(
     # fonts for painted texts ("Arial" resolves to Liberation Sans)
     fonts-liberation fonts-dejavu-core
     # headless runs and screenshots
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick libx11-dev
     # the tools a user's toolchain checks the written files with
     icoutils icnsutils pngcheck jq libxml2-utils binutils-mingw-w64-i686 pngquant
 )
