@@ -1,8 +1,9 @@
 #include "creator.h"
+#include "pixelcompare.h"
 
 #include <QtTest>
 
-#include <cstdlib>
+using TestSupport::pixelsClose;
 
 namespace {
 const QColor BaseColor(96, 128, 160);
@@ -34,19 +35,13 @@ QRgb over(QRgb top, QRgb bottom)
                 mix(qBlue(top), qBlue(bottom)));
 }
 
-bool close(QRgb a, QRgb b, int tolerance)
-{
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-        && std::abs(qBlue(a) - qBlue(b)) <= tolerance && std::abs(qAlpha(a) - qAlpha(b)) <= tolerance;
-}
-
 // The pixels of two same-sized images that differ by more than tolerance; reports the first few.
 int mismatches(const QImage& got, const QImage& want, int tolerance, bool report = true)
 {
     int count = 0;
     for (int y = 0; y < got.height(); ++y) {
         for (int x = 0; x < got.width(); ++x) {
-            if (!close(got.pixel(x, y), want.pixel(x, y), tolerance) && ++count <= 3 && report)
+            if (!pixelsClose(got.pixel(x, y), want.pixel(x, y), tolerance) && ++count <= 3 && report)
                 qWarning("(%d, %d): %08x, expected %08x", x, y, got.pixel(x, y), want.pixel(x, y));
         }
     }
@@ -177,7 +172,7 @@ void TestApplyEffects::maskReplacesAlpha()
     const QImage result = pixels(picture);
     // The alpha is replaced, not multiplied: inside the outline both halves are opaque.
     QCOMPARE(qAlpha(result.pixel(256, 512)), 255);
-    QVERIFY(close(result.pixel(768, 512), qRgb(10, 200, 30), 2));
+    QVERIFY(pixelsClose(result.pixel(768, 512), qRgb(10, 200, 30), 2));
     QCOMPARE(qAlpha(result.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(result.pixel(1023, 1023)), 0);
 }
@@ -203,7 +198,7 @@ void TestApplyEffects::overlaysCoverPreviewSize()
             bool found = false;
             for (int dy = -1; dy <= 1 && !found; ++dy)
                 for (int dx = -1; dx <= 1 && !found; ++dx)
-                    found = close(
+                    found = pixelsClose(
                         result.pixel(x, y),
                         over(art.pixel(qBound(0, sx + dx, 1023), qBound(0, sy + dy, 1023)), BaseColor.rgb()),
                         2);

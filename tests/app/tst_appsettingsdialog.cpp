@@ -5,6 +5,7 @@
 #include "appsettingsdialog.h"
 #include "comboslider.h"
 #include "dialogrunner.h"
+#include "testapp.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -206,11 +207,6 @@ void TstAppSettingsDialog::qualityShownClamped()
     QCOMPARE(AppSettingsDialog::keyQuality(), shown);
 }
 
-int main(int argc, char** argv)
-{
-    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-    TstAppSettingsDialog test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMASTRAND_APP_TEST_MAIN(TstAppSettingsDialog)
 
 #include "tst_appsettingsdialog.moc"

@@ -1,9 +1,10 @@
 #include "creator.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
+#include "dialogseams.h"
 #include "messagebox.h"
+#include "testpictures.h"
 
-#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -12,24 +13,12 @@
 #include <memory>
 
 using QMWidgets::MessageBox;
+using TestSupport::dropFiles;
 
 namespace {
 QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size)
 {
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(QColor(90, 160, 40));
-    const QString path = dir.filePath(name);
-    return image.save(path, "PNG") ? path : QString();
-}
-
-void dropFile(QWidget* target, const QString& path)
-{
-    QMimeData data;
-    data.setUrls({ QUrl::fromLocalFile(path) });
-    QDragEnterEvent enter(QPoint(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent event(QPointF(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
+    return TestSupport::writePicture(dir, name, size, QColor(90, 160, 40));
 }
 
 // The creator inside a shown page of the main window's fixed size, as the program has it.
@@ -68,8 +57,7 @@ void TestCreator::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    MessageBox::clearAnswers();
-    MessageBox::clearShown();
+    TestSupport::clearDialogSeams();
 }
 
 void TestCreator::pictureEnablesButtonsAndNamesOutput_data()
@@ -93,7 +81,7 @@ void TestCreator::pictureEnablesButtonsAndNamesOutput()
     Creator creator;
     creator.effects()->setSaveName(QStringLiteral("typed earlier"));
     const QString path = writePicture(*m_dir, fileName, QSize(1024, 1024));
-    dropFile(creator.dropArea(), path);
+    dropFiles(creator.dropArea(), { path });
 
     QCOMPARE(creator.dropArea()->fileName(), path);
     QVERIFY(creator.saveButton()->isEnabled());
@@ -104,11 +92,11 @@ void TestCreator::pictureEnablesButtonsAndNamesOutput()
 void TestCreator::refusedPictureKeepsTypedName()
 {
     Creator creator;
-    dropFile(creator.dropArea(), writePicture(*m_dir, QStringLiteral("first.png"), QSize(1024, 1024)));
+    dropFiles(creator.dropArea(), { writePicture(*m_dir, QStringLiteral("first.png"), QSize(1024, 1024)) });
     creator.effects()->setSaveName(QStringLiteral("chosen"));
 
     MessageBox::setNextAnswer(QMessageBox::No);
-    dropFile(creator.dropArea(), writePicture(*m_dir, QStringLiteral("second.png"), QSize(512, 256)));
+    dropFiles(creator.dropArea(), { writePicture(*m_dir, QStringLiteral("second.png"), QSize(512, 256)) });
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(creator.effects()->saveName(), QStringLiteral("chosen"));
     QVERIFY(creator.dropArea()->fileName().endsWith(QStringLiteral("first.png")));
@@ -117,7 +105,7 @@ void TestCreator::refusedPictureKeepsTypedName()
 
     // A taken picture overwrites the typed name.
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    dropFile(creator.dropArea(), writePicture(*m_dir, QStringLiteral("third.png"), QSize(512, 256)));
+    dropFiles(creator.dropArea(), { writePicture(*m_dir, QStringLiteral("third.png"), QSize(512, 256)) });
     QCOMPARE(creator.effects()->saveName(), QStringLiteral("third"));
 }
 
@@ -141,7 +129,7 @@ void TestCreator::optionsOpenAndCloseThePanel()
     QVERIFY(creator->effects()->isHidden());
     QCOMPARE(creator->height(), creatorHeight);
 
-    dropFile(creator->dropArea(), writePicture(*m_dir, QStringLiteral("icon.png"), QSize(1024, 1024)));
+    dropFiles(creator->dropArea(), { writePicture(*m_dir, QStringLiteral("icon.png"), QSize(1024, 1024)) });
     auto corner = [creator] { return creator->dropArea()->pixmap().toImage().pixelColor(0, 0).alpha(); };
     QCOMPARE(corner(), 255);
 

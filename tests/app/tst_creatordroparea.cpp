@@ -1,7 +1,10 @@
 #include "creatordroparea.h"
 #include "creatoreffects.h"
+#include "dialogseams.h"
 #include "messagebox.h"
 #include "os.h"
+#include "testpictures.h"
+#include "tooling.h"
 
 #include <QMimeData>
 #include <QPushButton>
@@ -12,34 +15,9 @@
 #include <memory>
 
 using QMWidgets::MessageBox;
+using namespace TestSupport;
 
 namespace {
-QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size, const QColor& color)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(color);
-    const QString path = dir.filePath(name);
-    return image.save(path, "PNG") ? path : QString();
-}
-
-// Sends a real drag entry and drop of the given MIME data, as a drag from a
-// file manager does; returns whether the widget accepted the drop.
-bool drop(QWidget* target, const QMimeData& data)
-{
-    QDragEnterEvent enter(QPoint(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent event(QPointF(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-    return event.isAccepted();
-}
-
-bool dropUrls(QWidget* target, const QList<QUrl>& urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    return drop(target, data);
-}
-
 QRgb previewPixel(const CreatorDropArea& area, int x, int y)
 {
     return area.pixmap().toImage().convertToFormat(QImage::Format_ARGB32).pixel(x, y);
@@ -84,19 +62,13 @@ void TestCreatorDropArea::init()
     m_area = std::make_unique<CreatorDropArea>(m_effects.get());
     m_area->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
-    MessageBox::clearAnswers();
-    MessageBox::clearShown();
-    Os::clearFileDialogAnswers();
-    Os::clearFileDialogRequests();
+    clearDialogSeams();
 }
 
 void TestCreatorDropArea::offer(bool viaDialog, const QStringList& paths)
 {
     if (!viaDialog) {
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls.append(QUrl::fromLocalFile(path));
-        dropUrls(m_area.get(), urls);
+        dropFiles(m_area.get(), paths);
         return;
     }
     Os::setNextFileDialogAnswer(paths);
@@ -186,7 +158,7 @@ void TestCreatorDropArea::otherFileAsksOrIsRefused()
 
     // A refused file must leave an earlier picture, or the empty field, untouched.
     if (afterPicture)
-        dropUrls(m_area.get(), { QUrl::fromLocalFile(m_master) });
+        dropFiles(m_area.get(), { m_master });
     const QString pathBefore = m_area->fileName();
     const QString textBefore = m_area->text();
     const QImage previewBefore = m_area->pixmap().toImage();
@@ -195,9 +167,7 @@ void TestCreatorDropArea::otherFileAsksOrIsRefused()
     if (kind == QLatin1String("size")) {
         QVERIFY(!writePicture(*m_dir, QStringLiteral("other.png"), size, QColor(200, 30, 30)).isEmpty());
     } else if (kind == QLatin1String("not a picture")) {
-        QFile file(url.toLocalFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("this is plain text, not a picture\n");
+        QVERIFY(writeFile(url.toLocalFile(), "this is plain text, not a picture\n"));
     } else if (kind == QLatin1String("folder")) {
         url = QUrl::fromLocalFile(m_dir->path());
     } else if (kind == QLatin1String("web")) {
@@ -263,7 +233,7 @@ void TestCreatorDropArea::nothingOfferedChangesNothing()
     } else {
         QMimeData data;
         data.setData(QStringLiteral("text/uri-list"), QByteArray());
-        QVERIFY(!drop(m_area.get(), data));
+        QVERIFY(!dropMimeData(m_area.get(), data));
     }
 
     QVERIFY(MessageBox::shown().isEmpty());
@@ -275,7 +245,7 @@ void TestCreatorDropArea::nothingOfferedChangesNothing()
 
 void TestCreatorDropArea::previewIsRebuiltFromFileOnStateChange()
 {
-    dropUrls(m_area.get(), { QUrl::fromLocalFile(m_master) });
+    dropFiles(m_area.get(), { m_master });
     QCOMPARE(previewPixel(*m_area, 10, 10), qRgb(20, 40, 200));
 
     // The preview keeps no decoded picture: a changed file shows at the next rebuild.

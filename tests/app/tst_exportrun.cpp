@@ -2,22 +2,25 @@
 #include "creator.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
+#include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "dialogseams.h"
 #include "messagebox.h"
 #include "os.h"
-#include "platform/desktopservices.h"
+#include "pixelcompare.h"
+#include "testapp.h"
+#include "tooling.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace TestSupport;
 
 namespace {
 
@@ -63,52 +66,13 @@ QMap<QString, QString> listTree(const QString& root)
 QMap<QString, QString> expectedListing()
 {
     QMap<QString, QString> listing;
-    QFile file(QStringLiteral(LUMASTRAND_TEST_DATA "/export-all.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return listing;
-    while (!file.atEnd()) {
-        const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char('\t'));
+    for (const QByteArray& line :
+         fileContents(QStringLiteral(LUMASTRAND_TEST_DATA "/export-all.txt")).split('\n')) {
+        const QStringList fields = QString::fromUtf8(line).trimmed().split(QLatin1Char('\t'));
         if (fields.size() == 2)
             listing.insert(fields.at(0), fields.at(1));
     }
     return listing;
-}
-
-struct ToolResult
-{
-    bool started = false;
-    int exitCode = -1;
-    QString output;
-};
-
-ToolResult runTool(const QString& program, const QStringList& arguments,
-                   const QString& workingDirectory = QString())
-{
-    ToolResult result;
-    if (QStandardPaths::findExecutable(program).isEmpty())
-        return result;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(program, arguments);
-    result.started = process.waitForStarted(10000);
-    process.waitForFinished(120000);
-    result.exitCode = process.exitCode();
-    result.output = QString::fromLocal8Bit(process.readAll());
-    return result;
-}
-
-int distinctColours(const QImage& image)
-{
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    QSet<QRgb> colours;
-    for (int y = 0; y < argb.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            colours.insert(line[x]);
-    }
-    return colours.size();
 }
 
 } // namespace
@@ -142,7 +106,7 @@ private:
     void takePicture(const QImage& image, const QString& name = QStringLiteral("MyApp.png"));
     QList<int> convert(const QString& folder, std::function<void(int, QProgressDialog*)> onProgress = {});
 
-    QStringList m_shown;
+    DesktopRecorder m_desktop; // records the folder shown after a run
     QScopedPointer<QTemporaryDir> m_dir;
     QScopedPointer<Creator> m_creator;
     QString m_picture;
@@ -152,18 +116,9 @@ void TestExportRun::init()
 {
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
-    QMWidgets::MessageBox::clearAnswers();
-    QMWidgets::MessageBox::clearShown();
-    QMWidgets::DialogRunner::clearHandlers();
-    Os::clearFileDialogAnswers();
-    Os::clearFileDialogRequests();
+    clearDialogSeams();
     QMWidgets::app()->settings()->clear();
-    m_shown.clear();
-    Platform::DesktopServices::setShowItemHandler([this](const QString& path) {
-        m_shown << path;
-        return true;
-    });
-    Platform::DesktopServices::setUrlHandler([](const QUrl&) { return true; });
+    m_desktop.shownItems.clear();
     // No rate dialog in these runs: the review request itself is the shell's to test.
     QMWidgets::app()->setValue(QStringLiteral("AutoReminder"), false);
     setAll(true);
@@ -246,12 +201,11 @@ void TestExportRun::fullExportWritesTheWholeTree()
         QVERIFY2(expected.contains(it.key()), qPrintable(QStringLiteral("unexpected: ") + it.key()));
 
     // The resource script names the icon file beside it, in one line without a line end.
-    QFile script(out + QStringLiteral("/Icons/winappicon.rc"));
-    QVERIFY(script.open(QIODevice::ReadOnly));
-    QCOMPARE(script.readAll(), QByteArray("IDI_ICON1\tICON\tDISCARDABLE\t\"MyApp.ico\""));
+    QCOMPARE(fileContents(out + QStringLiteral("/Icons/winappicon.rc")),
+             QByteArray("IDI_ICON1\tICON\tDISCARDABLE\t\"MyApp.ico\""));
     // Nothing went wrong, so nothing was reported, and the file manager shows the result.
     QVERIFY(QMWidgets::MessageBox::shown().isEmpty());
-    QCOMPARE(m_shown, QStringList { QDir::toNativeSeparators(out + QStringLiteral("/Icons")) });
+    QCOMPARE(m_desktop.shownItems, QStringList { QDir::toNativeSeparators(out + QStringLiteral("/Icons")) });
 }
 
 void TestExportRun::outputsPassTheToolchainChecks()
@@ -269,8 +223,7 @@ void TestExportRun::outputsPassTheToolchainChecks()
         int side;
     } icos[] = { { "MyApp.ico", 256 }, { "MyApp.webFavicons/favicon.ico", 48 } };
     for (const auto& ico : icos) {
-        const ToolResult listed
-            = runTool(QStringLiteral("icotool"), { QStringLiteral("-l"), icons + ico.file });
+        const ToolRun listed = runTool(QStringLiteral("icotool"), { QStringLiteral("-l"), icons + ico.file });
         QVERIFY2(listed.started, "icotool is missing (package icoutils)");
         QCOMPARE(listed.exitCode, 0);
         const QStringList lines = listed.output.trimmed().split(QLatin1Char('\n'));
@@ -280,15 +233,14 @@ void TestExportRun::outputsPassTheToolchainChecks()
         QVERIFY2(lines.first().contains(QStringLiteral("--bit-depth=32")), qPrintable(lines.first()));
     }
 
-    const ToolResult icns
-        = runTool(QStringLiteral("icns2png"), { QStringLiteral("-l"), icons + "MyApp.icns" });
+    const ToolRun icns = runTool(QStringLiteral("icns2png"), { QStringLiteral("-l"), icons + "MyApp.icns" });
     QVERIFY2(icns.started, "icns2png is missing (package icnsutils)");
     QCOMPARE(icns.exitCode, 0);
     QVERIFY2(icns.output.contains(QStringLiteral("1024x1024"))
                  || icns.output.contains(QStringLiteral("512x512")),
              qPrintable(icns.output));
 
-    const ToolResult windres
+    const ToolRun windres
         = runTool(QStringLiteral("i686-w64-mingw32-windres"),
                   { QStringLiteral("winappicon.rc"), QStringLiteral("-O"), QStringLiteral("coff"),
                     QStringLiteral("-o"), m_dir->filePath(QStringLiteral("icon.res")) },
@@ -298,7 +250,7 @@ void TestExportRun::outputsPassTheToolchainChecks()
 
     const QStringList xml
         = { icons + "MyApp.webFavicons/browserconfig.xml", icons + "MyApp.windowsStore/AppxManifest.xml" };
-    const ToolResult xmllint
+    const ToolRun xmllint
         = runTool(QStringLiteral("xmllint"), QStringList { QStringLiteral("--noout") } + xml);
     QVERIFY2(xmllint.started, "xmllint is missing (package libxml2-utils)");
     QVERIFY2(xmllint.exitCode == 0, qPrintable(xmllint.output));
@@ -308,7 +260,7 @@ void TestExportRun::outputsPassTheToolchainChecks()
                                icons + "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Contents.json",
                                icons + "MyApp.iOS/Assets.xcassets/LaunchImage.launchimage/Contents.json" };
     for (const QString& file : json) {
-        const ToolResult jq = runTool(QStringLiteral("jq"), { QStringLiteral("."), file });
+        const ToolRun jq = runTool(QStringLiteral("jq"), { QStringLiteral("."), file });
         QVERIFY2(jq.started, "jq is missing");
         QVERIFY2(jq.exitCode == 0, qPrintable(file + QLatin1Char(' ') + jq.output));
     }
@@ -318,8 +270,7 @@ void TestExportRun::outputsPassTheToolchainChecks()
     while (it.hasNext())
         pngs << it.next();
     QCOMPARE(pngs.size(), 189);
-    const ToolResult pngcheck
-        = runTool(QStringLiteral("pngcheck"), QStringList { QStringLiteral("-q") } + pngs);
+    const ToolRun pngcheck = runTool(QStringLiteral("pngcheck"), QStringList { QStringLiteral("-q") } + pngs);
     QVERIFY2(pngcheck.started, "pngcheck is missing");
     QVERIFY2(pngcheck.exitCode == 0, qPrintable(pngcheck.output));
 }
@@ -333,7 +284,7 @@ void TestExportRun::everythingOffCreatesNothing()
     QCOMPARE(convert(out), (QList<int> { 20, 2, 30, 40, 60, 70, 80, 90, 100 }));
     QVERIFY(!QDir(out + QStringLiteral("/Icons")).exists());
     // The file manager is still asked to show the (missing) folder.
-    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_desktop.shownItems.size(), 1);
 }
 
 void TestExportRun::cancelDuringIOSFinishesTheBlockAndSkipsTheRest()
@@ -405,10 +356,7 @@ void TestExportRun::overwriteAnswerYesRewritesPicturesButKeepsCopies()
 
     const QString icons = out + QStringLiteral("/Icons/");
     const QString contents = icons + "MyApp.iOS/Assets.xcassets/Contents.json";
-    QFile edited(contents);
-    QVERIFY(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    edited.write("edited by the user");
-    edited.close();
+    QVERIFY(writeFile(contents, "edited by the user"));
 
     takePicture(makeMaster(Qt::blue), QStringLiteral("second.png"));
     m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
@@ -419,14 +367,10 @@ void TestExportRun::overwriteAnswerYesRewritesPicturesButKeepsCopies()
     auto pixel = [&](const char* file) { return QColor(QImage(icons + file).pixel(100, 100)); };
     QVERIFY(pixel("MyApp.iOS/Icon-1024x1024.png").blue() > 150);
     QVERIFY(pixel("MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png").red() > 150);
-    QFile kept(contents);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("edited by the user"));
-    QFile manifest(icons + "MyApp.webFavicons/vorpix/manifest.json");
-    QVERIFY(manifest.open(QIODevice::ReadOnly));
-    QFile original(QStringLiteral(":/manifest.json"));
-    QVERIFY(original.open(QIODevice::ReadOnly));
-    QCOMPARE(manifest.readAll(), original.readAll());
+    QCOMPARE(fileContents(contents), QByteArray("edited by the user"));
+    const QByteArray original = fileContents(QStringLiteral(":/manifest.json"));
+    QVERIFY(!original.isEmpty());
+    QCOMPARE(fileContents(icons + "MyApp.webFavicons/vorpix/manifest.json", "<missing>"), original);
 }
 
 void TestExportRun::notMaskedIOSIconsKeepDecoratedLaunchImages()
@@ -478,9 +422,10 @@ void TestExportRun::lossyModeReducesEveryPngAndTheIcnsButNotTheIco()
         ++pngs;
     }
     QCOMPARE(pngs, 189);
-    QVERIFY(distinctColours(QImage(icons + "MyApp.icns")) <= 16);
-    QVERIFY(distinctColours(QImage(icons + "MyApp.ico")) > 16);
-    QVERIFY(distinctColours(QImage(icons + "MyApp.webFavicons/favicon.ico")) > 16);
+    // Every colour counts here, the fully transparent ones too.
+    QVERIFY(colorsOf(QImage(icons + "MyApp.icns"), false).size() <= 16);
+    QVERIFY(colorsOf(QImage(icons + "MyApp.ico"), false).size() > 16);
+    QVERIFY(colorsOf(QImage(icons + "MyApp.webFavicons/favicon.ico"), false).size() > 16);
 }
 
 void TestExportRun::emptyBaseNameWritesHiddenNames()
@@ -496,9 +441,7 @@ void TestExportRun::emptyBaseNameWritesHiddenNames()
     QVERIFY(QFile::exists(icons + ".icns"));
     QVERIFY(QFile::exists(icons + ".windows/icon_256x256.png"));
     QVERIFY(QFile::exists(icons + ".ico"));
-    QFile script(icons + "winappicon.rc");
-    QVERIFY(script.open(QIODevice::ReadOnly));
-    QVERIFY(script.readAll().endsWith("\t\".ico\""));
+    QVERIFY(fileContents(icons + "winappicon.rc").endsWith("\t\".ico\""));
 }
 
 void TestExportRun::unwritableTargetIsReported()
@@ -509,9 +452,7 @@ void TestExportRun::unwritableTargetIsReported()
     const QString out = outFolder();
     // A plain file where the "Icons" folder would go: no folder can be made
     // below it, whoever runs the test.
-    QFile blocker(out + QStringLiteral("/Icons"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(writeFile(out + QStringLiteral("/Icons"), QByteArray()));
 
     QMWidgets::MessageBox::setNextAnswer(QMessageBox::Ok);
     const QList<int> values = convert(out);
@@ -536,7 +477,7 @@ void TestExportRun::vanishedPictureStopsBeforeWriting()
     QVERIFY(!QDir(out + QStringLiteral("/Icons")).exists());
     QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
     QVERIFY(QMWidgets::MessageBox::shown().first().text.contains(m_picture));
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(m_desktop.shownItems.isEmpty());
 }
 
 void TestExportRun::nextChooserStartsInTheParentFolder()
@@ -554,11 +495,6 @@ void TestExportRun::nextChooserStartsInTheParentFolder()
     QVERIFY(requests.last().options.testFlag(QFileDialog::ShowDirsOnly));
 }
 
-int main(int argc, char* argv[])
-{
-    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-    TestExportRun test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMASTRAND_APP_TEST_MAIN(TestExportRun)
 
 #include "tst_exportrun.moc"

@@ -2,8 +2,8 @@
 // painting, and against the asset catalog templates that refer to the files.
 
 #include "iconnaming.h"
+#include "tooling.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,9 +15,8 @@ const QString kIos(QStringLiteral("/o/Icons/A.iOS/"));
 
 QJsonArray catalogImages(const QString& resource)
 {
-    QFile file(resource);
-    file.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("images")).toArray();
+    const QByteArray json = TestSupport::fileContents(resource);
+    return QJsonDocument::fromJson(json).object().value(QStringLiteral("images")).toArray();
 }
 
 QString field(const QJsonValue& image, const char* key)

@@ -1,15 +1,15 @@
 // Writes real icon, tile and launch-image files and checks them as a user's tools would: names,
 // sizes, alpha, placement in pixels, painted text, event rounds for the progress dialog, pngcheck.
 
-#include "app.h"
 #include "iconnaming.h"
 #include "iconwriter.h"
+#include "pixelcompare.h"
+#include "testapp.h"
+#include "tooling.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -28,8 +28,7 @@ QPixmap master(bool framed = true)
 
 bool near(QRgb pixel, const QColor& colour)
 {
-    return qAbs(qRed(pixel) - colour.red()) <= 3 && qAbs(qGreen(pixel) - colour.green()) <= 3
-        && qAbs(qBlue(pixel) - colour.blue()) <= 3 && qAlpha(pixel) == 255;
+    return TestSupport::pixelsClose(pixel, colour.rgb(), 3) && qAlpha(pixel) == 255;
 }
 
 // Bounding box of the pixels for which `match` holds.
@@ -200,26 +199,18 @@ void TstIconWriter::launchScreens()
 void TstIconWriter::cleanupTestCase()
 {
     // Every file the tests wrote passes pngcheck.
-    const QString pngcheck = QStandardPaths::findExecutable(QStringLiteral("pngcheck"));
-    if (pngcheck.isEmpty())
-        QSKIP("pngcheck is not installed (scripts/install-deps.sh installs it)");
     QStringList files { QStringLiteral("-q") };
     for (QDirIterator it(m_dir.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         files << it.next();
     if (files.size() == 1)
         return;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(pngcheck, files);
-    QVERIFY(process.waitForFinished(60000));
-    QVERIFY2(process.exitCode() == 0, process.readAll().constData());
+    const TestSupport::ToolRun pngcheck = TestSupport::runTool(QStringLiteral("pngcheck"), files);
+    if (!pngcheck.found)
+        QSKIP("pngcheck is not installed (scripts/install-deps.sh installs it)");
+    QVERIFY(pngcheck.finished);
+    QVERIFY2(pngcheck.exitCode == 0, qPrintable(pngcheck.output));
 }
 
-int main(int argc, char** argv)
-{
-    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-    TstIconWriter test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMASTRAND_APP_TEST_MAIN(TstIconWriter)
 
 #include "tst_iconwriter.moc"

@@ -1,11 +1,11 @@
 // The one picture saver: lossless saves keep every pixel, lossy saves use a
 // palette of the stored size, and the settings are read at every save.
 
-#include "app.h"
 #include "imagesaver.h"
+#include "pixelcompare.h"
+#include "testapp.h"
 
 #include <QPixmap>
-#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,7 +30,7 @@ QVector<QRgb> pixels(const QImage& image)
     QVector<QRgb> all;
     for (int y = 0; y < argb.height(); ++y) {
         for (int x = 0; x < argb.width(); ++x)
-            all << (qAlpha(argb.pixel(x, y)) == 0 ? 0u : argb.pixel(x, y));
+            all << TestSupport::normalizedPixel(argb.pixel(x, y));
     }
     return all;
 }
@@ -81,7 +81,7 @@ void TstImageSaver::saves()
     if (maximum == 0) {
         QCOMPARE(all, pixels(colourful().toImage()));
     } else {
-        const int colours = QSet<QRgb>(all.begin(), all.end()).size();
+        const int colours = TestSupport::colorsOf(saved).size();
         QVERIFY2(colours <= maximum && colours > 1, qPrintable(QString::number(colours)));
     }
 
@@ -90,11 +90,6 @@ void TstImageSaver::saves()
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("no/x.png"))));
 }
 
-int main(int argc, char** argv)
-{
-    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-    TstImageSaver test;
-    return QTest::qExec(&test, argc, argv);
-}
+LUMASTRAND_APP_TEST_MAIN(TstImageSaver)
 
 #include "tst_imagesaver.moc"

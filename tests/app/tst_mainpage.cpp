@@ -5,14 +5,15 @@
 #include "appsettingsdialog.h"
 #include "creator.h"
 #include "dialogrunner.h"
+#include "loopbackserver.h"
 #include "mainpage.h"
 #include "moreappsbutton.h"
 #include "promomenubar.h"
+#include "testapp.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QTcpServer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -23,13 +24,6 @@ using QMWidgets::App;
 using QMWidgets::DialogRunner;
 
 namespace {
-struct Args
-{
-    int argc = 1;
-    char name[16] = "Lumastrand";
-    char* argv[2] = { name, nullptr };
-};
-
 // What the running program looked like once its event loop had started.
 struct StartupView
 {
@@ -79,15 +73,6 @@ void lookAtStartup()
         QCoreApplication::exit(7);
     });
 }
-
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
 } // namespace
 
 class TestMainPage : public QObject
@@ -108,7 +93,7 @@ void TestMainPage::initTestCase()
 {
     qAddPreRoutine(lookAtStartup);
     // Start-up must never reach beyond this machine.
-    qputenv("LUMASTRAND_SERVER", QStringLiteral("http://127.0.0.1:%1").arg(closedPort()).toLatin1());
+    qputenv("LUMASTRAND_SERVER", LoopbackServer::unreachableAddress().toLatin1());
 }
 
 void TestMainPage::startUp_data()
@@ -134,7 +119,7 @@ void TestMainPage::startUp()
     }
     view = StartupView();
     armed = true;
-    Args args;
+    AppArgs args;
     const int exitCode = lumastrandMain(args.argc, args.argv);
     QVERIFY(!armed);
 
@@ -195,8 +180,7 @@ void TestMainPage::helpSlides()
 
 void TestMainPage::pageLayout()
 {
-    Args args;
-    App app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    TestApp app;
     // Unstyled: the style sheet (which a start-up before may have left on the
     // application) draws the settings button wider.
     app.setStyleSheet(QString());
@@ -229,8 +213,7 @@ void TestMainPage::pageLayout()
 
 void TestMainPage::settingsDialogIsModalAndLeavesPageAlone()
 {
-    Args args;
-    App app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    TestApp app;
     MainPage page;
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -251,10 +234,6 @@ void TestMainPage::settingsDialogIsModalAndLeavesPageAlone()
     QVERIFY(page.findChildren<AppSettingsDialog*>().isEmpty());
 }
 
-int main(int argc, char** argv)
-{
-    TestMainPage test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(TestMainPage)
 
 #include "tst_mainpage.moc"

@@ -2,13 +2,14 @@
 // bundle into the output tree: their exact bytes (size, line ends, byte-order
 // mark, layout), that JSON and XML tools accept them, and their content in written order.
 
-#include <QFile>
+#include "tooling.h"
+
 #include <QJsonDocument>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+using TestSupport::fileContents;
 
 namespace {
 
@@ -21,12 +22,6 @@ const QString kReadme(QStringLiteral(":/touchiconsreadme.txt"));
 const QString kBrowserConfig(QStringLiteral(":/browserconfig.xml"));
 const QString kWebManifest(QStringLiteral(":/manifest.json"));
 const QString kAppxManifest(QStringLiteral(":/AppxManifest.xml"));
-
-QByteArray readResource(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A JSON text in written order (QJsonObject sorts its keys): "{" where an object
 // opens in an array or at the root, then "key=value" for each member. Strings
@@ -146,7 +141,7 @@ void TestTemplates::byteForm()
     QFETCH(bool, bom);
     QFETCH(QByteArray, piece);
 
-    const QByteArray data = readResource(path);
+    const QByteArray data = fileContents(path);
     QCOMPARE(data.size(), size);
     QCOMPARE(data.startsWith(kBom), bom);
     QCOMPARE(data.count(kBom), bom ? 1 : 0);
@@ -179,7 +174,7 @@ void TestTemplates::toolsAccept()
     QFETCH(QString, path);
     QFETCH(QString, tool);
     QFETCH(QStringList, arguments);
-    const QByteArray data = readResource(path);
+    const QByteArray data = fileContents(path);
     if (tool == QLatin1String("jq")) {
         QJsonParseError error;
         QVERIFY(QJsonDocument::fromJson(data, &error).isObject());
@@ -188,17 +183,13 @@ void TestTemplates::toolsAccept()
         QVERIFY(!xmlOutline(data).constLast().startsWith(QLatin1String("error ")));
     }
 
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty())
+    const TestSupport::ToolRun run = TestSupport::runTool(tool, arguments, QString(), data);
+    if (!run.found)
         QSKIP(qPrintable(tool + " is not installed"));
-    QProcess process;
-    process.start(program, arguments);
-    QVERIFY(process.waitForStarted());
-    process.write(data);
-    process.closeWriteChannel();
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QVERIFY(run.started);
+    QVERIFY(run.finished);
+    QVERIFY(!run.crashed);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.output));
 }
 
 void TestTemplates::content_data()
@@ -363,7 +354,7 @@ void TestTemplates::content()
 {
     QFETCH(QString, path);
     QFETCH(QStringList, expected);
-    const QByteArray data = readResource(path);
+    const QByteArray data = fileContents(path);
     if (path.endsWith(QLatin1String(".json")))
         QCOMPARE(jsonTokens(data), expected);
     else if (path.endsWith(QLatin1String(".xml")))

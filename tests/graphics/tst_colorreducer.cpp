@@ -1,11 +1,7 @@
 #include "colorreducer.h"
+#include "pixelcompare.h"
+#include "tooling.h"
 
-#include <QFile>
-#include <QPainter>
-#include <QPainterPath>
-#include <QProcess>
-#include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +9,7 @@
 #include <cmath>
 
 using MGraphX::ColorReducer;
+using namespace TestSupport;
 
 namespace {
 
@@ -42,23 +39,6 @@ QImage pattern(const QList<QRgb>& colors, int width = 37, int height = 23)
     return image;
 }
 
-// A colour with all fully transparent colours counted as one.
-QRgb normalized(QRgb color)
-{
-    return qAlpha(color) == 0 ? 0u : color;
-}
-
-QSet<QRgb> colorsOf(const QImage& picture)
-{
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    QSet<QRgb> colors;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colors.insert(normalized(image.pixel(x, y)));
-    }
-    return colors;
-}
-
 bool near(QRgb a, QRgb b, int tolerance)
 {
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
@@ -82,16 +62,10 @@ int alphaFaults(const QImage& original, const QImage& reduced, bool translucent)
     return faults;
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The colour type of a PNG file (3 = palette), -1 for a file that is no PNG.
 int pngColorType(const QString& path)
 {
-    const QByteArray data = contents(path);
+    const QByteArray data = fileContents(path);
     const bool png = data.size() > 25 && data.startsWith("\x89PNG\r\n\x1a\n") && data.mid(12, 4) == "IHDR";
     return png ? uchar(data.at(25)) : -1;
 }
@@ -151,14 +125,12 @@ void TestColorReducer::savesPalettePngWithinCount()
     const QString path = m_dir.filePath(QStringLiteral("icon.png"));
     QVERIFY(ColorReducer::reduceAndSave(original, path, requested, QStringLiteral("PNG")));
     QCOMPARE(pngColorType(path), 3);
-    QVERIFY(contents(path).contains("PLTE") && contents(path).contains("tRNS"));
-    const QString pngcheck = QStandardPaths::findExecutable(QStringLiteral("pngcheck"));
-    if (!pngcheck.isEmpty()) {
-        QProcess process;
-        process.start(pngcheck, { QStringLiteral("-v"), path });
-        QVERIFY(process.waitForFinished(30000));
-        const QString report = QString::fromLocal8Bit(process.readAllStandardOutput());
-        QVERIFY2(process.exitCode() == 0 && report.contains(QLatin1String("palette")), qPrintable(report));
+    QVERIFY(fileContents(path).contains("PLTE") && fileContents(path).contains("tRNS"));
+    const ToolRun pngcheck = runTool(QStringLiteral("pngcheck"), { QStringLiteral("-v"), path });
+    if (pngcheck.found) {
+        QVERIFY(pngcheck.finished);
+        QVERIFY2(pngcheck.exitCode == 0 && pngcheck.output.contains(QLatin1String("palette")),
+                 qPrintable(pngcheck.output));
     }
 
     const QImage reduced = QImage(path).convertToFormat(QImage::Format_ARGB32);
@@ -218,9 +190,9 @@ void TestColorReducer::keepsFewColorsExactly()
     const bool few = colorsOf(original).size() <= colors;
     for (int y = 0; y < original.height(); ++y) {
         for (int x = 0; x < original.width(); ++x) {
-            const QRgb before = normalized(expected.pixel(x, y));
+            const QRgb before = normalizedPixel(expected.pixel(x, y));
             if (few || qAlpha(before) == 0)
-                QCOMPARE(normalized(reduced.pixel(x, y)), before);
+                QCOMPARE(normalizedPixel(reduced.pixel(x, y)), before);
         }
     }
 }

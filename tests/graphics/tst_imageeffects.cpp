@@ -1,14 +1,11 @@
 #include "imageeffects.h"
+#include "pixelcompare.h"
 
 #include <QtTest>
 
-namespace {
+using TestSupport::pixelsClose;
 
-bool near(QRgb a, QRgb b, int tolerance)
-{
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= tolerance && qAbs(qAlpha(a) - qAlpha(b)) <= tolerance;
-}
+namespace {
 
 // Squares of 4 pixels, black and white unless asked otherwise.
 QImage checkerboard(int width, int height, QRgb dark = qRgb(0, 0, 0), QRgb light = qRgb(255, 255, 255))
@@ -64,7 +61,7 @@ void TestImageEffects::alphaMaskReplacesAlpha()
             QCOMPARE(qAlpha(pixel), alpha);
             // Pixmaps store premultiplied colour, which rounds a little.
             if (alpha > 0)
-                QVERIFY2(near(pixel, (colour & 0xffffff) | (uint(alpha) << 24), 2),
+                QVERIFY2(pixelsClose(pixel, (colour & 0xffffff) | (uint(alpha) << 24), 2),
                          qPrintable(QString::number(pixel, 16)));
         }
     }
@@ -123,7 +120,7 @@ void TestImageEffects::replaceColorRecoloursMatchingHues()
     const QImage result = MGraphX::replaceColor(image, from, to);
     QCOMPARE(result.format(), QImage::Format_ARGB32_Premultiplied);
     const QImage straight = result.convertToFormat(QImage::Format_ARGB32);
-    QVERIFY2(near(straight.pixel(3, 2), expected, 2),
+    QVERIFY2(pixelsClose(straight.pixel(3, 2), expected, 2),
              qPrintable(QString::number(straight.pixel(3, 2), 16) + QStringLiteral(" instead of ")
                         + QString::number(expected, 16)));
     QCOMPARE(straight.pixel(0, 0), qRgb(255, 255, 255));

@@ -2,12 +2,13 @@
 // counts they keep across program runs.
 
 #include "app.h"
-#include "appargs.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "dialogseams.h"
 #include "os.h"
 #include "ratedialog.h"
 #include "reviewrequests.h"
+#include "testapp.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -24,13 +25,9 @@ const QString autoReminder = QStringLiteral("AutoReminder");
 const QString reminderCount = QStringLiteral("AutoReminderCount");
 
 // The program's application object, with the rate reminder every second quit.
-struct TestApp : AppArgs, App
+struct ReminderApp : TestApp
 {
-    TestApp(int interval = 2)
-        : App(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"))
-    {
-        initReminders(interval, App::RateReminder);
-    }
+    ReminderApp(int interval = 2) { initReminders(interval, App::RateReminder); }
     // Runs the event loop until it quits at once, as when the last window closes.
     int quitRun()
     {
@@ -57,17 +54,7 @@ struct DialogAnswer
             className = QString::fromLatin1(dialog.metaObject()->className());
             parent = dialog.parentWidget();
             parentVisible = parent && parent->isVisible();
-            if (button.isEmpty()) {
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-                return dialog.result();
-            }
-            for (QPushButton* candidate : dialog.findChildren<QPushButton*>()) {
-                if (candidate->text() == button) {
-                    QTest::mouseClick(candidate, Qt::LeftButton);
-                    return dialog.result();
-                }
-            }
-            return -1;
+            return TestSupport::answerDialog(dialog, button);
         });
     }
 };
@@ -99,9 +86,7 @@ void TestReminders::init()
 
 void TestReminders::cleanup()
 {
-    const int pending = DialogRunner::pendingHandlers();
-    DialogRunner::clearHandlers();
-    QCOMPARE(pending, 0);
+    QCOMPARE(TestSupport::clearDialogSeams(), 0);
 }
 
 void TestReminders::quitReminderAnswers_data()
@@ -126,7 +111,7 @@ void TestReminders::quitReminderAnswers()
 
     qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9");
     DesktopRecorder desktop;
-    TestApp app;
+    ReminderApp app;
     QWidget page;
     page.show();
     app.setMainWidget(&page);
@@ -177,7 +162,7 @@ void TestReminders::quitReminderCounting()
     QFETCH(int, countAfter);
 
     DesktopRecorder desktop;
-    TestApp app(interval);
+    ReminderApp app(interval);
     if (storedCount.isValid())
         app.setValue(reminderCount, storedCount);
     if (!reminderOn)
@@ -234,7 +219,7 @@ void TestReminders::reviewRequestsAcrossRuns()
     QString made;
     int dialogs = 0;
     for (int run = 0; run < expected.size(); ++run) {
-        TestApp app;
+        ReminderApp app;
         DialogRunner::setNextHandler([&](QDialog& dialog) {
             ++dialogs;
             return qobject_cast<QMWidgets::RateDialog*>(&dialog) ? int(ReminderStateDialog::Later) : -1;
@@ -247,7 +232,7 @@ void TestReminders::reviewRequestsAcrossRuns()
     QCOMPARE(dialogs, 3);
 
     // The last request's date is kept too: 367 days later the counts start again.
-    TestApp app;
+    ReminderApp app;
     QCOMPARE(app.value(QStringLiteral("RequestedReviewsCount")).toInt(), 3);
     QCOMPARE(app.value(QStringLiteral("RequestedReviewsCalls")).toInt(), 4);
     QCOMPARE(app.value(QStringLiteral("RequestedReviewsLastDate")).toString(), QStringLiteral("2024-05-04"));
@@ -260,7 +245,7 @@ void TestReminders::reviewRequestsAcrossRuns()
 void TestReminders::reviewRequestWithRemindersOff()
 {
     DesktopRecorder desktop;
-    TestApp app;
+    ReminderApp app;
     app.setValue(autoReminder, false);
 
     // Counts as made although nothing is shown.
@@ -270,10 +255,6 @@ void TestReminders::reviewRequestWithRemindersOff()
     QCOMPARE(app.value(QStringLiteral("RequestedReviewsLastDate")).toString(), QStringLiteral("2024-02-02"));
 }
 
-int main(int argc, char** argv)
-{
-    TestReminders test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(TestReminders)
 
 #include "tst_reminders.moc"

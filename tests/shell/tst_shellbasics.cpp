@@ -2,11 +2,11 @@
 // language, links, the mouse-press signal and the main-widget overlay.
 
 #include "app.h"
-#include "appargs.h"
+#include "testapp.h"
+#include "tooling.h"
 #include "translationsmanager.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSettings>
@@ -16,29 +16,9 @@
 
 using QMWidgets::App;
 
+using TestSupport::writeFile;
+
 namespace {
-// The program's application object, made with the program's own names.
-struct TestApp : AppArgs, App
-{
-    TestApp()
-        : App(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"))
-    {
-    }
-};
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
 // Remembers how many mouseButtonPress signals had been seen when the press
 // itself arrived.
 class PressProbe : public QWidget
@@ -147,13 +127,14 @@ void TestShellBasics::copyFile()
     const QString target = dir.filePath(QStringLiteral("target/"));
     if (source == QLatin1String("FILE")) {
         source = dir.filePath(QStringLiteral("plain.txt"));
-        writeFile(source, "a plain file");
+        QVERIFY(writeFile(source, "a plain file"));
     }
     if (!existing.isEmpty())
-        writeFile(target + existing, "edited by the user");
+        QVERIFY(writeFile(target + existing, "edited by the user"));
 
     QCOMPARE(app.copyFile(source, target + subFolder, name), content != "<missing>");
-    QCOMPARE(readAll(target + subFolder + QLatin1Char('/') + expectedName), content);
+    QCOMPARE(TestSupport::fileContents(target + subFolder + QLatin1Char('/') + expectedName, "<missing>"),
+             content);
 }
 
 void TestShellBasics::lastDirectories_data()
@@ -342,10 +323,6 @@ void TestShellBasics::mainWidgetGetsHiddenOverlay()
     QCOMPARE(app.blenderWidget()->parentWidget(), &second);
 }
 
-int main(int argc, char** argv)
-{
-    TestShellBasics test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(TestShellBasics)
 
 #include "tst_shellbasics.moc"

@@ -2,12 +2,12 @@
 
 #include "aboutdialog.h"
 #include "app.h"
-#include "appargs.h"
 #include "appbutton.h"
 #include "appmenu.h"
 #include "comboslider.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "dialogseams.h"
 #include "followdialog.h"
 #include "helpdialog.h"
 #include "label.h"
@@ -17,6 +17,9 @@
 #include "promomainpage.h"
 #include "promomenubar.h"
 #include "sharedialog.h"
+#include "testapp.h"
+#include "testpictures.h"
+#include "tooling.h"
 #include "widgetutils.h"
 
 #include <QDir>
@@ -39,15 +42,6 @@ using QMWidgets::app;
 using QMWidgets::DialogRunner;
 
 namespace {
-QPushButton* buttonWithText(QWidget& parent, const QString& text)
-{
-    for (QPushButton* button : parent.findChildren<QPushButton*>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
-
 // The class of the dialog that act() opens (the dialog is closed at once).
 QString dialogOpenedBy(const std::function<void()>& act)
 {
@@ -106,9 +100,7 @@ private slots:
 
 void TestShellWidgets::cleanup()
 {
-    const int pending = DialogRunner::pendingHandlers();
-    DialogRunner::clearHandlers();
-    QCOMPARE(pending, 0);
+    QCOMPARE(TestSupport::clearDialogSeams(), 0);
 }
 
 void TestShellWidgets::comboSliderFollowsTheUser()
@@ -217,13 +209,8 @@ void TestShellWidgets::messageBoxButtons()
                                QStringLiteral("Save changes?"), QMessageBox::StandardButtons(buttons),
                                &parent, QStringLiteral("Mine"));
     QCOMPARE(box.windowTitle(), QStringLiteral("Lumastrand"));
-    DialogRunner::setNextHandler([&click](QDialog& dialog) {
-        if (click.isEmpty())
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else if (QPushButton* button = buttonWithText(dialog, click))
-            QTest::mouseClick(button, Qt::LeftButton);
-        return dialog.result();
-    });
+    DialogRunner::setNextHandler(
+        [&click](QDialog& dialog) { return TestSupport::answerDialog(dialog, click); });
     QCOMPARE(box.exec(), result);
     QVERIFY(box.findChild<QLabel*>(QStringLiteral("MessageBoxIcon")));
 }
@@ -380,10 +367,8 @@ void TestShellWidgets::aboutDialog()
     QVERIFY(!QMWidgets::AboutDialog().licenseButton()->isEnabled()); // no licence file yet
 
     QVERIFY(QDir().mkpath(resources));
-    QFile license(resources + QStringLiteral("LICENSE.LGPL"));
-    QVERIFY(license.open(QIODevice::WriteOnly));
-    license.write("GNU LESSER GENERAL PUBLIC LICENSE");
-    license.close();
+    const QString license = resources + QStringLiteral("LICENSE.LGPL");
+    QVERIFY(TestSupport::writeFile(license, "GNU LESSER GENERAL PUBLIC LICENSE"));
 
     QMWidgets::AboutDialog dialog;
     QStringList texts;
@@ -396,7 +381,7 @@ void TestShellWidgets::aboutDialog()
     QVERIFY(dialog.findChild<QFrame*>(QStringLiteral("AboutLegalInfo")));
 
     QTest::mouseClick(dialog.licenseButton(), Qt::LeftButton);
-    QCOMPARE(desktop.urls, QList<QUrl> { QUrl::fromLocalFile(license.fileName()) });
+    QCOMPARE(desktop.urls, QList<QUrl> { QUrl::fromLocalFile(license) });
     QDir(resources).removeRecursively();
 }
 
@@ -445,11 +430,10 @@ void TestShellWidgets::helpDialogSlideShow()
     DesktopRecorder desktop;
     QTemporaryDir dir;
     QStringList slides;
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::red);
     for (int i = 1; i <= 3; ++i) {
-        slides.append(dir.filePath(QStringLiteral("Slide%1_en.jpg").arg(i)));
-        QVERIFY(image.save(slides.last(), "PNG"));
+        slides.append(
+            TestSupport::writePicture(dir, QStringLiteral("Slide%1_en.jpg").arg(i), QSize(40, 30), Qt::red));
+        QVERIFY(!slides.last().isEmpty());
     }
     slides.append(dir.filePath(QStringLiteral("missing.jpg")));
 
@@ -519,8 +503,7 @@ void TestShellWidgets::showInExplorer()
 int main(int argc, char** argv)
 {
     qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9");
-    AppArgs args;
-    App app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    TestApp app;
     app.setApplicationVersion(QStringLiteral("1.9.2"));
     TestShellWidgets test;
     return QTest::qExec(&test, argc, argv);

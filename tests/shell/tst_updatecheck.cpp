@@ -2,15 +2,16 @@
 // usage ping, the build information and the update check, all against a
 // server on 127.0.0.1 inside the test.
 
-#include "appargs.h"
 #include "customwebview.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "dialogseams.h"
 #include "downloader.h"
 #include "loopbackserver.h"
 #include "messagebox.h"
 #include "platform/systeminfo.h"
 #include "productapp.h"
+#include "testapp.h"
 #include "updateinfo.h"
 
 #include <QDialog>
@@ -24,16 +25,6 @@ using QMWidgets::MessageBox;
 
 namespace {
 const QString buildInfoPath = QStringLiteral("/apps/buildsinfo/lumastrand_win");
-
-// A port on 127.0.0.1 where nothing listens.
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
 
 void setStored(const QString& key, const QVariant& value)
 {
@@ -93,15 +84,12 @@ private slots:
 void TestUpdateCheck::init()
 {
     // No test may reach past this machine, whatever it forgets to set.
-    qputenv("LUMASTRAND_SERVER", QStringLiteral("http://127.0.0.1:%1").arg(closedPort()).toLatin1());
+    qputenv("LUMASTRAND_SERVER", LoopbackServer::unreachableAddress().toLatin1());
 }
 
 void TestUpdateCheck::cleanup()
 {
-    const int pending = DialogRunner::pendingHandlers();
-    DialogRunner::clearHandlers();
-    MessageBox::clearAnswers();
-    MessageBox::clearShown();
+    const int pending = TestSupport::clearDialogSeams();
     QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).clear();
     QCOMPARE(pending, 0);
 }
@@ -217,7 +205,7 @@ void TestUpdateCheck::downloader()
         server.setSilent(QStringLiteral("/doc"));
     else
         server.setAnswer(QStringLiteral("/doc"), status, body);
-    const QString base = refused ? QStringLiteral("http://127.0.0.1:%1").arg(closedPort()) : server.address();
+    const QString base = refused ? LoopbackServer::unreachableAddress() : server.address();
 
     QMRequest::Downloader downloader;
     downloader.setTimeout(300);
@@ -287,11 +275,7 @@ void TestUpdateCheck::updateCheck()
     if (outcome == ProductApp::UpdateOffered) {
         DialogRunner::setNextHandler([&](QDialog& dialog) {
             dialogClass = QString::fromLatin1(dialog.metaObject()->className());
-            for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-                if (download && button->text() == QLatin1String("Download"))
-                    QTest::mouseClick(button, Qt::LeftButton);
-            }
-            return dialog.result();
+            return download ? TestSupport::answerDialog(dialog, QStringLiteral("Download")) : dialog.result();
         });
     }
     if (icon >= 0)
@@ -355,10 +339,6 @@ void TestUpdateCheck::directBuildOpensWebPages()
                            QUrl(server + QStringLiteral("/apps/crosspromo.php?appname=lumastrand")) }));
 }
 
-int main(int argc, char** argv)
-{
-    TestUpdateCheck test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_APPLESS_MAIN(TestUpdateCheck)
 
 #include "tst_updatecheck.moc"

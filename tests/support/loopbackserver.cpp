@@ -19,6 +19,15 @@ QString LoopbackServer::address() const
     return QStringLiteral("http://127.0.0.1:%1").arg(serverPort());
 }
 
+QString LoopbackServer::unreachableAddress()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("http://127.0.0.1:%1").arg(port);
+}
+
 void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body)
 {
     m_answers[path] = { status, body, false };

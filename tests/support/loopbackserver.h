@@ -16,6 +16,8 @@ public:
 
     // "http://127.0.0.1:<port>"
     QString address() const;
+    // "http://127.0.0.1:<port>" of a port where nothing listens.
+    static QString unreachableAddress();
     void setAnswer(const QString& path, int status, const QByteArray& body);
     void setSilent(const QString& path);
     // The paths (with query) asked for, in order.

@@ -1,0 +1,39 @@
+#include "dialogseams.h"
+
+#include "dialogrunner.h"
+#include "messagebox.h"
+#include "os.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QtTest>
+
+namespace TestSupport {
+
+int clearDialogSeams()
+{
+    const int pending = QMWidgets::DialogRunner::pendingHandlers();
+    QMWidgets::DialogRunner::clearHandlers();
+    QMWidgets::MessageBox::clearAnswers();
+    QMWidgets::MessageBox::clearShown();
+    Os::clearFileDialogAnswers();
+    Os::clearFileDialogRequests();
+    return pending;
+}
+
+int answerDialog(QDialog& dialog, const QString& button)
+{
+    if (button.isEmpty()) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        return dialog.result();
+    }
+    for (QPushButton* candidate : dialog.findChildren<QPushButton*>()) {
+        if (candidate->text() == button) {
+            QTest::mouseClick(candidate, Qt::LeftButton);
+            return dialog.result();
+        }
+    }
+    return -1;
+}
+
+} // namespace TestSupport

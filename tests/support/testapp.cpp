@@ -1,0 +1,6 @@
+#include "testapp.h"
+
+TestApp::TestApp()
+    : App(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"))
+{
+}

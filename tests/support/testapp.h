@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app.h"
+
+#include <QtTest>
+
+// Command-line arguments for an application object made inside a test. The
+// program name is the real executable's, so the folders that Qt's default
+// names give are the same as in the program.
+struct AppArgs
+{
+    int argc = 1;
+    char name[16] = "Lumastrand";
+    char* argv[2] = { name, nullptr };
+};
+
+// The program's application object, made with the program's own names.
+class TestApp : private AppArgs, public QMWidgets::App
+{
+public:
+    TestApp();
+};
+
+// A main() that runs the test object under the program's application object,
+// made from the test's own command line.
+#define LUMASTRAND_APP_TEST_MAIN(TestObject)                                                                 \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));             \
+        TestObject test;                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }

@@ -1,0 +1,44 @@
+#include "testpictures.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace TestSupport {
+
+QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size, const QColor& color)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    const QString path = dir.filePath(name);
+    return image.save(path, "PNG") ? path : QString();
+}
+
+bool dropMimeData(QWidget* target, const QMimeData& data)
+{
+    QDragEnterEvent enter(QPoint(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent event(QPointF(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+    return event.isAccepted();
+}
+
+bool dropUrls(QWidget* target, const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    return dropMimeData(target, data);
+}
+
+bool dropFiles(QWidget* target, const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    return dropUrls(target, urls);
+}
+
+} // namespace TestSupport

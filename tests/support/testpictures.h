@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QSize>
+#include <QStringList>
+#include <QUrl>
+
+class QMimeData;
+class QTemporaryDir;
+class QWidget;
+
+// Pictures for the program to take: written to files, and offered by real drops.
+namespace TestSupport {
+
+// Saves a picture of one colour as PNG (whatever the name's suffix) in dir;
+// returns its path, or an empty text when it could not be saved.
+QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size, const QColor& color);
+
+// Sends a real drag entry and drop of the MIME data at (140, 140), as a drag
+// from a file manager does; returns whether the widget accepted the drop.
+bool dropMimeData(QWidget* target, const QMimeData& data);
+// The same with the addresses, or the local files, as an uri list.
+bool dropUrls(QWidget* target, const QList<QUrl>& urls);
+bool dropFiles(QWidget* target, const QStringList& paths);
+
+} // namespace TestSupport
