@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
-class QNetworkAccessManager;
-#include <QNetworkReply>
-class QTimer;
+namespace QMRequest {
+class Downloader;
+}
 
 namespace QMWebView {
 
@@ -21,8 +20,8 @@ public:
     explicit CustomWebView(QWidget* parent = nullptr);
     ~CustomWebView() override;
 
-    void setTimeout(int milliseconds) { m_timeout = milliseconds; }
-    int timeout() const { return m_timeout; }
+    void setTimeout(int milliseconds);
+    int timeout() const;
     QString location() const { return m_location; }
 
 public slots:
@@ -34,13 +33,8 @@ signals:
     void navigated(bool ok);
 
 private:
-    void finish(bool ok);
-
-    QNetworkAccessManager* m_manager;
-    QTimer* m_timer;
-    QPointer<QNetworkReply> m_reply;
+    QMRequest::Downloader* m_downloader;
     QString m_location;
-    int m_timeout = 15000;
 };
 
 } // namespace QMWebView
