@@ -5,8 +5,21 @@
 #include <QPainterPathStroker>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace Glyphs {
+
+QPainterPath polyline(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    for (const QPointF& point : points) {
+        if (path.elementCount() == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    return path;
+}
 
 QPainterPath stroked(const QPainterPath& path, double width)
 {
@@ -145,29 +158,17 @@ QPainterPath appMark()
 
 QPainterPath chevronDown()
 {
-    QPainterPath path;
-    path.moveTo(6.0, 9.0);
-    path.lineTo(12.0, 15.0);
-    path.lineTo(18.0, 9.0);
-    return stroked(path, 2.6);
+    return stroked(polyline({ { 6.0, 9.0 }, { 12.0, 15.0 }, { 18.0, 9.0 } }), 2.6);
 }
 
 QPainterPath chevronLeft()
 {
-    QPainterPath path;
-    path.moveTo(15.0, 5.0);
-    path.lineTo(8.0, 12.0);
-    path.lineTo(15.0, 19.0);
-    return stroked(path, 2.8);
+    return stroked(polyline({ { 15.0, 5.0 }, { 8.0, 12.0 }, { 15.0, 19.0 } }), 2.8);
 }
 
 QPainterPath chevronRight()
 {
-    QPainterPath path;
-    path.moveTo(9.0, 5.0);
-    path.lineTo(16.0, 12.0);
-    path.lineTo(9.0, 19.0);
-    return stroked(path, 2.8);
+    return stroked(polyline({ { 9.0, 5.0 }, { 16.0, 12.0 }, { 9.0, 19.0 } }), 2.8);
 }
 
 QPainterPath envelope()
@@ -175,51 +176,34 @@ QPainterPath envelope()
     const QRectF body(2.5, 5.5, 19.0, 13.0);
     QPainterPath outline = ArtKit::roundedRect(body, 2.0);
     QPainterPath inner = ArtKit::roundedRect(body.adjusted(1.8, 1.8, -1.8, -1.8), 0.8);
-    QPainterPath flap;
-    flap.moveTo(3.6, 6.8);
-    flap.lineTo(12.0, 13.2);
-    flap.lineTo(20.4, 6.8);
+    const QPainterPath flap = polyline({ { 3.6, 6.8 }, { 12.0, 13.2 }, { 20.4, 6.8 } });
     return outline.subtracted(inner).united(stroked(flap, 1.8));
 }
 
 QPainterPath play()
 {
-    QPainterPath path;
-    path.moveTo(8.5, 5.5);
-    path.lineTo(19.0, 12.0);
-    path.lineTo(8.5, 18.5);
+    QPainterPath path = polyline({ { 8.5, 5.5 }, { 19.0, 12.0 }, { 8.5, 18.5 } });
     path.closeSubpath();
     return path.united(stroked(path, 1.6));
 }
 
 QPainterPath plus()
 {
-    QPainterPath path;
-    path.moveTo(12.0, 5.0);
-    path.lineTo(12.0, 19.0);
-    path.moveTo(5.0, 12.0);
-    path.lineTo(19.0, 12.0);
+    QPainterPath path = polyline({ { 12.0, 5.0 }, { 12.0, 19.0 } });
+    path.addPath(polyline({ { 5.0, 12.0 }, { 19.0, 12.0 } }));
     return stroked(path, 3.6);
 }
 
 QPainterPath arrowOut()
 {
-    QPainterPath path;
-    path.moveTo(6.0, 18.0);
-    path.lineTo(17.0, 7.0);
-    path.moveTo(9.0, 6.0);
-    path.lineTo(18.0, 6.0);
-    path.lineTo(18.0, 15.0);
+    QPainterPath path = polyline({ { 6.0, 18.0 }, { 17.0, 7.0 } });
+    path.addPath(polyline({ { 9.0, 6.0 }, { 18.0, 6.0 }, { 18.0, 15.0 } }));
     return stroked(path, 3.2);
 }
 
 QPainterPath check()
 {
-    QPainterPath path;
-    path.moveTo(5.0, 12.5);
-    path.lineTo(10.0, 17.5);
-    path.lineTo(19.5, 7.0);
-    return stroked(path, 3.4);
+    return stroked(polyline({ { 5.0, 12.5 }, { 10.0, 17.5 }, { 19.5, 7.0 } }), 3.4);
 }
 
 } // namespace Glyphs
