@@ -55,14 +55,8 @@ done
 [ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
 export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 
+# The program gets an empty home of its own, as every test does.
 home="$work/home"
-mkdir -p "$home/.config" "$home/.local/share" "$home/.cache" "$home/runtime"
-chmod 700 "$home/runtime"
-export HOME="$home"
-export XDG_CONFIG_HOME="$home/.config"
-export XDG_DATA_HOME="$home/.local/share"
-export XDG_CACHE_HOME="$home/.cache"
-export XDG_RUNTIME_DIR="$home/runtime"
 export QT_QPA_PLATFORM=xcb
 # Xvfb has no graphics card and the program draws nothing with OpenGL; the
 # software GL driver would only be loaded and unloaded again (and under the
@@ -74,7 +68,7 @@ export LUMASTRAND_SERVER="http://127.0.0.1:9"
 export QT_QPA_PLATFORMTHEME=""
 unset DBUS_SESSION_BUS_ADDRESS
 
-"$program" >"$work/program.log" 2>&1 &
+sh "$(dirname "$0")/../../cmake/run-test.sh" "$home" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
 window=""
