@@ -132,11 +132,6 @@ const char* const kCatalogLaunchImages[] = {
     "iPhonePortraitRetinaHD55.png",
 };
 
-QPixmap scaledSquare(const QPixmap& picture, int side)
-{
-    return picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 void ensureFolder(const QString& folder)
 {
     if (!QDir(folder).exists())
@@ -203,7 +198,7 @@ void ExportRun::copyTemplate(const QString& source, const QString& folder, const
 
 void ExportRun::saveIcon(const QPixmap& picture, int side, const QString& path) const
 {
-    ImageSaver::save(scaledSquare(picture, side), path, QStringLiteral("png"));
+    ImageSaver::save(IconWriter::scaledSquare(picture, side), path, QStringLiteral("png"));
 }
 
 void ExportRun::writeMacOS(const QPixmap& decorated)
@@ -211,7 +206,8 @@ void ExportRun::writeMacOS(const QPixmap& decorated)
     const QString folder = m_base + QStringLiteral(".iconset/");
     for (int size : kMacSizes)
         IconWriter::writeSquareIcon(folder, size, decorated, false);
-    ImageSaver::save(scaledSquare(decorated, 1024), m_base + QStringLiteral(".icns"), QStringLiteral("ICNS"));
+    ImageSaver::save(IconWriter::scaledSquare(decorated, 1024), m_base + QStringLiteral(".icns"),
+                     QStringLiteral("ICNS"));
 }
 
 void ExportRun::writeIOS(const QPixmap& decorated, const QPixmap& plain)
@@ -290,7 +286,7 @@ void ExportRun::writeWindows(const QPixmap& decorated)
 
     // The .ico bypasses the saver: it is never palette-reduced.
     const QString icoPath = m_base + QStringLiteral(".ico");
-    if (!scaledSquare(decorated, 256).save(icoPath, "ICO", -1))
+    if (!IconWriter::scaledSquare(decorated, 256).save(icoPath, "ICO", -1))
         WriteFailures::report(icoPath);
 
     // One line without a line end, naming the .ico beside the script.
@@ -314,7 +310,7 @@ void ExportRun::writeWebIcons(const QPixmap& decorated)
     copyTemplate(QStringLiteral(":/browserconfig.xml"), folder, QStringLiteral("browserconfig.xml"));
 
     const QString faviconPath = folder + QStringLiteral("favicon.ico");
-    if (!scaledSquare(decorated, 48).save(faviconPath, "ICO", -1))
+    if (!IconWriter::scaledSquare(decorated, 48).save(faviconPath, "ICO", -1))
         WriteFailures::report(faviconPath);
 
     saveIcon(decorated, 180, folder + QStringLiteral("apple-touch-icon.png"));

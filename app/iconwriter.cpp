@@ -12,12 +12,12 @@ namespace {
 
 const QString kPng = QStringLiteral("png");
 
-QPixmap scaledSquare(const QPixmap& picture, int side)
+} // namespace
+
+QPixmap IconWriter::scaledSquare(const QPixmap& picture, int side)
 {
     return picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
-
-} // namespace
 
 void IconWriter::writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch)
 {

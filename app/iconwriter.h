@@ -29,4 +29,8 @@ public:
     // the icon centred at the shorter side divided by divisor.
     static QPixmap paintLaunchImage(const QSize& size, const QPixmap& icon, const float& divisor,
                                     const QColor& textColor, const QColor& backgroundColor);
+
+    // The picture scaled to side x side, ignoring its aspect ratio, smoothly:
+    // how every icon of a run is made from its master.
+    static QPixmap scaledSquare(const QPixmap& picture, int side);
 };
