@@ -228,7 +228,8 @@ void TestShellBasics::languageFromSettingsAndRightToLeft_data()
     QTest::newRow("Russian") << QStringLiteral("ru_RU") << QStringLiteral("ru") << false;
     QTest::newRow("Arabic") << QStringLiteral("ar") << QStringLiteral("ar") << true;
     QTest::newRow("Swedish") << QStringLiteral("sv") << QStringLiteral("en") << false;
-    // Nothing stored: English, whatever the system's locale says.
+    // Nothing stored: English, although the test runs on an Arabic system
+    // (see the test's environment).
     QTest::newRow("not stored") << QString() << QStringLiteral("en") << false;
 }
 
