@@ -1,9 +1,12 @@
 // lumastrand-artwork: draws every picture of Lumastrand's resource bundle and
-// writes them as PNG files into a folder (normally app/resources/images).
+// writes them as PNG files into a folder (normally app/resources/images); with
+// --slides it also writes the introduction slides of the program's Resources
+// folder (normally app/resources/Resources).
 //
-//   lumastrand-artwork <output folder> [--sheet <contact sheet .png>]
+//   lumastrand-artwork <output folder> [--sheet <contact sheet .png>] [--slides <folder>]
 #include "artworkcatalog.h"
 #include "contactsheet.h"
+#include "slideart.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,18 +22,31 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
 
     QStringList args = QCoreApplication::arguments().mid(1);
+    // Takes "<option> <value>" out of args; false when the value is missing.
+    auto takeOption = [&args](const QString& option, QString& value) {
+        const int at = args.indexOf(option);
+        if (at < 0)
+            return true;
+        if (at + 1 >= args.size())
+            return false;
+        value = args.at(at + 1);
+        args.erase(args.begin() + at, args.begin() + at + 2);
+        return true;
+    };
     QString sheetPath;
-    const int sheetAt = args.indexOf(QStringLiteral("--sheet"));
-    if (sheetAt >= 0) {
-        if (sheetAt + 1 >= args.size()) {
-            std::fprintf(stderr, "--sheet needs a file name\n");
-            return 2;
-        }
-        sheetPath = args.at(sheetAt + 1);
-        args.erase(args.begin() + sheetAt, args.begin() + sheetAt + 2);
+    QString slidesFolder;
+    if (!takeOption(QStringLiteral("--sheet"), sheetPath)) {
+        std::fprintf(stderr, "--sheet needs a file name\n");
+        return 2;
+    }
+    if (!takeOption(QStringLiteral("--slides"), slidesFolder)) {
+        std::fprintf(stderr, "--slides needs a folder\n");
+        return 2;
     }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: lumastrand-artwork <output folder> [--sheet <contact sheet .png>]\n");
+        std::fprintf(stderr,
+                     "usage: lumastrand-artwork <output folder> [--sheet <contact sheet .png>] "
+                     "[--slides <folder>]\n");
         return 2;
     }
 
@@ -61,5 +77,7 @@ int main(int argc, char* argv[])
             std::printf("contact sheet written to %s\n", qPrintable(sheetPath));
         }
     }
+    if (!slidesFolder.isEmpty())
+        failures += SlideArt::writeAll(slidesFolder);
     return failures == 0 ? 0 : 1;
 }
