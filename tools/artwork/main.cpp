@@ -1,11 +1,17 @@
 // lumastrand-artwork: draws every picture of Lumastrand's resource bundle and
 // writes them as PNG files into a folder (normally app/resources/images).
 //
-//   lumastrand-artwork <output folder> [--sheet <contact sheet .png>]
+//   lumastrand-artwork <output folder> [--sheet <contact sheet .png>] [--group <name>]
+//
+// With --group only the pictures of that catalogue group are written. The
+// pictures of the widget gallery's group are written only when asked for, as
+// they belong to the gallery's bundle, not to the program's.
 #include "artworkcatalog.h"
 #include "contactsheet.h"
+#include "galleryart.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -29,8 +35,20 @@ int main(int argc, char* argv[])
         sheetPath = args.at(sheetAt + 1);
         args.erase(args.begin() + sheetAt, args.begin() + sheetAt + 2);
     }
+    QString group;
+    const int groupAt = args.indexOf(QStringLiteral("--group"));
+    if (groupAt >= 0) {
+        if (groupAt + 1 >= args.size()) {
+            std::fprintf(stderr, "--group needs a group name\n");
+            return 2;
+        }
+        group = args.at(groupAt + 1);
+        args.erase(args.begin() + groupAt, args.begin() + groupAt + 2);
+    }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: lumastrand-artwork <output folder> [--sheet <contact sheet .png>]\n");
+        std::fprintf(stderr,
+                     "usage: lumastrand-artwork <output folder> [--sheet <contact sheet .png>]"
+                     " [--group <name>]\n");
         return 2;
     }
 
@@ -41,10 +59,16 @@ int main(int argc, char* argv[])
     }
 
     const ArtworkCatalog catalog;
-    const auto pictures = catalog.render();
+    QVector<ArtworkCatalog::Picture> pictures;
+    for (const ArtworkCatalog::Entry& entry : catalog.entries()) {
+        if (group.isEmpty() ? entry.group != GalleryArt::group() : entry.group == group)
+            pictures.append(ArtworkCatalog::Picture { entry.fileName, entry.group, entry.draw() });
+    }
     int failures = 0;
     for (const auto& picture : pictures) {
         const QString path = out.filePath(picture.fileName);
+        // Some pictures live in subfolders of their bundle ("pix/search.png").
+        out.mkpath(QFileInfo(picture.fileName).path());
         if (!ArtworkCatalog::writePng(picture.image, path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;
