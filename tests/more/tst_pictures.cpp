@@ -33,7 +33,7 @@ void TestPictures::standInsForMissingPictures_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("present");
     QTest::newRow("carried by the library") << QStringLiteral(":/droparea.png") << true;
-    QTest::newRow("left to the host") << QStringLiteral(":/pix/search.png") << false;
+    QTest::newRow("left to the host") << QStringLiteral(":/pix/absent.png") << false;
 }
 
 void TestPictures::standInsForMissingPictures()
