@@ -41,6 +41,16 @@ QPainterPath card()
     return outline.united(shrink.map(Glyphs::star()));
 }
 
+// A round plate with a cross cut out of it.
+QPainterPath clearMark()
+{
+    QPainterPath plate;
+    plate.addEllipse(QPointF(12.0, 12.0), 10.0, 10.0);
+    QPainterPath cross = Glyphs::polyline({ { 8.0, 8.0 }, { 16.0, 16.0 } });
+    cross.addPath(Glyphs::polyline({ { 16.0, 8.0 }, { 8.0, 16.0 } }));
+    return plate.subtracted(Glyphs::stroked(cross, 2.6));
+}
+
 } // namespace
 
 QString group()
@@ -57,6 +67,8 @@ QVector<Picture> pictures()
         { QStringLiteral("gallery/ecard.png"), [] { return pictogram(card(), 20, kGlyphColour); } },
         { QStringLiteral("gallery/email.png"),
           [] { return pictogram(Glyphs::envelope(), 20, kGlyphColour); } },
+        { QStringLiteral("gallery/clear.png"),
+          [] { return pictogram(clearMark(), 16, QColor(200, 205, 215)); } },
     };
 }
 
