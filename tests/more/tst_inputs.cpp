@@ -1,15 +1,18 @@
-// Input dialog, e-mail field and search field, driven by real keys and clicks;
-// the input dialog is answered through the shell's dialog seam.
+// Drop widget, input dialog, e-mail field and search field, driven by real
+// drops, keys and clicks; dialogs are answered through the shell's seams.
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
+#include "inputs/dropwidget.h"
 #include "inputs/emailedit.h"
 #include "inputs/inputdialog.h"
 #include "inputs/searchfilter.h"
+#include "os.h"
 #include "testapp.h"
+#include "testpictures.h"
 
-#include <QApplication>
 #include <QDesktopWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -19,25 +22,9 @@
 #include <cmath>
 #include <limits>
 
-using QMWidgets::DialogRunner;
-using QMWidgets::InputDialog;
-using QMWidgets::SearchFilter;
+using namespace QMWidgets;
 
 namespace {
-// Types into the dialog's input and closes it with the button.
-void answerWith(const QString& typed, const QString& button)
-{
-    DialogRunner::setNextHandler([typed, button](QDialog& dialog) {
-        auto& input = static_cast<InputDialog&>(dialog);
-        QWidget* field = input.mode() == 0 ? static_cast<QWidget*>(input.spinBox()) : input.lineEdit();
-        if (!typed.isNull()) {
-            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(field, typed);
-        }
-        return TestSupport::answerDialog(dialog, button);
-    });
-}
-
 void activate(QWidget* window, QWidget* focus)
 {
     window->show();
@@ -63,75 +50,134 @@ class TestInputs : public QObject
 
 private slots:
     void init() { QCOMPARE(TestSupport::clearDialogSeams(), 0); }
-    void askForText_data();
-    void askForText();
-    void askForNumber_data();
-    void askForNumber();
+    void drops_data();
+    void drops();
+    void chooser_data();
+    void chooser();
+    void inputDialogHelpers_data();
+    void inputDialogHelpers();
     void scaledScreenSide_data();
     void scaledScreenSide();
     void emailButtonsFollowTheWholeText_data();
     void emailButtonsFollowTheWholeText();
-    void searchFieldClearButton();
     void escapeBelongsToTheField_data();
     void escapeBelongsToTheField();
     void searchFieldHintAndMagnifier();
 };
 
-void TestInputs::askForText_data()
+void TestInputs::drops_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("kept") << QString() << "Ok"
-                          << "first" << true;
-    QTest::newRow("typed") << "second"
-                           << "Ok"
-                           << "second" << true;
-    QTest::newRow("typed then cancelled") << "third"
-                                          << "Cancel"
-                                          << "third" << false;
-    QTest::newRow("escape") << "fourth" << QString() << "fourth" << false;
+    QTest::addColumn<QList<QUrl>>("urls"); // none: a drag of text only
+    QTest::addColumn<bool>("hideOnDrop");
+    const QList<QUrl> files = { QUrl::fromLocalFile("/p/c.jpg"), QUrl::fromLocalFile("/p/a.jpg"),
+                                QUrl::fromLocalFile("/q/b.png") };
+    QTest::newRow("text only") << QList<QUrl>() << true;
+    QTest::newRow("three files") << files << true;
+    QTest::newRow("three files, stays shown") << files << false;
+    QTest::newRow("web address") << QList<QUrl> { QUrl("https://example.org/x.png") } << true;
 }
 
-void TestInputs::askForText()
+void TestInputs::drops()
 {
+    QFETCH(QList<QUrl>, urls);
+    QFETCH(bool, hideOnDrop);
+    DropWidget widget;
+    widget.setHideOnDrop(hideOnDrop);
+    widget.resize(280, 280);
+    widget.show();
+    QSignalSpy dropped(&widget, &DropWidget::dropped);
+    QMimeData data;
+    if (urls.isEmpty())
+        data.setText(QStringLiteral("/p/c.jpg"));
+    else
+        data.setUrls(urls);
+
+    QDragEnterEvent enter(QPoint(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &enter);
+    QCOMPARE(enter.isAccepted(), !urls.isEmpty());
+    TestSupport::dropMimeData(&widget, data);
+    QCOMPARE(dropped.count(), urls.isEmpty() ? 0 : 1);
+    if (!urls.isEmpty())
+        QCOMPARE(dropped.first().first().value<QList<QUrl>>(), urls);
+    QCOMPARE(widget.isVisible(), urls.isEmpty() || !hideOnDrop);
+}
+
+void TestInputs::chooser_data()
+{
+    QTest::addColumn<int>("openFiles");
+    QTest::addColumn<QStringList>("answer");
+    QTest::newRow("files") << 1 << QStringList { "/p/b.jpg", "/p/a b.jpg" };
+    QTest::newRow("files cancelled") << 1 << QStringList();
+    QTest::newRow("folder") << 0 << QStringList { "/p" };
+    QTest::newRow("folder cancelled") << 0 << QStringList();
+}
+
+void TestInputs::chooser()
+{
+    QFETCH(int, openFiles);
+    QFETCH(QStringList, answer);
+    DropWidget widget;
+    widget.setOpenFiles(openFiles);
+    widget.show();
+    QSignalSpy dropped(&widget, &DropWidget::dropped);
+    Os::setNextFileDialogAnswer(answer);
+    QTest::mouseClick(widget.openButton(), Qt::LeftButton);
+
+    QCOMPARE(Os::fileDialogRequests().size(), 1);
+    QCOMPARE(Os::fileDialogRequests().first().options.testFlag(QFileDialog::ShowDirsOnly), openFiles == 0);
+    QCOMPARE(dropped.count(), answer.isEmpty() ? 0 : 1);
+    QCOMPARE(widget.isVisible(), answer.isEmpty());
+    if (!answer.isEmpty())
+        QCOMPARE(dropped.first().first().value<QList<QUrl>>().last().toLocalFile(), answer.last());
+}
+
+void TestInputs::inputDialogHelpers_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("typed"); // null: nothing typed
+    QTest::addColumn<QString>("button"); // empty: Escape
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("text kept") << 1 << QString() << "Ok"
+                               << "first" << true;
+    QTest::newRow("text typed") << 1 << "second"
+                                << "Ok"
+                                << "second" << true;
+    QTest::newRow("text cancelled") << 1 << "third"
+                                    << "Cancel"
+                                    << "third" << false;
+    QTest::newRow("text escaped") << 1 << "fourth" << QString() << "fourth" << false;
+    QTest::newRow("number kept") << 0 << QString() << "Ok"
+                                 << "500" << true;
+    QTest::newRow("number typed") << 0 << "750"
+                                  << "Ok"
+                                  << "750" << true;
+    QTest::newRow("number cancelled") << 0 << "20"
+                                      << "Cancel"
+                                      << "20" << false;
+}
+
+void TestInputs::inputDialogHelpers()
+{
+    QFETCH(int, mode);
     QFETCH(QString, typed);
     QFETCH(QString, button);
     QFETCH(QString, result);
     QFETCH(bool, ok);
-    answerWith(typed, button);
+    DialogRunner::setNextHandler([typed, button](QDialog& dialog) {
+        auto& input = static_cast<InputDialog&>(dialog);
+        QWidget* field = input.mode() == 0 ? static_cast<QWidget*>(input.spinBox()) : input.lineEdit();
+        if (!typed.isNull()) {
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, typed);
+        }
+        return TestSupport::answerDialog(dialog, button);
+    });
     bool accepted = !ok;
-    QCOMPARE(InputDialog::getText(nullptr, QStringLiteral("Name"), QStringLiteral("Your name:"),
-                                  QLineEdit::Normal, QStringLiteral("first"), &accepted),
-             result);
-    QCOMPARE(accepted, ok);
-}
-
-void TestInputs::askForNumber_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("initial value shown") << QString() << "Ok" << 500 << true;
-    QTest::newRow("typed") << "750"
-                           << "Ok" << 750 << true;
-    QTest::newRow("typed then cancelled") << "20"
-                                          << "Cancel" << 20 << false;
-}
-
-void TestInputs::askForNumber()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    QFETCH(bool, ok);
-    answerWith(typed, button);
-    bool accepted = !ok;
-    QCOMPARE(InputDialog::getInt(nullptr, QStringLiteral("Size"), QStringLiteral("Size:"), 500, 0, 1000,
-                                 &accepted),
-             result);
+    const QString answer = mode == 1
+        ? InputDialog::getText(nullptr, "Name", "Name:", QLineEdit::Normal, "first", &accepted)
+        : QString::number(InputDialog::getInt(nullptr, "Size", "Size:", 500, 0, 1000, &accepted));
+    QCOMPARE(answer, result);
     QCOMPARE(accepted, ok);
 }
 
@@ -163,94 +209,69 @@ void TestInputs::emailButtonsFollowTheWholeText_data()
     QTest::newRow("two-letter top level") << "jo.doe@example.de" << true;
     QTest::newRow("top level cut off") << "jo.doe@example." << false;
     QTest::newRow("no top level") << "jo.doe@example" << false;
-    QTest::newRow("address inside more text") << "mail jo@example.de now" << false;
+    QTest::newRow("address inside a text") << "mail jo@example.de now" << false;
     QTest::newRow("leading blank") << " jo@example.de" << false;
-    QTest::newRow("numeric top level") << "jo@10.0.0.1" << true;
 }
 
 void TestInputs::emailButtonsFollowTheWholeText()
 {
     QFETCH(QString, typed);
     QFETCH(bool, enabled);
-    QMWidgets::EmailEdit edit;
+    EmailEdit edit;
     edit.show();
-    QSignalSpy changed(&edit, &QMWidgets::EmailEdit::textChanged);
-    QSignalSpy email(&edit, &QMWidgets::EmailEdit::sendEmail);
-    QSignalSpy ecard(&edit, &QMWidgets::EmailEdit::sendECard);
-
+    QSignalSpy email(&edit, &EmailEdit::sendEmail);
+    QSignalSpy ecard(&edit, &EmailEdit::sendECard);
     QTest::keyClicks(edit.lineEdit(), typed);
-    QCOMPARE(changed.last().first().toString(), typed);
-    QCOMPARE(edit.emailButton()->isEnabled(), enabled);
-    QCOMPARE(edit.ecardButton()->isEnabled(), enabled);
     QTest::mouseClick(edit.emailButton(), Qt::LeftButton);
     QTest::mouseClick(edit.ecardButton(), Qt::LeftButton);
-    QCOMPARE(email.count(), enabled ? 1 : 0);
-    QCOMPARE(ecard.count(), enabled ? 1 : 0);
+    QCOMPARE(email.count() + ecard.count(), enabled ? 2 : 0);
     if (enabled)
         QCOMPARE(email.first().first().toString(), typed);
-
     // A text set by the host is judged the same way.
     edit.setText(enabled ? QStringLiteral("nobody") : QStringLiteral("jo@example.org"));
-    QCOMPARE(edit.emailButton()->isEnabled(), !enabled);
-}
-
-void TestInputs::searchFieldClearButton()
-{
-    QWidget window;
-    auto* field = new SearchFilter(&window);
-    activate(&window, field);
-    QTest::keyClick(field, Qt::Key_X);
-    QVERIFY(field->clearButton()->isVisible());
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QVERIFY(!field->clearButton()->isVisible());
-    QTest::keyClicks(field, QStringLiteral("abc"));
-    QTest::mouseClick(field->clearButton(), Qt::LeftButton);
-    QCOMPARE(field->text(), QString());
-    QVERIFY(!field->clearButton()->isVisible());
+    QCOMPARE(edit.emailButton()->isEnabled() && edit.ecardButton()->isEnabled(), !enabled);
 }
 
 void TestInputs::escapeBelongsToTheField_data()
 {
-    QTest::addColumn<int>("focused"); // 0 the first field, 1 the second, 2 a button
+    QTest::addColumn<int>("focused"); // the first field, the second, a button
     QTest::addColumn<QStringList>("afterEscape"); // texts of the two fields
-    QTest::addColumn<bool>("dialogOpen");
-    QTest::newRow("in the first field") << 0 << QStringList { "", "two" } << true;
-    QTest::newRow("in the second field") << 1 << QStringList { "one", "" } << true;
-    QTest::newRow("on a button") << 2 << QStringList { "one", "two" } << false;
+    QTest::newRow("in the first field") << 0 << QStringList { "", "two" };
+    QTest::newRow("in the second field") << 1 << QStringList { "one", "" };
+    QTest::newRow("on a button") << 2 << QStringList { "one", "two" };
 }
 
 void TestInputs::escapeBelongsToTheField()
 {
     QFETCH(int, focused);
     QFETCH(QStringList, afterEscape);
-    QFETCH(bool, dialogOpen);
     QDialog dialog;
     auto* first = new SearchFilter;
     auto* second = new SearchFilter;
-    auto* button = new QPushButton(QStringLiteral("Button"));
+    const QList<QWidget*> widgets = { first, second, new QPushButton(QStringLiteral("Button")) };
     auto* layout = new QVBoxLayout(&dialog);
-    const QList<QWidget*> widgets = { first, second, button };
     for (QWidget* widget : widgets)
         layout->addWidget(widget);
-    first->setText(QStringLiteral("one"));
+    activate(&dialog, first);
+    QTest::keyClicks(first, QStringLiteral("one"));
+    QVERIFY(first->clearButton()->isVisible());
     second->setText(QStringLiteral("two"));
-    QWidget* target = widgets.at(focused);
-    activate(&dialog, target);
+    activate(&dialog, widgets.at(focused));
 
-    QTest::keyClick(target, Qt::Key_Escape);
+    QTest::keyClick(widgets.at(focused), Qt::Key_Escape);
     QCOMPARE((QStringList { first->text(), second->text() }), afterEscape);
-    QCOMPARE(dialog.isVisible(), dialogOpen);
-    // Once the field is empty, Escape goes on and closes the dialog.
-    if (dialogOpen) {
-        QTest::keyClick(target, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(!first->clearButton()->isHidden(), !first->text().isEmpty());
+    // Escape reaches the dialog once the focused field is empty.
+    if (focused < 2) {
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(widgets.at(focused), Qt::Key_Escape);
     }
+    QVERIFY(!dialog.isVisible());
 }
 
 void TestInputs::searchFieldHintAndMagnifier()
 {
-    // The field is dark, so that the white hint shows; the test's magnifier is red.
+    // A dark field shows the white hint; the test's magnifier is red.
     QWidget window;
     auto* field = new SearchFilter(&window);
     auto* other = new QPushButton(&window);
@@ -259,14 +280,11 @@ void TestInputs::searchFieldHintAndMagnifier()
     QPalette dark = field->palette();
     dark.setColor(QPalette::Base, Qt::black);
     field->setPalette(dark);
-
     for (bool focused : { false, true }) {
         activate(&window, focused ? static_cast<QWidget*>(field) : other);
         const QImage shown = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QRect hint(5, 0, 100, 30);
-        const QRect magnifier(170, 0, 30, 30);
-        QCOMPARE(hasColour(shown, hint, qRgb(255, 255, 255)), !focused);
-        QVERIFY(hasColour(shown, magnifier, qRgb(255, 0, 0)));
+        QCOMPARE(hasColour(shown, QRect(5, 0, 100, 30), qRgb(255, 255, 255)), !focused);
+        QVERIFY(hasColour(shown, QRect(170, 0, 30, 30), qRgb(255, 0, 0)));
     }
 }
 
