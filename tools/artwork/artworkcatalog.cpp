@@ -1,6 +1,7 @@
 #include "artworkcatalog.h"
 
 #include "buttonart.h"
+#include "galleryart.h"
 #include "glyphs.h"
 #include "itemart.h"
 #include "logoart.h"
@@ -123,6 +124,9 @@ ArtworkCatalog::ArtworkCatalog()
     };
     addBadges(shares, 5, ButtonArt::BadgeKind::Share);
     addBadges(joins, 5, ButtonArt::BadgeKind::Join);
+
+    for (const GalleryArt::Picture& picture : GalleryArt::pictures())
+        add(picture.path, GalleryArt::group(), picture.draw);
 }
 
 void ArtworkCatalog::add(const QString& fileName, const QString& group, std::function<QImage()> draw)

@@ -4,11 +4,18 @@
 // folder (normally app/resources/Resources).
 //
 //   lumastrand-artwork <output folder> [--sheet <contact sheet .png>] [--slides <folder>]
+//                      [--group <name>]
+//
+// With --group only the pictures of that catalogue group are written. The
+// pictures of the widget gallery's group are written only when asked for, as
+// they belong to the gallery's bundle, not to the program's.
 #include "artworkcatalog.h"
 #include "contactsheet.h"
+#include "galleryart.h"
 #include "slideart.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -43,10 +50,15 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "--slides needs a folder\n");
         return 2;
     }
+    QString group;
+    if (!takeOption(QStringLiteral("--group"), group)) {
+        std::fprintf(stderr, "--group needs a group name\n");
+        return 2;
+    }
     if (args.size() != 1) {
         std::fprintf(stderr,
                      "usage: lumastrand-artwork <output folder> [--sheet <contact sheet .png>] "
-                     "[--slides <folder>]\n");
+                     "[--slides <folder>] [--group <name>]\n");
         return 2;
     }
 
@@ -57,10 +69,16 @@ int main(int argc, char* argv[])
     }
 
     const ArtworkCatalog catalog;
-    const auto pictures = catalog.render();
+    QVector<ArtworkCatalog::Picture> pictures;
+    for (const ArtworkCatalog::Entry& entry : catalog.entries()) {
+        if (group.isEmpty() ? entry.group != GalleryArt::group() : entry.group == group)
+            pictures.append(ArtworkCatalog::Picture { entry.fileName, entry.group, entry.draw() });
+    }
     int failures = 0;
     for (const auto& picture : pictures) {
         const QString path = out.filePath(picture.fileName);
+        // Some pictures live in subfolders of their bundle ("pix/search.png").
+        out.mkpath(QFileInfo(picture.fileName).path());
         if (!ArtworkCatalog::writePng(picture.image, path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;

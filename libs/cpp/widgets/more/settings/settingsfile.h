@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QList>
+#include <QString>
+
+namespace QMWidgets {
+
+class SettingsWidget;
+
+// The ".tssettings" files: an XML document with the root element "Settings"
+// and one element per settings page, each nesting level indented by one blank.
+// Files are written in UTF-8 with an XML declaration. Files of earlier versions
+// carry no declaration and were written in the system's encoding; they are
+// read as UTF-8 when they are valid UTF-8 and in the system's encoding when not.
+namespace SettingsFile {
+
+extern const char Suffix[]; // ".tssettings"
+
+// The path written for a chosen file name: the name with Suffix appended when
+// it does not end with it (case-sensitive).
+QString targetPath(const QString& chosenName);
+
+// The text of a file with the elements of the pages, in list order.
+QByteArray write(const QList<SettingsWidget*>& pages);
+
+// Reads the document from a file's text; false when it is no XML document.
+bool read(const QByteArray& text, QDomDocument* document);
+
+// Hands every child element of root to each page whose settingsName() equals
+// its tag name; other children, and the root's own name, are not looked at.
+void loadPages(const QDomElement& root, const QList<SettingsWidget*>& pages);
+
+// Writes text to path so that the old file stays whole when writing fails.
+// On failure, error (when given) receives the reason.
+bool save(const QString& path, const QByteArray& text, QString* error = nullptr);
+
+} // namespace SettingsFile
+} // namespace QMWidgets

@@ -1,0 +1,12 @@
+#include "settingswidget.h"
+
+namespace QMWidgets {
+
+SettingsWidget::SettingsWidget(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void SettingsWidget::slotApply() { }
+
+} // namespace QMWidgets

@@ -1,0 +1,62 @@
+#include "shellservices.h"
+
+#include "app.h"
+
+#include <QApplication>
+#include <QDesktopWidget>
+
+namespace QMWidgets {
+namespace ShellServices {
+
+namespace {
+// The desktop the shell measures; empty without a widget application.
+QRect desktopGeometry()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return QRect();
+    return QApplication::desktop()->geometry();
+}
+} // namespace
+
+QString lastOpenDirectory()
+{
+    const App* application = App::instance();
+    return application ? application->lastOpenDirectory() : QString();
+}
+
+QString lastSaveDirectory()
+{
+    const App* application = App::instance();
+    return application ? application->lastSaveDirectory() : QString();
+}
+
+void setLastOpenDirectory(const QString& path)
+{
+    if (App* application = App::instance())
+        application->setLastOpenDirectory(path);
+}
+
+void setLastSaveDirectory(const QString& path)
+{
+    if (App* application = App::instance())
+        application->setLastSaveDirectory(path);
+}
+
+bool isSmallScreen()
+{
+    if (const App* application = App::instance())
+        return application->isSmallScreen();
+    const QRect screen = desktopGeometry();
+    return screen.width() <= 479 || screen.height() <= 479;
+}
+
+int smallerScreenSide()
+{
+    if (const App* application = App::instance())
+        return application->smallerScreenSide();
+    const QRect screen = desktopGeometry();
+    return qMin(screen.width(), screen.height());
+}
+
+} // namespace ShellServices
+} // namespace QMWidgets

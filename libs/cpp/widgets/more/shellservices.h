@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace QMWidgets {
+
+// The services of the shell's application object that the widget library uses,
+// safe on a plain QApplication as well: without the shell's application object
+// the remembered folders are empty and are not remembered, and the screen
+// sizes are worked out the way the shell does.
+namespace ShellServices {
+
+QString lastOpenDirectory();
+QString lastSaveDirectory();
+void setLastOpenDirectory(const QString& path);
+void setLastSaveDirectory(const QString& path);
+
+bool isSmallScreen();
+int smallerScreenSide();
+
+} // namespace ShellServices
+} // namespace QMWidgets

@@ -1,0 +1,88 @@
+#include "galleryart.h"
+
+#include "artkit.h"
+#include "glyphs.h"
+
+#include <QPainter>
+
+namespace GalleryArt {
+
+namespace {
+
+const QColor kGlyphColour(70, 80, 100);
+
+QPainterPath magnifierGlyph()
+{
+    QPainterPath ring;
+    ring.addEllipse(QPointF(10.0, 10.0), 6.4, 6.4);
+    QPainterPath glyph = Glyphs::stroked(ring, 2.4);
+    return glyph.united(Glyphs::stroked(Glyphs::polyline({ { 14.8, 14.8 }, { 20.5, 20.5 } }), 3.4));
+}
+
+// A tray with an arrow going into it (down) or coming out of it (up).
+QPainterPath trayArrow(bool down)
+{
+    QPainterPath tray = Glyphs::polyline({ { 4.0, 14.0 }, { 4.0, 20.0 }, { 20.0, 20.0 }, { 20.0, 14.0 } });
+    QPainterPath shaft = Glyphs::polyline({ { 12.0, 3.5 }, { 12.0, 15.0 } });
+    const double tip = down ? 15.5 : 3.5;
+    const double wing = down ? 10.5 : 8.5;
+    shaft.addPath(Glyphs::polyline({ { 7.5, wing }, { 12.0, tip }, { 16.5, wing } }));
+    return Glyphs::stroked(tray, 2.2).united(Glyphs::stroked(shaft, 2.2));
+}
+
+QPainterPath card()
+{
+    QPainterPath outline = ArtKit::roundedRect(QRectF(2.5, 4.5, 19.0, 15.0), 2.0);
+    outline = outline.subtracted(ArtKit::roundedRect(QRectF(4.3, 6.3, 15.4, 11.4), 0.8));
+    QTransform shrink;
+    shrink.translate(12.0, 12.0);
+    shrink.scale(0.42, 0.42);
+    shrink.translate(-12.0, -12.8);
+    return outline.united(shrink.map(Glyphs::star()));
+}
+
+// A round plate with a cross cut out of it.
+QPainterPath clearMark()
+{
+    QPainterPath plate;
+    plate.addEllipse(QPointF(12.0, 12.0), 10.0, 10.0);
+    QPainterPath cross = Glyphs::polyline({ { 8.0, 8.0 }, { 16.0, 16.0 } });
+    cross.addPath(Glyphs::polyline({ { 16.0, 8.0 }, { 8.0, 16.0 } }));
+    return plate.subtracted(Glyphs::stroked(cross, 2.6));
+}
+
+} // namespace
+
+QString group()
+{
+    return QStringLiteral("Widget gallery");
+}
+
+QVector<Picture> pictures()
+{
+    return {
+        { QStringLiteral("pix/search.png"), [] { return magnifier(32); } },
+        { QStringLiteral("gallery/save.png"), [] { return pictogram(trayArrow(true), 24, kGlyphColour); } },
+        { QStringLiteral("gallery/load.png"), [] { return pictogram(trayArrow(false), 24, kGlyphColour); } },
+        { QStringLiteral("gallery/ecard.png"), [] { return pictogram(card(), 20, kGlyphColour); } },
+        { QStringLiteral("gallery/email.png"),
+          [] { return pictogram(Glyphs::envelope(), 20, kGlyphColour); } },
+        { QStringLiteral("gallery/clear.png"),
+          [] { return pictogram(clearMark(), 16, QColor(200, 205, 215)); } },
+    };
+}
+
+QImage magnifier(int side)
+{
+    return pictogram(magnifierGlyph(), side, QColor(120, 128, 140));
+}
+
+QImage pictogram(const QPainterPath& glyph, int side, const QColor& colour)
+{
+    return ArtKit::supersampled(QSize(side, side), 4, [&](QPainter& p) {
+        p.scale(side / 24.0, side / 24.0);
+        p.fillPath(glyph, colour);
+    });
+}
+
+} // namespace GalleryArt
