@@ -1,9 +1,8 @@
 // The test mode of the program's dialog seams: what they record, and how a
-// test that meets a dialog it did not plan for ends. That test runs as a child
-// of this program ("--unplanned <kind>"), so that its failure can be looked at.
+// test that meets a dialog it did not plan for ends. Such a test runs as a
+// child of this program ("--unplanned <row>"), so that its end can be seen.
 
 #include "dialogrunner.h"
-#include "dialogseams.h"
 #include "dialogwatch.h"
 #include "messagebox.h"
 #include "mmessagebox.h"
@@ -14,119 +13,88 @@
 #include <QDialog>
 #include <QtTest>
 
-using QMWidgets::DialogWatch;
 using QMWidgets::MessageBox;
 
-// Meets one dialog without an answer; the dialog must end as cancelled at once.
+namespace {
+// Each dialog without an answer, with the cancel answer it must give at once.
+const QMap<QString, std::function<bool()>> unplanned {
+    { "message box",
+      [] {
+          return MessageBox::warning(nullptr, "Overwrite?", "It exists.", QMessageBox::Yes | QMessageBox::No)
+              == QMessageBox::No;
+      } },
+    { "dialog",
+      [] {
+          QDialog dialog;
+          dialog.setWindowTitle("Settings");
+          return QMWidgets::DialogRunner::exec(dialog) == QDialog::Rejected;
+      } },
+    { "own box",
+      [] {
+          QMWidgets::MMessageBox box(0, "Notes", "Save?", QMessageBox::Yes | QMessageBox::Cancel);
+          return box.exec() == QMessageBox::Cancel;
+      } },
+    { "file dialog", [] { return Os::getOpenFileName(nullptr, "Open", "/tmp").isEmpty(); } },
+};
+
 class Planless : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Planless(const QString& kind)
-        : m_kind(kind)
-    {
-    }
+    QString row;
 
 private slots:
-    void meetsDialog()
-    {
-        if (m_kind == QLatin1String("message")) {
-            QCOMPARE(MessageBox::warning(nullptr, QStringLiteral("Overwrite?"), QStringLiteral("It exists."),
-                                         QMessageBox::Yes | QMessageBox::No),
-                     QMessageBox::No);
-        } else if (m_kind == QLatin1String("dialog")) {
-            QDialog dialog;
-            dialog.setWindowTitle(QStringLiteral("Settings"));
-            QCOMPARE(QMWidgets::DialogRunner::exec(dialog), int(QDialog::Rejected));
-        } else if (m_kind == QLatin1String("box")) {
-            QMWidgets::MMessageBox box(QMWidgets::MMessageBox::Question, QStringLiteral("Notes"),
-                                       QStringLiteral("Save changes?"),
-                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            QCOMPARE(box.exec(), int(QMessageBox::Cancel));
-        } else {
-            QCOMPARE(Os::getExistingDirectory(nullptr, QStringLiteral("Select"), QStringLiteral("/tmp")),
-                     QString());
-        }
-    }
-
-private:
-    QString m_kind;
+    void meetsDialog() { QVERIFY(unplanned.value(row)()); }
 };
+} // namespace
 
 class TestDialogWatch : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void recordsOnlyWhenAsked_data();
-    void recordsOnlyWhenAsked();
-    void unplannedDialogFailsTheTestAtOnce_data();
-    void unplannedDialogFailsTheTestAtOnce();
-};
-
-void TestDialogWatch::cleanup()
-{
-    TestSupport::watchDialogs();
-    QCOMPARE(TestSupport::clearDialogSeams(), 0);
-}
-
-void TestDialogWatch::recordsOnlyWhenAsked_data()
-{
-    QTest::addColumn<bool>("recording");
-    QTest::newRow("recording") << true;
-    QTest::newRow("not recording") << false;
-}
-
-void TestDialogWatch::recordsOnlyWhenAsked()
-{
-    QFETCH(bool, recording);
-    DialogWatch::setRecording(recording);
-    for (int i = 0; i < 2; ++i) {
-        MessageBox::setNextAnswer(QMessageBox::Yes);
-        QCOMPARE(MessageBox::question(nullptr, QStringLiteral("Overwrite?"), QStringLiteral("It exists.")),
-                 QMessageBox::Yes);
-        Os::setNextFileDialogAnswer({ QStringLiteral("/tmp/a.png") });
-        QCOMPARE(Os::getOpenFileName(nullptr, QStringLiteral("Open")), QStringLiteral("/tmp/a.png"));
+    void recordsOnlyWhenAsked()
+    {
+        for (bool recording : { false, true }) {
+            QMWidgets::DialogWatch::setRecording(recording);
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            QCOMPARE(MessageBox::question(nullptr, "Overwrite?", "It exists."), QMessageBox::Yes);
+            Os::setNextFileDialogAnswer({ "/tmp/a.png" });
+            QCOMPARE(Os::getOpenFileName(nullptr, "Open"), QStringLiteral("/tmp/a.png"));
+            QCOMPARE(MessageBox::shown().size(), int(recording));
+            QCOMPARE(Os::fileDialogRequests().size(), int(recording));
+        }
     }
-    QCOMPARE(MessageBox::shown().size(), recording ? 2 : 0);
-    QCOMPARE(Os::fileDialogRequests().size(), recording ? 2 : 0);
-}
 
-void TestDialogWatch::unplannedDialogFailsTheTestAtOnce_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("message box") << "message"
-                                 << R"(Message box "Overwrite?": It exists.)";
-    QTest::newRow("dialog") << "dialog"
-                            << R"(QDialog "Settings")";
-    QTest::newRow("own message box") << "box"
-                                     << R"(Message box "Notes": Save changes?)";
-    QTest::newRow("file dialog") << "file"
-                                 << R"(File dialog "Select": /tmp)";
-}
+    void unplannedDialogFailsTheTestAtOnce_data()
+    {
+        QTest::addColumn<QString>("named");
+        QTest::newRow("message box") << R"(Message box "Overwrite?": It exists.)";
+        QTest::newRow("dialog") << R"(QDialog "Settings")";
+        QTest::newRow("own box") << R"(Message box "Notes": Save?)";
+        QTest::newRow("file dialog") << R"(File dialog "Open": /tmp)";
+    }
 
-void TestDialogWatch::unplannedDialogFailsTheTestAtOnce()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, named);
-    const TestSupport::ToolRun run = TestSupport::runTool(QCoreApplication::applicationFilePath(),
-                                                          { QStringLiteral("--unplanned"), kind });
-    QVERIFY2(run.finished, "the test waited for the dialog");
-    QCOMPARE(run.exitCode, 1);
-    // One failure: the dialog's, and the dialog gave the cancel answer.
-    QCOMPARE(run.output.count(QStringLiteral("FAIL!")), 1);
-    QVERIFY2(run.output.contains(QStringLiteral("Unplanned dialog, cancelled: ") + named),
-             qPrintable(run.output));
-}
+    void unplannedDialogFailsTheTestAtOnce()
+    {
+        QFETCH(QString, named);
+        const TestSupport::ToolRun run = TestSupport::runTool(QCoreApplication::applicationFilePath(),
+                                                              { "--unplanned", QTest::currentDataTag() });
+        QVERIFY2(run.finished, "the test waited for the dialog");
+        // One failure, the dialog's, which gave its cancel answer.
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.output.count("FAIL!"), 1);
+        QVERIFY2(run.output.contains("Unplanned dialog, cancelled: " + named), qPrintable(run.output));
+    }
+};
 
 int main(int argc, char** argv)
 {
     TestApp app;
     if (argc == 3 && qstrcmp(argv[1], "--unplanned") == 0) {
-        Planless planless(QString::fromLatin1(argv[2]));
+        Planless planless;
+        planless.row = QString::fromUtf8(argv[2]);
         return QTest::qExec(&planless, 1, argv);
     }
     TestDialogWatch test;
