@@ -160,8 +160,8 @@ public slots:
     void slotPrivacyPolicy();
 
 signals:
-    // Emitted for every mouse-button press anywhere in the application, before
-    // the press is delivered.
+    // Emitted once for every mouse-button press anywhere in the application,
+    // before the press is delivered.
     void mouseButtonPress();
     void applicationActivated();
     void applicationDeactivated();
@@ -198,6 +198,8 @@ private:
     bool m_remindersConnected = false;
     bool m_rateDialogShown = false;
     bool m_reviewRequested = false;
+    // A window delivers a mouse press to one of its widgets just now.
+    bool m_deliveringWindowPress = false;
 };
 
 // The global application object (shorthand for App::instance()).
