@@ -5,7 +5,6 @@
 #include "colorwidgetpopup.h"
 #include "datewidget.h"
 #include "mtools.h"
-#include "pixelcompare.h"
 #include "radiobox.h"
 #include "testapp.h"
 #include "ultraradiobox.h"
@@ -20,10 +19,6 @@
 using namespace QMWidgets;
 
 namespace {
-
-const QString kTransparencyKey = QStringLiteral("TransparencyParameters/UltraRadioPopups");
-const QRgb kUncheckedFace = qRgb(200, 0, 0);
-const QRgb kCheckedFace = qRgb(0, 0, 200);
 
 // A host button whose picture tells checked (blue) from unchecked (red).
 QToolButton* hostButton()
@@ -41,14 +36,15 @@ QRgb faceColour(UltraRadioBox& box)
     return box.grab().toImage().pixel(5, 5);
 }
 
-QPushButton* captionOf(UltraRadioBoxPopup* popup, const QString& caption)
+// Whether the popup lists the button and its caption.
+bool listed(UltraRadioBox& box, QAbstractButton* button)
 {
-    const QList<QPushButton*> buttons = popup->findChildren<QPushButton*>();
-    for (QPushButton* button : buttons) {
-        if (button->text() == caption)
-            return button;
+    auto* popup = box.findChild<UltraRadioBoxPopup*>();
+    for (QPushButton* caption : popup->findChildren<QPushButton*>()) {
+        if (caption->text() == button->objectName())
+            return button->isVisibleTo(popup) && caption->isVisibleTo(popup);
     }
-    return nullptr;
+    return false;
 }
 
 } // namespace
@@ -58,346 +54,232 @@ class TestChoices : public QObject
     Q_OBJECT
 
 private slots:
-    void radioBoxChecksOnlyTheClickedButton();
-
-    void ultraRadioPopupOpacity_data();
-    void ultraRadioPopupOpacity();
-    void ultraRadioChoiceKeepsHiddenButtonsHidden();
-    void ultraRadioIgnoresUnknownButtons();
-
-    void colourGridCells_data();
-    void colourGridCells();
-    void colourGridClosesWhenLeft();
-
-    void dateSetters_data();
-    void dateSetters();
-    void dateListsAndClear();
-};
-
-void TestChoices::radioBoxChecksOnlyTheClickedButton()
-{
-    RadioBox box(QBoxLayout::LeftToRight);
-    QList<QPushButton*> buttons;
-    for (int i = 0; i < 3; ++i) {
-        buttons.append(new QPushButton(QString::number(i)));
-        box.addButton(buttons.last());
-    }
-    box.addButton(nullptr);
-    box.show();
-
-    // The second click hits the button that is checked already.
-    for (int clicked : { 1, 1, 0, 2 }) {
-        QTest::mouseClick(buttons[clicked], Qt::LeftButton);
-        for (int i = 0; i < buttons.size(); ++i)
-            QCOMPARE(buttons[i]->isChecked(), i == clicked);
-    }
-}
-
-void TestChoices::ultraRadioPopupOpacity_data()
-{
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<double>("opacity");
-    QTest::newRow("no setting") << QVariant() << 0.95;
-    QTest::newRow("100") << QVariant(100) << 0.3;
-    QTest::newRow("below 30 is limited to opaque") << QVariant(10) << 1.0;
-    // 1.3 - 5.0 would make an invisible window that still takes clicks.
-    QTest::newRow("500 stays visible") << QVariant(500) << 0.3;
-}
-
-void TestChoices::ultraRadioPopupOpacity()
-{
-    QFETCH(QVariant, stored);
-    QFETCH(double, opacity);
-    if (stored.isValid())
-        app()->setValue(kTransparencyKey, stored);
-    else
-        app()->settings()->remove(app()->keyPrefix() + kTransparencyKey);
-
-    UltraRadioBox box;
-    box.addButton(hostButton(), QStringLiteral("Only"));
-    box.show();
-    auto* popup = box.findChild<UltraRadioBoxPopup*>();
-    QSignalSpy pressed(&box, &UltraRadioBox::actionPerformed);
-
-    QTest::mouseClick(&box, Qt::LeftButton);
-    QVERIFY(popup->isVisible());
-    QVERIFY(qAbs(popup->windowOpacity() - opacity) < 0.01);
-    QCOMPARE(popup->pos(), box.mapToGlobal(QPoint(0, box.height())));
-
-    QTest::mouseClick(&box, Qt::LeftButton);
-    QVERIFY(!popup->isVisible());
-    QCOMPARE(pressed.count(), 2);
-}
-
-void TestChoices::ultraRadioChoiceKeepsHiddenButtonsHidden()
-{
-    UltraRadioBox box;
-    QToolButton* pen = hostButton();
-    QToolButton* marker = hostButton();
-    QToolButton* eraser = hostButton();
-    box.addButton(pen, QStringLiteral("Pen"));
-    box.addButton(marker, QStringLiteral("Marker"));
-    box.addButton(eraser, QStringLiteral("Eraser"));
-    box.setButtonVisible(eraser, false);
-    box.show();
-    auto* popup = box.findChild<UltraRadioBoxPopup*>();
-    QSignalSpy chosen(&box, &UltraRadioBox::buttonClicked);
-    QCOMPARE(box.size(), pen->size());
-
-    // A click on the caption chooses its button.
-    QTest::mouseClick(&box, Qt::LeftButton);
-    QTest::mouseClick(captionOf(popup, QStringLiteral("Marker")), Qt::LeftButton);
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(box.currentButton(), marker);
-    QVERIFY(!popup->isVisible());
-    QCOMPARE(box.toolTip(), QStringLiteral("Marker"));
-    QCOMPARE(faceColour(box), kCheckedFace);
-
-    // The chosen one is not listed, the hidden one stays hidden.
-    QVERIFY(pen->isVisibleTo(popup) && captionOf(popup, QStringLiteral("Pen"))->isVisibleTo(popup));
-    QVERIFY(!marker->isVisibleTo(popup) && !captionOf(popup, QStringLiteral("Marker"))->isVisibleTo(popup));
-    QVERIFY(!eraser->isVisibleTo(popup) && !captionOf(popup, QStringLiteral("Eraser"))->isVisibleTo(popup));
-
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(&box, &enter);
-    QCOMPARE(faceColour(box), kUncheckedFace);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&box, &leave);
-    QCOMPARE(faceColour(box), kCheckedFace);
-
-    // Choosing again brings the former choice back, and still not the hidden one.
-    QTest::mouseClick(&box, Qt::LeftButton);
-    QTest::mouseClick(pen, Qt::LeftButton);
-    QCOMPARE(box.currentButton(), pen);
-    QVERIFY(marker->isVisibleTo(popup) && !marker->isChecked());
-    QVERIFY(!eraser->isVisibleTo(popup) && !captionOf(popup, QStringLiteral("Eraser"))->isVisibleTo(popup));
-
-    box.setButtonVisible(eraser, true);
-    QVERIFY(eraser->isVisibleTo(popup) && captionOf(popup, QStringLiteral("Eraser"))->isVisibleTo(popup));
-}
-
-void TestChoices::ultraRadioIgnoresUnknownButtons()
-{
-    UltraRadioBox box;
-    QToolButton* pen = hostButton();
-    QToolButton* doomed = hostButton();
-    box.addButton(pen, QStringLiteral("Pen"));
-    box.addButton(doomed, QStringLiteral("Doomed"));
-    box.setCurrentButton(pen);
-    QToolButton stranger;
-
-    box.addButton(nullptr, QStringLiteral("Nothing"));
-    box.setCurrentButton(nullptr);
-    box.setCurrentButton(&stranger);
-    box.setButtonVisible(nullptr, false);
-    box.setButtonVisible(&stranger, false);
-    QCOMPARE(box.currentButton(), pen);
-    QVERIFY(!stranger.isCheckable());
-    QCOMPARE(box.toolTip(), QStringLiteral("Pen"));
-
-    // A button the host deletes is forgotten.
-    delete doomed;
-    box.setCurrentButton(pen);
-    QCOMPARE(box.currentButton(), pen);
-    QTRY_COMPARE(box.findChildren<QPushButton*>().size(), 1);
-}
-
-void TestChoices::colourGridCells_data()
-{
-    static const int table[ColorWidgetPopup::kRows][ColorWidgetPopup::kColumns][3] = {
-        { { 255, 255, 255 },
-          { 255, 192, 192 },
-          { 255, 224, 192 },
-          { 255, 255, 192 },
-          { 192, 255, 192 },
-          { 192, 255, 255 },
-          { 192, 192, 255 },
-          { 255, 192, 255 } },
-        { { 224, 224, 224 },
-          { 255, 128, 128 },
-          { 255, 192, 128 },
-          { 255, 255, 128 },
-          { 128, 255, 128 },
-          { 128, 255, 255 },
-          { 128, 128, 255 },
-          { 255, 128, 255 } },
-        { { 192, 192, 192 },
-          { 255, 0, 0 },
-          { 255, 128, 0 },
-          { 255, 255, 0 },
-          { 0, 255, 0 },
-          { 0, 255, 255 },
-          { 0, 0, 255 },
-          { 255, 0, 255 } },
-        { { 128, 128, 128 },
-          { 192, 0, 0 },
-          { 192, 64, 0 },
-          { 192, 192, 0 },
-          { 0, 192, 0 },
-          { 0, 192, 192 },
-          { 0, 0, 192 },
-          { 192, 0, 192 } },
-        { { 64, 64, 64 },
-          { 128, 0, 0 },
-          { 128, 64, 0 },
-          { 128, 128, 0 },
-          { 0, 128, 0 },
-          { 0, 128, 128 },
-          { 0, 0, 128 },
-          { 128, 0, 128 } },
-        { { 0, 0, 0 },
-          { 64, 0, 0 },
-          { 128, 64, 64 },
-          { 64, 64, 0 },
-          { 0, 64, 0 },
-          { 0, 64, 64 },
-          { 0, 0, 64 },
-          { 64, 0, 64 } },
-    };
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QColor>("expected");
-    for (int row = 0; row < ColorWidgetPopup::kRows; ++row) {
-        for (int column = 0; column < ColorWidgetPopup::kColumns; ++column) {
-            const int* rgb = table[row][column];
-            QTest::addRow("%d,%d", row, column) << row << column << QColor(rgb[0], rgb[1], rgb[2]);
+    void radioBoxChecksOnlyTheClickedButton()
+    {
+        RadioBox box(QBoxLayout::LeftToRight);
+        QList<QPushButton*> buttons;
+        for (int i = 0; i < 3; ++i) {
+            buttons.append(new QPushButton(QString::number(i)));
+            box.addButton(buttons.last());
+        }
+        box.addButton(nullptr);
+        box.show();
+        // The second click hits the button that is checked already.
+        for (int clicked : { 1, 1, 0, 2 }) {
+            QTest::mouseClick(buttons[clicked], Qt::LeftButton);
+            for (int i = 0; i < buttons.size(); ++i)
+                QCOMPARE(buttons[i]->isChecked(), i == clicked);
         }
     }
-}
 
-void TestChoices::colourGridCells()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QColor, expected);
+    void ultraRadioPopupOpacity_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<double>("opacity");
+        QTest::newRow("no setting") << QVariant() << 0.95;
+        QTest::newRow("100") << QVariant(100) << 0.3;
+        QTest::newRow("below 30 is limited to opaque") << QVariant(10) << 1.0;
+        // 1.3 - 5.0 would make an invisible window that still takes clicks.
+        QTest::newRow("500 stays visible") << QVariant(500) << 0.3;
+    }
 
-    ColorWidget swatch;
-    swatch.resize(40, 24);
-    swatch.show();
-    QCOMPARE(swatch.color(), QColor(Qt::green));
-    QSignalSpy changed(&swatch, &ColorWidget::colorChanged);
-    QColor shownWhenEmitted;
-    connect(&swatch, &ColorWidget::colorChanged, this, [&] { shownWhenEmitted = swatch.color(); });
+    void ultraRadioPopupOpacity()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(double, opacity);
+        const QString key = QStringLiteral("TransparencyParameters/UltraRadioPopups");
+        if (stored.isValid())
+            app()->setValue(key, stored);
+        else
+            app()->settings()->remove(app()->keyPrefix() + key);
 
-    swatch.setColor(QColor(10, 20, 30, 40));
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(swatch.color(), QColor(10, 20, 30, 40));
+        UltraRadioBox box;
+        box.addButton(hostButton(), QStringLiteral("Only"));
+        box.show();
+        auto* popup = box.findChild<UltraRadioBoxPopup*>();
+        QSignalSpy pressed(&box, &UltraRadioBox::actionPerformed);
 
-    auto* popup = swatch.findChild<ColorWidgetPopup*>(QStringLiteral("ColorWidgetPopup"));
-    QTest::mouseClick(&swatch, Qt::LeftButton);
-    QVERIFY(popup->isVisible());
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QVERIFY(popup->isVisible());
+        QVERIFY(qAbs(popup->windowOpacity() - opacity) < 0.01);
+        QCOMPARE(popup->pos(), box.mapToGlobal(QPoint(0, box.height())));
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(pressed.count(), 2);
+    }
 
-    auto* grid = qobject_cast<QGridLayout*>(popup->layout());
-    QTest::mouseClick(grid->itemAtPosition(row, column)->widget(), Qt::LeftButton);
-    QCOMPARE(changed.count(), 1);
-    const QColor emitted = changed.first().first().value<QColor>();
-    QCOMPARE(emitted, expected);
-    QCOMPARE(emitted.alpha(), 255);
-    QCOMPARE(shownWhenEmitted, expected);
-    QCOMPARE(swatch.color(), expected);
-    QVERIFY(!popup->isVisible());
-}
+    void ultraRadioChoiceKeepsHiddenButtonsHidden()
+    {
+        UltraRadioBox box;
+        QList<QToolButton*> buttons;
+        for (const char* name : { "Pen", "Marker", "Eraser" }) {
+            buttons.append(hostButton());
+            buttons.last()->setObjectName(QLatin1String(name));
+            box.addButton(buttons.last(), QLatin1String(name));
+        }
+        QToolButton *pen = buttons[0], *marker = buttons[1], *eraser = buttons[2];
+        box.setButtonVisible(eraser, false);
+        box.show();
+        QSignalSpy chosen(&box, &UltraRadioBox::buttonClicked);
+        QCOMPARE(box.size(), pen->size());
 
-void TestChoices::colourGridClosesWhenLeft()
-{
-    ColorWidget swatch;
-    swatch.resize(40, 24);
-    swatch.show();
-    QSignalSpy changed(&swatch, &ColorWidget::colorChanged);
-    auto* popup = swatch.findChild<ColorWidgetPopup*>();
+        // A click on the caption chooses its button.
+        QTest::mouseClick(&box, Qt::LeftButton);
+        const QList<QPushButton*> captions = box.findChildren<QPushButton*>();
+        QTest::mouseClick(captions[1], Qt::LeftButton);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(box.currentButton(), marker);
+        QVERIFY(!box.findChild<UltraRadioBoxPopup*>()->isVisible());
+        QCOMPARE(box.toolTip(), QStringLiteral("Marker"));
+        QCOMPARE(faceColour(box), qRgb(0, 0, 200));
+        QVERIFY(listed(box, pen) && !listed(box, marker) && !listed(box, eraser));
 
-    QTest::mouseClick(&swatch, Qt::LeftButton);
-    QVERIFY(popup->isVisible());
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(popup, &enter);
-    QVERIFY(popup->isHovered());
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(popup, &leave);
-    QVERIFY(!popup->isVisible());
-    QVERIFY(!popup->isHovered());
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(swatch.color(), QColor(Qt::green));
-}
+        // Under the pointer the chosen button shows unchecked.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(&box, &enter);
+        QCOMPARE(faceColour(box), qRgb(200, 0, 0));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&box, &leave);
+        QCOMPARE(faceColour(box), qRgb(0, 0, 200));
 
-void TestChoices::dateSetters_data()
-{
-    const int thisYear = QDate::currentDate().year();
-    QTest::addColumn<int>("yearOffset");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<QList<int>>("years"); // set one after the other
-    QTest::addColumn<int>("expectedDay");
-    QTest::addColumn<int>("expectedMonth");
-    QTest::addColumn<int>("expectedYear");
+        // Choosing again brings the former choice back, but not the hidden one.
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QTest::mouseClick(pen, Qt::LeftButton);
+        QCOMPARE(box.currentButton(), pen);
+        QVERIFY(listed(box, marker) && !marker->isChecked() && !listed(box, eraser));
+        box.setButtonVisible(eraser, true);
+        QVERIFY(listed(box, eraser));
+    }
 
-    QTest::newRow("a date") << 0 << 15 << 3 << QList<int> { 1990 } << 15 << 3 << 1990;
-    QTest::newRow("day 0 and month -5 choose the first") << 0 << 0 << -5 << QList<int>() << 1 << 1 << -1;
-    QTest::newRow("day -5") << 0 << -5 << 12 << QList<int>() << 1 << 12 << -1;
-    QTest::newRow("February 31 is listed") << 0 << 31 << 2 << QList<int>() << 31 << 2 << -1;
-    QTest::newRow("day beyond the list") << 0 << 32 << 13 << QList<int>() << 0 << 0 << -1;
-    QTest::newRow("year 0 keeps the year") << 0 << 1 << 1 << QList<int> { 2000, 0 } << 1 << 1 << 2000;
-    QTest::newRow("negative year keeps the year") << 0 << 1 << 1 << QList<int> { 2000, -3 } << 1 << 1 << 2000;
-    QTest::newRow("oldest listed year")
-        << 0 << 1 << 1 << QList<int> { thisYear - 130 } << 1 << 1 << thisYear - 130;
-    QTest::newRow("year before the list")
-        << 0 << 1 << 1 << QList<int> { 2000, thisYear - 131 } << 1 << 1 << -1;
-    QTest::newRow("next year is not listed")
-        << 0 << 1 << 1 << QList<int> { 2000, thisYear + 1 } << 1 << 1 << -1;
-    QTest::newRow("offset moves the list")
-        << 5 << 1 << 1 << QList<int> { thisYear + 5 } << 1 << 1 << thisYear + 5;
-    QTest::newRow("offset drops the oldest") << 5 << 1 << 1 << QList<int> { thisYear - 130 } << 1 << 1 << -1;
-}
+    void ultraRadioIgnoresUnknownButtons()
+    {
+        UltraRadioBox box;
+        QToolButton* pen = hostButton();
+        QToolButton* doomed = hostButton();
+        box.addButton(pen, QStringLiteral("Pen"));
+        box.addButton(doomed, QStringLiteral("Doomed"));
+        box.setCurrentButton(pen);
+        QToolButton stranger;
 
-void TestChoices::dateSetters()
-{
-    QFETCH(int, yearOffset);
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(QList<int>, years);
-    QFETCH(int, expectedDay);
-    QFETCH(int, expectedMonth);
-    QFETCH(int, expectedYear);
+        box.addButton(nullptr, QStringLiteral("Nothing"));
+        box.setCurrentButton(nullptr);
+        box.setButtonVisible(nullptr, false);
+        box.setCurrentButton(&stranger);
+        box.setButtonVisible(&stranger, false);
+        QCOMPARE(box.currentButton(), pen);
+        QCOMPARE(box.toolTip(), QStringLiteral("Pen"));
 
-    DateWidget date(yearOffset);
-    QCOMPARE(date.day(), 1);
-    QCOMPARE(date.month(), 1);
-    QCOMPARE(date.year(), -1);
+        // A button the host deletes is forgotten with its caption.
+        delete doomed;
+        box.setCurrentButton(pen);
+        QTRY_COMPARE(box.findChildren<QPushButton*>().size(), 1);
+    }
 
-    date.setDay(day);
-    date.setMonth(month);
-    for (int year : years)
-        date.setYear(year);
-    QCOMPARE(date.day(), expectedDay);
-    QCOMPARE(date.month(), expectedMonth);
-    QCOMPARE(date.year(), expectedYear);
-}
+    void colourGridCells_data()
+    {
+        static const char* const table[ColorWidgetPopup::kRows] = {
+            "#ffffff #ffc0c0 #ffe0c0 #ffffc0 #c0ffc0 #c0ffff #c0c0ff #ffc0ff",
+            "#e0e0e0 #ff8080 #ffc080 #ffff80 #80ff80 #80ffff #8080ff #ff80ff",
+            "#c0c0c0 #ff0000 #ff8000 #ffff00 #00ff00 #00ffff #0000ff #ff00ff",
+            "#808080 #c00000 #c04000 #c0c000 #00c000 #00c0c0 #0000c0 #c000c0",
+            "#404040 #800000 #804000 #808000 #008000 #008080 #000080 #800080",
+            "#000000 #400000 #804040 #404000 #004000 #004040 #000040 #400040",
+        };
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QColor>("expected");
+        for (int row = 0; row < ColorWidgetPopup::kRows; ++row) {
+            const QStringList colours = QString::fromLatin1(table[row]).split(QLatin1Char(' '));
+            for (int column = 0; column < ColorWidgetPopup::kColumns; ++column)
+                QTest::addRow("%d,%d", row, column) << row << column << QColor(colours[column]);
+        }
+    }
 
-void TestChoices::dateListsAndClear()
-{
-    DateWidget date;
-    const QList<QComboBox*> combos = date.findChildren<QComboBox*>();
-    QCOMPARE(combos.size(), 3);
-    QComboBox* months = combos[1];
-    QCOMPARE(months->count(), 12);
-    QCOMPARE(months->itemText(0), MTools::monthName(1));
-    QCOMPARE(months->itemText(11), MTools::monthName(12));
-    QCOMPARE(combos[2]->itemText(1), QString::number(QDate::currentDate().year()));
+    void colourGridCells()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QColor, expected);
 
-    QSignalSpy changed(&date, &DateWidget::dataChanged);
-    date.setDay(20);
-    date.setMonth(6);
-    date.setYear(1980);
-    QCOMPARE(changed.count(), 3);
+        ColorWidget swatch;
+        swatch.resize(40, 24);
+        swatch.show();
+        QCOMPARE(swatch.color(), QColor(Qt::green));
+        QSignalSpy changed(&swatch, &ColorWidget::colorChanged);
+        QColor shownWhenEmitted;
+        connect(&swatch, &ColorWidget::colorChanged, this, [&] { shownWhenEmitted = swatch.color(); });
+        swatch.setColor(QColor(10, 20, 30, 40));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(swatch.color(), QColor(10, 20, 30, 40));
 
-    date.clear();
-    QCOMPARE(changed.count(), 3);
-    QCOMPARE(date.day(), 1);
-    QCOMPARE(date.month(), 1);
-    QCOMPARE(date.year(), -1);
+        auto* popup = swatch.findChild<ColorWidgetPopup*>(QStringLiteral("ColorWidgetPopup"));
+        QTest::mouseClick(&swatch, Qt::LeftButton);
+        QVERIFY(popup->isVisible());
+        auto* grid = qobject_cast<QGridLayout*>(popup->layout());
+        QTest::mouseClick(grid->itemAtPosition(row, column)->widget(), Qt::LeftButton);
+        QCOMPARE(changed.count(), 1);
+        const QColor emitted = changed.first().first().value<QColor>();
+        QCOMPARE(emitted, expected);
+        QCOMPARE(emitted.alpha(), 255);
+        QCOMPARE(shownWhenEmitted, expected);
+        QVERIFY(!popup->isVisible());
+    }
 
-    date.hideMonthAndYear(true);
-    QVERIFY(!months->isVisibleTo(&date) && !combos[2]->isVisibleTo(&date) && combos[0]->isVisibleTo(&date));
-}
+    void dateSetters_data()
+    {
+        const int thisYear = QDate::currentDate().year();
+        QTest::addColumn<int>("yearOffset");
+        QTest::addColumn<QList<int>>("set"); // day, month, then years one after the other
+        QTest::addColumn<QList<int>>("expected"); // day, month, year
+
+        QTest::newRow("a date") << 0 << QList<int> { 15, 3, 1990 } << QList<int> { 15, 3, 1990 };
+        QTest::newRow("day 0, month -5") << 0 << QList<int> { 0, -5 } << QList<int> { 1, 1, -1 };
+        QTest::newRow("February 31") << 0 << QList<int> { 31, 2 } << QList<int> { 31, 2, -1 };
+        QTest::newRow("beyond the lists") << 0 << QList<int> { 32, 13 } << QList<int> { 0, 0, -1 };
+        QTest::newRow("year 0 and -3 keep it")
+            << 0 << QList<int> { 1, 1, 2000, 0, -3 } << QList<int> { 1, 1, 2000 };
+        QTest::newRow("oldest year") << 0 << QList<int> { 1, 1, thisYear - 130 }
+                                     << QList<int> { 1, 1, thisYear - 130 };
+        QTest::newRow("unlisted years")
+            << 0 << QList<int> { 1, 1, 2000, thisYear + 1 } << QList<int> { 1, 1, -1 };
+        QTest::newRow("offset") << 5 << QList<int> { 1, 1, thisYear + 5 }
+                                << QList<int> { 1, 1, thisYear + 5 };
+        QTest::newRow("offset drops") << 5 << QList<int> { 1, 1, thisYear - 130 } << QList<int> { 1, 1, -1 };
+    }
+
+    void dateSetters()
+    {
+        QFETCH(int, yearOffset);
+        QFETCH(QList<int>, set);
+        QFETCH(QList<int>, expected);
+
+        DateWidget date(yearOffset);
+        QCOMPARE(QList<int>({ date.day(), date.month(), date.year() }), QList<int>({ 1, 1, -1 }));
+        date.setDay(set[0]);
+        date.setMonth(set[1]);
+        for (int year : set.mid(2))
+            date.setYear(year);
+        QCOMPARE(QList<int>({ date.day(), date.month(), date.year() }), expected);
+    }
+
+    void dateListsAndClear()
+    {
+        DateWidget date;
+        const QList<QComboBox*> combos = date.findChildren<QComboBox*>();
+        QCOMPARE(combos[1]->itemText(0), MTools::monthName(1));
+        QCOMPARE(combos[1]->itemText(11), MTools::monthName(12));
+        QCOMPARE(combos[2]->itemText(1), QString::number(QDate::currentDate().year()));
+
+        QSignalSpy changed(&date, &DateWidget::dataChanged);
+        date.setDay(20);
+        date.setMonth(6);
+        date.setYear(1980);
+        QCOMPARE(changed.count(), 3);
+        date.clear();
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(QList<int>({ date.day(), date.month(), date.year() }), QList<int>({ 1, 1, -1 }));
+    }
+};
 
 LUMASTRAND_APP_TEST_MAIN(TestChoices)
 #include "tst_choices.moc"
