@@ -78,6 +78,23 @@ QPainterPath toolArrow()
     return Glyphs::stroked(arrow, 2.4);
 }
 
+// The virtual-resolution dialog's logo: a screen whose content, a grid of
+// windows, is stretched wider than it was laid out.
+QImage virtualResolutionLogo()
+{
+    return ArtKit::supersampled(QSize(72, 48), 4, [](QPainter& p) {
+        const QColor frame(45, 108, 223);
+        p.fillPath(ArtKit::roundedRect(QRectF(2.0, 2.0, 68.0, 36.0), 4.0), frame);
+        p.fillRect(QRectF(5.0, 5.0, 62.0, 30.0), QColor(221, 232, 250));
+        p.fillRect(QRectF(30.0, 38.0, 12.0, 5.0), frame);
+        p.fillPath(ArtKit::roundedRect(QRectF(20.0, 42.0, 32.0, 4.0), 1.5), frame);
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 0; column < 3; ++column)
+                p.fillRect(QRectF(8.0 + column * 20.0, 8.0 + row * 13.5, 16.0, 10.5), QColor(120, 160, 230));
+        }
+    });
+}
+
 } // namespace
 
 QString group()
@@ -89,6 +106,7 @@ QVector<Picture> pictures()
 {
     return {
         { QStringLiteral("pix/search.png"), [] { return magnifier(32); } },
+        { QStringLiteral("pix/vrlogo.png"), [] { return virtualResolutionLogo(); } },
         { QStringLiteral("gallery/save.png"), [] { return pictogram(trayArrow(true), 24, kGlyphColour); } },
         { QStringLiteral("gallery/load.png"), [] { return pictogram(trayArrow(false), 24, kGlyphColour); } },
         { QStringLiteral("gallery/ecard.png"), [] { return pictogram(card(), 20, kGlyphColour); } },

@@ -495,4 +495,30 @@ void App::slotPrivacyPolicy()
     openLink(privacyPolicyLink());
 }
 
+namespace {
+App::WindowFactory& cssEditorFactory()
+{
+    static App::WindowFactory factory;
+    return factory;
+}
+} // namespace
+
+void App::setCssEditorFactory(WindowFactory factory)
+{
+    cssEditorFactory() = std::move(factory);
+}
+
+void App::slotShowCssEditor()
+{
+    const WindowFactory& factory = cssEditorFactory();
+    QWidget* editor = factory ? factory() : nullptr;
+    if (!editor) {
+        qWarning("No style-sheet editor is linked into this program");
+        return;
+    }
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(this, &QCoreApplication::aboutToQuit, editor, &QObject::deleteLater);
+    editor->show();
+}
+
 } // namespace QMWidgets

@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QSettings;
 
@@ -147,6 +149,13 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // The style-sheet editor lives in the widget library, which builds on the
+    // shell; the library registers how to make one (CssEditor::registerWithShell)
+    // and slotShowCssEditor() uses that. Without a registration the slot only
+    // warns.
+    using WindowFactory = std::function<QWidget*()>;
+    static void setCssEditorFactory(WindowFactory factory);
+
 public slots:
     void slotAbout();
     void slotShareApp();
@@ -158,6 +167,9 @@ public slots:
     void slotSupportPage();
     virtual void slotCheckUpdate();
     void slotPrivacyPolicy();
+    // Opens a new style-sheet editor window, which deletes itself when it is
+    // closed (or at quit). No menu of the program leads here.
+    void slotShowCssEditor();
 
 signals:
     // Emitted once for every mouse-button press anywhere in the application,
