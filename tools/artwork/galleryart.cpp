@@ -5,6 +5,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace GalleryArt {
 
 namespace {
@@ -95,6 +98,48 @@ QImage virtualResolutionLogo()
     });
 }
 
+// A site's badge: a rounded square of its colour with a white sign.
+QImage siteBadge(const QColor& colour, const std::function<void(QPainter&)>& sign)
+{
+    return ArtKit::supersampled(QSize(20, 20), 4, [&](QPainter& p) {
+        p.fillPath(ArtKit::roundedRect(QRectF(1.0, 1.0, 18.0, 18.0), 4.0), colour);
+        p.setPen(Qt::white);
+        p.setBrush(Qt::white);
+        sign(p);
+    });
+}
+
+QImage letterBadge(const QColor& colour, const QString& letter)
+{
+    return siteBadge(colour, [&](QPainter& p) {
+        p.setFont(ArtKit::wordFont(14.0));
+        p.drawText(QRectF(0.0, 0.0, 20.0, 20.0), Qt::AlignCenter, letter);
+    });
+}
+
+// Frames of a loading spinner side by side: eight dots on a ring, the lit one
+// green and moving clockwise, the ones behind it fading to light grey.
+QImage spinnerStrip(int side, int frames)
+{
+    QImage strip = ArtKit::blankImage(QSize(side * frames, side));
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double ring = side * 0.34;
+    const double dot = side * 0.09;
+    for (int frame = 0; frame < frames; ++frame) {
+        const QPointF centre(frame * side + side / 2.0, side / 2.0);
+        for (int i = 0; i < frames; ++i) {
+            const double angle = 2.0 * M_PI * i / frames;
+            const int behind = (frame - i + frames) % frames;
+            const int grey = std::min(200, 40 + behind * 26);
+            p.setBrush(behind == 0 ? QColor(40, 170, 80) : QColor(grey, grey, grey));
+            p.drawEllipse(centre + QPointF(ring * std::sin(angle), -ring * std::cos(angle)), dot, dot);
+        }
+    }
+    return strip;
+}
+
 } // namespace
 
 QString group()
@@ -123,6 +168,23 @@ QVector<Picture> pictures()
         // A picture with transparent parts, for the picture label.
         { QStringLiteral("gallery/badge.png"),
           [] { return pictogram(Glyphs::star(), 96, QColor(232, 160, 40)); } },
+        { QStringLiteral("pix/facebook.png"),
+          [] { return letterBadge(QColor(59, 89, 152), QStringLiteral("f")); } },
+        { QStringLiteral("pix/youtube.png"),
+          [] {
+              return siteBadge(QColor(205, 32, 31), [](QPainter& p) {
+                  QTransform shrink;
+                  shrink.translate(1.5, 1.5);
+                  shrink.scale(0.72, 0.72);
+                  p.fillPath(shrink.map(Glyphs::play()), Qt::white);
+              });
+          } },
+        { QStringLiteral("pix/xing.png"),
+          [] { return letterBadge(QColor(2, 100, 100), QStringLiteral("X")); } },
+        { QStringLiteral("pix/mailru.png"),
+          [] { return letterBadge(QColor(240, 130, 20), QStringLiteral("@")); } },
+        // An animation: the strip of its frames, written as a GIF.
+        { QStringLiteral("loading_image.gif"), [] { return spinnerStrip(48, 8); } },
     };
 }
 

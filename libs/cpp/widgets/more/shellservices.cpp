@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QEvent>
 #include <QSettings>
 
 namespace QMWidgets {
@@ -17,6 +18,27 @@ QRect desktopGeometry()
         return QRect();
     return QApplication::desktop()->geometry();
 }
+
+// Watches every event of the application for mouse-button presses.
+class PressFilter : public QObject
+{
+public:
+    PressFilter(QObject* context, std::function<void()> action)
+        : QObject(context)
+        , m_action(std::move(action))
+    {
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_action();
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
 } // namespace
 
 QString lastOpenDirectory()
@@ -71,6 +93,27 @@ int smallerScreenSide()
         return application->smallerScreenSide();
     const QRect screen = desktopGeometry();
     return qMin(screen.width(), screen.height());
+}
+
+void onMouseButtonPress(QObject* context, std::function<void()> action)
+{
+    if (App* application = App::instance()) {
+        QObject::connect(application, &App::mouseButtonPress, context, std::move(action));
+        return;
+    }
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(new PressFilter(context, std::move(action)));
+}
+
+bool canShareApp()
+{
+    return App::instance() != nullptr;
+}
+
+void shareApp()
+{
+    if (App* application = App::instance())
+        application->slotShareApp();
 }
 
 } // namespace ShellServices
