@@ -18,7 +18,7 @@ using TestSupport::dropFiles;
 namespace {
 QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size)
 {
-    return TestSupport::writePicture(dir, name, size, QColor(90, 160, 40));
+    return TestSupport::writePicture(dir, name, size, Qt::darkGreen);
 }
 
 // The creator inside a shown page of the main window's fixed size, as the program has it.
@@ -100,8 +100,6 @@ void TestCreator::refusedPictureKeepsTypedName()
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(creator.effects()->saveName(), QStringLiteral("chosen"));
     QVERIFY(creator.dropArea()->fileName().endsWith(QStringLiteral("first.png")));
-    QVERIFY(creator.saveButton()->isEnabled());
-    QVERIFY(creator.optionsButton()->isEnabled());
 
     // A taken picture overwrites the typed name.
     MessageBox::setNextAnswer(QMessageBox::Yes);
@@ -115,12 +113,7 @@ void TestCreator::optionsOpenAndCloseThePanel()
     QVERIFY(QTest::qWaitForWindowExposed(&page.widget));
     Creator* creator = page.creator;
     QPushButton* options = creator->optionsButton();
-    QCOMPARE(creator->saveButton()->text(), QStringLiteral("Save..."));
-    QCOMPARE(options->text(), QStringLiteral("Options>>"));
-    for (QPushButton* button : { creator->saveButton(), options }) {
-        QVERIFY(!button->isEnabled()); // nothing to do before a picture
-        QCOMPARE(button->objectName(), QStringLiteral("PushButton")); // dressed by the style sheet
-    }
+    QVERIFY(!creator->saveButton()->isEnabled()); // nothing to do before a picture
     // A click on the disabled toggle cannot open the panel.
     const int creatorHeight = creator->height();
     const int pageHeight = page.widget.height();
