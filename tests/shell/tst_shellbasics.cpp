@@ -1,5 +1,5 @@
 // The application object's own services: settings, folders, file copy,
-// language, links and the main-widget overlay.
+// language and the main-widget overlay.
 
 #include "app.h"
 #include "testapp.h"
@@ -30,7 +30,6 @@ private slots:
     void standardDirectories();
     void languageFromSettingsAndRightToLeft_data();
     void languageFromSettingsAndRightToLeft();
-    void links();
     void mainWidgetGetsHiddenOverlay();
 };
 
@@ -179,23 +178,6 @@ void TestShellBasics::languageFromSettingsAndRightToLeft()
     // The program carries no translations: nothing is installed.
     QCOMPARE(app.translationsManager()->loadedTranslators(), 0);
     app.setLayoutDirection(Qt::LeftToRight);
-}
-
-void TestShellBasics::links()
-{
-    qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9/");
-    TestApp app;
-    // The share link carries the web page's link, encoded; an empty slug stands for the application key.
-    app.setShareLinks(QString());
-    QCOMPARE(app.shareLink(),
-             QStringLiteral("http://127.0.0.1:9/social/share.php?link=")
-                 + QUrl::toPercentEncoding(QStringLiteral("http://127.0.0.1:9/lumastrand")));
-    app.setShareLinks(QStringLiteral("icons"));
-    QCOMPARE(app.webPageLink(), QStringLiteral("http://127.0.0.1:9/icons"));
-    // Application keys lose their blanks.
-    app.setApplicationName(QStringLiteral("Icon Maker"));
-    QCOMPARE(app.applicationKey(), QStringLiteral("iconmaker"));
-    qunsetenv("LUMASTRAND_SERVER");
 }
 
 void TestShellBasics::mainWidgetGetsHiddenOverlay()

@@ -6,7 +6,6 @@
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
 #include "dialogseams.h"
-#include "downloader.h"
 #include "loopbackserver.h"
 #include "messagebox.h"
 #include "platform/systeminfo.h"
@@ -70,9 +69,6 @@ private slots:
 
     void parseBuildInfo_data();
     void parseBuildInfo();
-
-    void downloader_data();
-    void downloader();
 
     void updateCheck_data();
     void updateCheck();
@@ -167,54 +163,6 @@ void TestUpdateCheck::parseBuildInfo()
     QCOMPARE(info.offersUpdate(QDate(2024, 1, 15), Platform::SystemInfo::windowsGeneration()), offered);
 }
 
-void TestUpdateCheck::downloader_data()
-{
-    QTest::addColumn<int>("status"); // 0: the server never answers
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("refused");
-    QTest::addColumn<bool>("ok");
-
-    QTest::newRow("ok") << 200 << QByteArray("build:date:2024-01-01") << false << true;
-    QTest::newRow("not found") << 404 << QByteArray("missing") << false << false;
-    QTest::newRow("redirect is not followed") << 302 << QByteArray() << false << false;
-    QTest::newRow("too large") << 200 << QByteArray(300 * 1024, 'x') << false << false;
-    QTest::newRow("no answer") << 0 << QByteArray() << false << false;
-    QTest::newRow("refused") << 404 << QByteArray() << true << false;
-}
-
-void TestUpdateCheck::downloader()
-{
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(bool, refused);
-    QFETCH(bool, ok);
-
-    AppArgs args;
-    QCoreApplication app(args.argc, args.argv);
-    LoopbackServer server;
-    if (status == 0)
-        server.setSilent(QStringLiteral("/doc"));
-    else
-        server.setAnswer(QStringLiteral("/doc"), status, body);
-    const QString base = refused ? LoopbackServer::unreachableAddress() : server.address();
-
-    QMRequest::Downloader downloader;
-    downloader.setTimeout(300);
-    downloader.setMaximumSize(256 * 1024);
-    QSignalSpy finished(&downloader, &QMRequest::Downloader::finished);
-    const QUrl url(base + QStringLiteral("/doc"));
-    downloader.start(url);
-    QVERIFY(downloader.isRunning());
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished.first().first().toBool(), ok);
-    QCOMPARE(downloader.succeeded(), ok);
-    QCOMPARE(downloader.timedOut(), status == 0);
-    QVERIFY(!downloader.isRunning());
-    QCOMPARE(downloader.data(), ok ? body : QByteArray());
-    QCOMPARE(downloader.errorString().isEmpty(), ok);
-}
-
 void TestUpdateCheck::updateCheck_data()
 {
     QTest::addColumn<QString>("askedBy"); // the checks asked for, in order: "a"utomatic, "u"ser
@@ -237,6 +185,8 @@ void TestUpdateCheck::updateCheck_data()
     row("user: up to date", "u", 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,
         QMessageBox::Information);
     row("user: server error", "u", 503, QByteArray(), ProductApp::CheckFailed, QMessageBox::Warning);
+    row("user: too large", "u", 200, QByteArray(100 * 1024, ' '), ProductApp::CheckFailed,
+        QMessageBox::Warning);
     row("user: download", "u", 200, newer, ProductApp::UpdateOffered, -1, true);
     // One request serves both; the user, having asked, hears the result.
     row("user while the automatic one runs", "au", 0, QByteArray(), ProductApp::CheckFailed,
