@@ -58,7 +58,6 @@ private slots:
     void leavesPictureAlone();
     void overlaysAndMask_data();
     void overlaysAndMask();
-    void maskReplacesAlpha();
     void overlaysCoverThePicture_data();
     void overlaysCoverThePicture();
 };
@@ -70,9 +69,8 @@ void TestApplyEffects::leavesPictureAlone_data()
     QTest::newRow("nothing on, masked") << QString() << true;
     QTest::newRow("nothing on, plain") << QString() << false;
     // Volume and frame belong to the masked pictures only.
-    QTest::newRow("volume without mask") << "VolumeItem;" << false;
-    QTest::newRow("frame without mask") << "FrameItem;" << false;
-    QTest::newRow("rounded edges without mask") << "RoundedEdgesItem;" << false;
+    QTest::newRow("volume, frame and rounding without mask")
+        << "VolumeItem;FrameItem;RoundedEdgesItem;" << false;
     QTest::newRow("unknown words") << "Sparkles;Shadow;" << true;
 }
 
@@ -156,25 +154,6 @@ void TestApplyEffects::overlaysAndMask()
     // Two bands meet somewhere, or this test could not tell their orders apart.
     if (art.size() == 2)
         QVERIFY(mismatches(want, expected(true), 8, false) > 0);
-}
-
-void TestApplyEffects::maskReplacesAlpha()
-{
-    // Left half clear, right half half-transparent.
-    QImage image(1024, 1024, QImage::Format_ARGB32);
-    image.fill(QColor(10, 200, 30, 128));
-    for (int y = 0; y < 1024; ++y)
-        for (int x = 0; x < 512; ++x)
-            image.setPixel(x, y, qRgba(0, 0, 0, 0));
-    QPixmap picture = QPixmap::fromImage(image);
-
-    Creator::applyEffects(picture, QStringLiteral("RoundedEdgesItem;"), true);
-    const QImage result = pixels(picture);
-    // The alpha is replaced, not multiplied: inside the outline both halves are opaque.
-    QCOMPARE(qAlpha(result.pixel(256, 512)), 255);
-    QVERIFY(pixelsClose(result.pixel(768, 512), qRgb(10, 200, 30), 2));
-    QCOMPARE(qAlpha(result.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(result.pixel(1023, 1023)), 0);
 }
 
 void TestApplyEffects::overlaysCoverThePicture_data()

@@ -10,6 +10,7 @@
 #include "promomenubar.h"
 #include "testapp.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -38,7 +39,10 @@ void lookAtStartup()
             auto* page = qobject_cast<MainPage*>(widget);
             if (!page || !app)
                 continue;
-            const bool shown = page->isVisible() && app->mainWidget() == page && !app->styleSheet().isEmpty();
+            // Shown, styled, the main widget, with the hidden dimming overlay on it.
+            const QLabel* overlay = app->blenderWidget();
+            const bool shown = page->isVisible() && app->mainWidget() == page && !app->styleSheet().isEmpty()
+                && overlay && overlay->parentWidget() == page && overlay->isHidden();
             view << app->organizationName() + ' ' + app->applicationName() + ' ' + page->windowTitle()
                  << QStringLiteral("%1x%2 %3").arg(page->width()).arg(page->height()).arg(shown)
                  << QStringLiteral("more apps %1").arg(page->menuBar()->moreAppsButton()->isVisible())

@@ -67,7 +67,6 @@ private slots:
     void savesPalettePngWithinCount();
     void keepsFewColorsExactly_data();
     void keepsFewColorsExactly();
-    void nullPictureWritesNothing();
     void paletteEntriesAreClusterMeans();
     void reducesManyColors();
 
@@ -161,16 +160,6 @@ void TestColorReducer::keepsFewColorsExactly()
                 QCOMPARE(normalizedPixel(reduced.pixel(x, y)), before);
         }
     }
-}
-
-void TestColorReducer::nullPictureWritesNothing()
-{
-    const QString path = m_dir.filePath(QStringLiteral("null.png"));
-    QVERIFY(!ColorReducer::reduceAndSave(QImage(), path, 256, QStringLiteral("PNG")));
-    QVERIFY(!QFile::exists(path));
-    const ColorReducer reducer { QImage() };
-    QVERIFY(reducer.isNull());
-    QVERIFY(reducer.reduce(16).isNull());
 }
 
 void TestColorReducer::paletteEntriesAreClusterMeans()

@@ -7,7 +7,6 @@
 #include "dialogseams.h"
 #include "os.h"
 #include "ratedialog.h"
-#include "reviewrequests.h"
 #include "testapp.h"
 
 #include <QSettings>
@@ -43,8 +42,6 @@ private slots:
     void cleanup();
     void quitReminder_data();
     void quitReminder();
-    void reviewRule_data();
-    void reviewRule();
     void reviewRequestsAcrossRuns();
 };
 
@@ -124,33 +121,6 @@ void TestReminders::quitReminder()
     QCOMPARE(app.value(QStringLiteral("AutoReminder"), true).toBool(), remindAgain);
     // "Rate" opens the store's review page.
     QCOMPARE(desktop.urls.size(), answer == QLatin1String("Rate") ? 1 : 0);
-}
-
-void TestReminders::reviewRule_data()
-{
-    QTest::addColumn<QList<int>>("days");
-    QTest::addColumn<bool>("force");
-    QTest::addColumn<QString>("requests");
-
-    QTest::newRow("first at once, then every second call, three at most")
-        << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7 } << false << "YYNYNNNN";
-    QTest::newRow("counts start again 367 days after the last")
-        << QList<int> { 0, 1, 2, 3, 369, 370, 371, 372, 373 } << false << "YYNYNYYNY";
-    QTest::newRow("forced calls still stop after three")
-        << QList<int> { 0, 0, 0, 0, 366, 367 } << true << "YYYNNY";
-}
-
-void TestReminders::reviewRule()
-{
-    QFETCH(QList<int>, days);
-    QFETCH(bool, force);
-    QFETCH(QString, requests);
-
-    ReviewRequests history;
-    QString made;
-    for (int day : days)
-        made += history.call(QDate(2024, 1, 10).addDays(day), force) ? QLatin1Char('Y') : QLatin1Char('N');
-    QCOMPARE(made, requests);
 }
 
 void TestReminders::reviewRequestsAcrossRuns()

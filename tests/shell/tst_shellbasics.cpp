@@ -1,13 +1,10 @@
-// The application object's own services: settings, folders, file copy,
-// language and the main-widget overlay.
+// The application object's own services: settings, folders and file copy.
 
 #include "app.h"
 #include "testapp.h"
 #include "tooling.h"
-#include "translationsmanager.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,9 +25,6 @@ private slots:
     void lastDirectories_data();
     void lastDirectories();
     void standardDirectories();
-    void languageFromSettingsAndRightToLeft_data();
-    void languageFromSettingsAndRightToLeft();
-    void mainWidgetGetsHiddenOverlay();
 };
 
 void TestShellBasics::freshInstallationOnlyOnFirstStart()
@@ -78,7 +72,6 @@ void TestShellBasics::copyFile_data()
     };
     const char* resource = ":/shelltest/sample.txt";
     row("resource, own name", resource, "", "", "", "sample.txt", "resource text\n");
-    row("resource, new name", resource, "", "Contents.json", "", "Contents.json", "resource text\n");
     row("missing folders are made", resource, "a/b/c", "readme.txt", "", "readme.txt", "resource text\n");
     row("plain file", "FILE", "x", "", "", "plain.txt", "a plain file");
     row("never overwrites", resource, "", "", "sample.txt", "sample.txt", "edited by the user");
@@ -144,63 +137,6 @@ void TestShellBasics::standardDirectories()
     QCOMPARE(app.workDirectory(true), QDir::homePath() + QStringLiteral("/Lumastrand/"));
     QVERIFY(QDir(app.workDirectory()).exists());
     QCOMPARE(app.resourcesDirectory(), app.applicationDirPath() + QStringLiteral("/Resources/"));
-}
-
-void TestShellBasics::languageFromSettingsAndRightToLeft_data()
-{
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("rightToLeft");
-
-    QTest::newRow("Russian") << QStringLiteral("ru_RU") << QStringLiteral("ru") << false;
-    QTest::newRow("Arabic") << QStringLiteral("ar") << QStringLiteral("ar") << true;
-    QTest::newRow("Swedish") << QStringLiteral("sv") << QStringLiteral("en") << false;
-    // Nothing stored: English, although the test runs on an Arabic system
-    // (see the test's environment).
-    QTest::newRow("not stored") << QString() << QStringLiteral("en") << false;
-}
-
-void TestShellBasics::languageFromSettingsAndRightToLeft()
-{
-    QFETCH(QString, setting);
-    QFETCH(QString, code);
-    QFETCH(bool, rightToLeft);
-
-    QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-    if (setting.isEmpty())
-        store.remove(QStringLiteral("Lumastrand/Language"));
-    else
-        store.setValue(QStringLiteral("Lumastrand/Language"), setting);
-    store.sync();
-    TestApp app;
-    QCOMPARE(app.language(), code);
-    QCOMPARE(app.layoutDirection() == Qt::RightToLeft, rightToLeft);
-    // The program carries no translations: nothing is installed.
-    QCOMPARE(app.translationsManager()->loadedTranslators(), 0);
-    app.setLayoutDirection(Qt::LeftToRight);
-}
-
-void TestShellBasics::mainWidgetGetsHiddenOverlay()
-{
-    TestApp app;
-    QWidget first;
-    first.resize(290, 390);
-    first.show();
-    app.setMainWidget(&first);
-    QPointer<QLabel> overlay = app.blenderWidget();
-    QVERIFY(overlay);
-    QCOMPARE(overlay->parentWidget(), &first);
-    QVERIFY(overlay->isHidden());
-    QCOMPARE(overlay->geometry(), first.rect());
-    // It follows the main widget's size.
-    first.resize(290, 500);
-    QCOMPARE(overlay->geometry(), first.rect());
-
-    // A new main widget gets a new overlay.
-    QWidget second;
-    app.setMainWidget(&second);
-    QVERIFY(!overlay);
-    QCOMPARE(app.blenderWidget()->parentWidget(), &second);
 }
 
 QTEST_APPLESS_MAIN(TestShellBasics)

@@ -3,7 +3,6 @@
 #include "app.h"
 #include "appbutton.h"
 #include "appmenu.h"
-#include "comboslider.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
 #include "dialogseams.h"
@@ -15,9 +14,6 @@
 #include "testapp.h"
 
 #include <QMenu>
-#include <QSignalSpy>
-#include <QSlider>
-#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -31,7 +27,6 @@ class TestShellWidgets : public QObject
 private slots:
     void cleanup();
 
-    void comboSliderFollowsTheUser();
     void labelPaintsItsPixmap_data();
     void labelPaintsItsPixmap();
     void barAndMenuOpenTheirTargets_data();
@@ -43,30 +38,6 @@ private slots:
 void TestShellWidgets::cleanup()
 {
     QCOMPARE(TestSupport::clearDialogSeams(), 0);
-}
-
-void TestShellWidgets::comboSliderFollowsTheUser()
-{
-    QMWidgets::ComboSlider combo { QStringLiteral("Quality") };
-    combo.setRange(4, 256);
-    combo.setValue(1000); // clamped
-    QCOMPARE(combo.spinBox()->value(), 256);
-    combo.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&combo));
-    QSignalSpy moved(&combo, &QMWidgets::ComboSlider::sliderMoved);
-
-    // Typing into the spin box moves the slider, and the slider's keys the spin box.
-    combo.spinBox()->selectAll();
-    QTest::keyClicks(combo.spinBox(), QStringLiteral("64"));
-    QTest::keyClick(combo.spinBox(), Qt::Key_Enter);
-    QCOMPARE(combo.value(), 64);
-    QCOMPARE(moved.last().first().toInt(), 64);
-    combo.slider()->setFocus();
-    QTest::keyClick(combo.slider(), Qt::Key_Home);
-    QCOMPARE(combo.spinBox()->value(), 4);
-
-    combo.setEnabled(false);
-    QVERIFY(!combo.slider()->isEnabled() && !combo.spinBox()->isEnabled());
 }
 
 void TestShellWidgets::labelPaintsItsPixmap_data()

@@ -1,8 +1,7 @@
-// The program's network services: the downloader, the hidden web view's
-// usage ping, the build information and the update check, all against a
-// server on 127.0.0.1 inside the test.
+// The program's network services: the hidden web view's usage ping, the
+// build information and the update check, all against a server on 127.0.0.1
+// inside the test.
 
-#include "customwebview.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
 #include "dialogseams.h"
@@ -63,7 +62,6 @@ private slots:
     void init();
     void cleanup();
 
-    void pingTellsFreshInstallationThenActiveUse();
     void startTimersRunCheckThenPing_data();
     void startTimersRunCheckThenPing();
 
@@ -87,20 +85,6 @@ void TestUpdateCheck::cleanup()
     const int pending = TestSupport::clearDialogSeams();
     QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).clear();
     QCOMPARE(pending, 0);
-}
-
-void TestUpdateCheck::pingTellsFreshInstallationThenActiveUse()
-{
-    for (const QString& expected : { QStringLiteral("/?f=lumastrand"), QStringLiteral("/?a=lumastrand") }) {
-        Running run;
-        run.server.setAnswer(expected, 200, "ok");
-        QSignalSpy navigated(run.app.webView(), &QMWebView::CustomWebView::navigated);
-        run.app.slotPing();
-        QVERIFY(navigated.wait(5000));
-        QCOMPARE(navigated.first().first().toBool(), true);
-        QCOMPARE(run.server.requests(), QStringList { expected });
-        QVERIFY(run.app.webView()->isHidden());
-    }
 }
 
 void TestUpdateCheck::startTimersRunCheckThenPing_data()
