@@ -46,16 +46,6 @@ double meanDifference(const QImage& a, const QImage& b)
     return sum / (4.0 * a.width() * a.height());
 }
 
-// The brightest pixel (by grey value) inside rect.
-QRgb brightest(const QImage& image, const QRect& rect)
-{
-    QRgb best = qRgb(0, 0, 0);
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            best = qGray(image.pixel(x, y)) > qGray(best) ? image.pixel(x, y) : best;
-    return best;
-}
-
 // A shown top-level window holding widgets in a row.
 std::unique_ptr<QWidget> showInWindow(const QList<QWidget*>& children)
 {
@@ -80,7 +70,6 @@ private slots:
     void everyPictureTheSheetNamesExists();
     void effectItemShowsThePictureOfItsState_data();
     void effectItemShowsThePictureOfItsState();
-    void disabledPushButtonHasGrayTextOnDarkGradient();
 };
 
 void TestStyleSheet::initTestCase()
@@ -175,36 +164,6 @@ void TestStyleSheet::effectItemShowsThePictureOfItsState()
     // comparison above cannot pass by chance.
     QVERIFY(differenceTo(!checked, hovered) > 20.0);
     QVERIFY(differenceTo(checked, !hovered) > 6.0);
-}
-
-void TestStyleSheet::disabledPushButtonHasGrayTextOnDarkGradient()
-{
-    auto* enabled = new QPushButton(QStringLiteral("Save..."));
-    auto* disabled = new QPushButton(QStringLiteral("Save..."));
-    for (QPushButton* button : { enabled, disabled }) {
-        button->setObjectName(QStringLiteral("PushButton"));
-        button->setFlat(true);
-        button->setMinimumHeight(37);
-        button->setFixedWidth(130);
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    disabled->setEnabled(false);
-    const auto window = showInWindow({ enabled, disabled });
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-    const QImage on = enabled->grab().toImage();
-    const QImage off = disabled->grab().toImage();
-    const QRect inner = off.rect().adjusted(4, 4, -5, -5); // inside the border and rounded corners
-
-    // The text: light grey when enabled, gray (128) when disabled, on a darker gradient.
-    const int onText = qGray(brightest(on, inner));
-    const int offText = qGray(brightest(off, inner));
-    const int onBackground = qGray(on.pixel(4, on.height() / 2));
-    const int offBackground = qGray(off.pixel(4, off.height() / 2));
-    QVERIFY2(onText > 180, qPrintable(QString::number(onText)));
-    QVERIFY2(std::abs(offText - 128) <= 25, qPrintable(QString::number(offText)));
-    QVERIFY2(offBackground < 60 && offBackground < onBackground + 25,
-             qPrintable(QString::number(offBackground)));
 }
 
 QTEST_MAIN(TestStyleSheet)

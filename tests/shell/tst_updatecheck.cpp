@@ -7,10 +7,8 @@
 #include "dialogseams.h"
 #include "loopbackserver.h"
 #include "messagebox.h"
-#include "platform/systeminfo.h"
 #include "productapp.h"
 #include "testapp.h"
-#include "updateinfo.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -65,9 +63,6 @@ private slots:
     void startTimersRunCheckThenPing_data();
     void startTimersRunCheckThenPing();
 
-    void parseBuildInfo_data();
-    void parseBuildInfo();
-
     void updateCheck_data();
     void updateCheck();
     void automaticCheckAtMostEverySixDays_data();
@@ -111,42 +106,6 @@ void TestUpdateCheck::startTimersRunCheckThenPing()
     QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(), checkUpdates ? today() : QString());
 }
 
-void TestUpdateCheck::parseBuildInfo_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<bool>("hasBuild");
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<bool>("offered");
-
-    const QDate june(2024, 6, 1);
-    const auto row = [](const char* name, const QByteArray& text, bool hasBuild, QDate date, bool offered) {
-        QTest::newRow(name) << text << hasBuild << date << offered;
-    };
-    row("newer build for Windows 7", "build:date:2024-06-01;windows:7;version:1.9.3", true, june, true);
-    row("text around it", "Lumastrand\r\nbuild: date : 2024-06-01 ; windows: 10 \r\nend", true, june, true);
-    row("keys in capitals", "build:DATE:2024-06-01;Windows:XP", true, june, true);
-    row("same day", "build:date:2024-01-15;windows:7", true, QDate(2024, 1, 15), false);
-    // The oldest Windows the build runs on, against this system's.
-    row("needs Windows 11", "build:date:2024-06-01;windows:11", true, june, false);
-    row("unknown windows", "build:date:2024-06-01;windows:3.1", true, june, false);
-    row("bad date", "build:date:2024-13-45;windows:7", true, QDate(), false);
-    row("no build part", "<html>Not found</html>", false, QDate(), false);
-    row("pairs without colon", "build:;;date;windows;:7;date:2024-06-01", true, june, false);
-}
-
-void TestUpdateCheck::parseBuildInfo()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(bool, hasBuild);
-    QFETCH(QDate, date);
-    QFETCH(bool, offered);
-
-    const UpdateInfo info = UpdateInfo::parse(text);
-    QCOMPARE(info.hasBuild(), hasBuild);
-    QCOMPARE(info.date(), date);
-    QCOMPARE(info.offersUpdate(QDate(2024, 1, 15), Platform::SystemInfo::windowsGeneration()), offered);
-}
-
 void TestUpdateCheck::updateCheck_data()
 {
     QTest::addColumn<QString>("askedBy"); // the checks asked for, in order: "a"utomatic, "u"ser
@@ -165,6 +124,14 @@ void TestUpdateCheck::updateCheck_data()
     row("newer build", "a", 200, newer, ProductApp::UpdateOffered);
     row("same build", "a", 200, "build:date:2024-01-15;windows:7", ProductApp::UpToDate);
     row("html instead", "a", 200, "<html><body>parked domain</body></html>", ProductApp::UpToDate);
+    row("text around it", "a", 200, "Lumastrand\r\nbuild: date : 2024-06-01 ; windows: 10 \r\n",
+        ProductApp::UpdateOffered);
+    row("keys in capitals", "a", 200, "build:DATE:2024-06-01;Windows:XP", ProductApp::UpdateOffered);
+    // The oldest Windows the build runs on, against this system's.
+    row("needs Windows 11", "a", 200, "build:date:2024-06-01;windows:11", ProductApp::UpToDate);
+    row("unknown windows", "a", 200, "build:date:2024-06-01;windows:3.1", ProductApp::UpToDate);
+    row("bad date", "a", 200, "build:date:2024-13-45;windows:7", ProductApp::UpToDate);
+    row("pairs without colon", "a", 200, "build:;;date;windows;:7;date:2024-06-01", ProductApp::UpToDate);
     row("time-out", "a", 0, QByteArray(), ProductApp::CheckFailed);
     row("user: up to date", "u", 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,
         QMessageBox::Information);
