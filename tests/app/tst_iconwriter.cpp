@@ -82,8 +82,6 @@ void TstIconWriter::tiles_data()
     QTest::addColumn<bool>("framed");
     QTest::addColumn<QRect>("blue");
 
-    QTest::newRow("1240 quarter") << QSize(1240, 1240) << 0.25f << false << QRect(465, 465, 310, 310);
-    QTest::newRow("720x1080") << QSize(720, 1080) << 1.0f << false << QRect(0, 180, 720, 720);
     // At (176.5, 56.5) the raster engine blits at whole pixels, rounding the
     // half up: 112 full columns and rows from (177, 57), no partial edge.
     QTest::newRow("465x225 half") << QSize(465, 225) << 0.5f << false << QRect(177, 57, 112, 112);
