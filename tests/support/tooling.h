@@ -2,30 +2,13 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-// Files and external programs, as the tests read, write and run them.
+// Files as the tests read and write them.
 namespace TestSupport {
 
 // The whole content of a file or resource; `missing` when it cannot be read.
 QByteArray fileContents(const QString& path, const QByteArray& missing = QByteArray());
 // Writes data to a new or truncated file; false when not all of it was written.
 bool writeFile(const QString& path, const QByteArray& data);
-
-// What a run of an external program gave.
-struct ToolRun
-{
-    bool found = false; // the program is on PATH
-    bool started = false;
-    bool finished = false; // within two minutes
-    bool crashed = false;
-    int exitCode = -1;
-    QString output; // standard output and standard error, merged
-};
-
-// Runs program (looked up on PATH) with the arguments, in workingDirectory
-// when one is given, feeding it input on its standard input.
-ToolRun runTool(const QString& program, const QStringList& arguments,
-                const QString& workingDirectory = QString(), const QByteArray& input = QByteArray());
 
 } // namespace TestSupport
