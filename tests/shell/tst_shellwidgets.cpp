@@ -78,7 +78,7 @@ void TestShellWidgets::barAndMenuOpenTheirTargets_data()
     // A button of the main page's bar (or of its "more" menu), or an item of the application menu.
     QTest::addColumn<bool>("inBar");
     QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("target"); // the dialog's class, or a piece of the link opened
+    QTest::addColumn<QString>("target"); // the dialog's class, or text in the link opened
 
     const auto row = [](bool inBar, const char* item, const char* target) {
         QTest::addRow("%s %s", inBar ? "bar" : "menu", item) << inBar << item << target;
