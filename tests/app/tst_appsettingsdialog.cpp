@@ -1,10 +1,9 @@
-// The generator's settings: getters read the store at every call; the dialog,
-// driven by mouse clicks, shows the store, and only "Ok" writes it, all keys.
+// The generator's settings dialog, driven by mouse clicks: each box shows and
+// stores its own key, only "Ok" writes, and it writes every key.
 
 #include "app.h"
 #include "appsettingsdialog.h"
 #include "comboslider.h"
-#include "dialogrunner.h"
 #include "testapp.h"
 
 #include <QCheckBox>
@@ -18,38 +17,30 @@
 
 namespace {
 
-const QString kWatch = QStringLiteral("Create ") + QChar(0xF8FF) + QStringLiteral("Watch Icons");
 const QString kLossy = QStringLiteral("Apply lossy compression\nto save more than 60% of image file size");
-
-template<auto getter> QVariant get()
-{
-    return QVariant(getter());
-}
 
 struct Option
 {
-    QString caption; // empty for the quality control
-    QString key;
-    QVariant defaultValue;
-    QVariant (*getter)();
+    QString caption;
+    const char* key;
+    bool on; // by default
 };
 
-// In the order the dialog loads them.
-const QVector<Option> kOptions {
-    { "Windows Phone", "KeyWindowsPhone", true, get<&AppSettingsDialog::keyWindowsPhone> },
-    { "Windows Store", "KeyWindowsStore", true, get<&AppSettingsDialog::keyWindowsStore> },
-    { "BlackBerry", "KeyBlackBerry", true, get<&AppSettingsDialog::keyBlackBerry> },
-    { "Android", "KeyAndroid", true, get<&AppSettingsDialog::keyAndroid> },
-    { "iOS", "KeyIOS", true, get<&AppSettingsDialog::keyIOS> },
-    { "macOS", "KeyIcns", true, get<&AppSettingsDialog::keyIcns> },
-    { "Windows", "KeyIco", true, get<&AppSettingsDialog::keyIco> },
-    { "App Launch Images", "KeyLaunchScreens", true, get<&AppSettingsDialog::keyLaunchScreens> },
-    { "Not masked icons", "KeyNotMaskedIconsIOS", false, get<&AppSettingsDialog::keyNotMaskedIconsIOS> },
-    { "Create xcassetes", "KeyXCAssetsIOS", true, get<&AppSettingsDialog::keyXCAssetsIOS> },
-    { kWatch, "KeyAppleWatchIconsIOS", true, get<&AppSettingsDialog::keyAppleWatchIconsIOS> },
-    { "Favicon and touch icons for Web", "KeyWebFavicons", true, get<&AppSettingsDialog::keyWebFavicons> },
-    { kLossy, "KeyLossyCompression", false, get<&AppSettingsDialog::keyLossyCompression> },
-    { QString(), "KeyQuality", 256, get<&AppSettingsDialog::keyQuality> },
+const Option kOptions[] = {
+    { "Android", "KeyAndroid", true },
+    { "iOS", "KeyIOS", true },
+    { "macOS", "KeyIcns", true },
+    { "Windows", "KeyIco", true },
+    { "Windows Phone", "KeyWindowsPhone", true },
+    { "Windows Store", "KeyWindowsStore", true },
+    { "BlackBerry", "KeyBlackBerry", true },
+    { "App Launch Images", "KeyLaunchScreens", true },
+    { "Favicon and touch icons for Web", "KeyWebFavicons", true },
+    { "Not masked icons", "KeyNotMaskedIconsIOS", false },
+    { "Create xcassetes", "KeyXCAssetsIOS", true },
+    { QStringLiteral("Create ") + QChar(0xF8FF) + QStringLiteral("Watch Icons"), "KeyAppleWatchIconsIOS",
+      true },
+    { kLossy, "KeyLossyCompression", false },
 };
 
 template<typename T = QAbstractButton> T* child(QWidget& dialog, const QString& text)
@@ -86,6 +77,11 @@ void click(QWidget& dialog, const QString& caption)
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, point);
 }
 
+QVariant stored(const QString& key)
+{
+    return QMWidgets::app()->settings()->value(QMWidgets::app()->keyPrefix() + key);
+}
+
 } // namespace
 
 class TstAppSettingsDialog : public QObject
@@ -94,11 +90,9 @@ class TstAppSettingsDialog : public QObject
 
 private slots:
     void init();
-    void showsTheStore();
+    void eachBoxShowsAndStoresItsKey_data();
+    void eachBoxShowsAndStoresItsKey();
     void cancelWritesNothing();
-    void okWritesEveryKey();
-    void qualityShownClamped_data();
-    void qualityShownClamped();
 };
 
 void TstAppSettingsDialog::init()
@@ -106,41 +100,42 @@ void TstAppSettingsDialog::init()
     QMWidgets::app()->settings()->clear();
 }
 
-void TstAppSettingsDialog::showsTheStore()
+void TstAppSettingsDialog::eachBoxShowsAndStoresItsKey_data()
 {
+    QTest::addColumn<int>("flipped"); // the option stored against its default; -1: none
+    QTest::newRow("fresh store") << -1;
+    for (int i = 0; i < int(std::size(kOptions)); ++i)
+        QTest::newRow(kOptions[i].key) << i;
+}
+
+void TstAppSettingsDialog::eachBoxShowsAndStoresItsKey()
+{
+    QFETCH(int, flipped);
+    if (flipped >= 0)
+        QMWidgets::app()->setValue(QLatin1String(kOptions[flipped].key), !kOptions[flipped].on);
     AppSettingsDialog dialog;
     dialog.show();
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Lumastrand Settings"));
-    QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 13);
-    QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Ok"))->objectName(), QStringLiteral("PushButton"));
-    QCOMPARE(quality(dialog)->spinBox()->value(), 256);
-    QVERIFY(!quality(dialog)->isEnabled());
-
-    // A fresh store gives the defaults, and the getters read the store at every
-    // call (values stored as text, the way some stores give them back).
-    QStringList flipped;
+    // Only the box of that key shows the other state ...
     for (const Option& option : kOptions) {
-        QCOMPARE(option.getter(), option.defaultValue);
-        const QVariant other
-            = option.caption.isEmpty() ? QVariant(32) : QVariant(!option.defaultValue.toBool());
-        QMWidgets::app()->setValue(option.key, other.toString());
-        QCOMPARE(option.getter(), other);
-        if (option.caption.isEmpty())
-            continue;
-        QVERIFY2(child<QCheckBox>(dialog, option.caption), qPrintable(option.caption));
-        QCOMPARE(child<QCheckBox>(dialog, option.caption)->isChecked(), option.defaultValue.toBool());
-        flipped << option.caption;
+        QCheckBox* box = child<QCheckBox>(dialog, option.caption);
+        QVERIFY2(box, option.key);
+        QCOMPARE(box->isChecked(), option.on != (&option == kOptions + flipped));
+    }
+    QCOMPARE(quality(dialog)->value(), 256);
+    QCOMPARE(quality(dialog)->isEnabled(), child<QCheckBox>(dialog, kLossy)->isChecked());
+    const bool typed = quality(dialog)->isEnabled(); // in the row of the lossy box: follows at once
+    if (typed) {
+        quality(dialog)->spinBox()->selectAll();
+        QTest::keyClicks(quality(dialog)->spinBox(), QStringLiteral("64"));
     }
 
-    // Showing the dialog again reloads every control from the store, in order.
-    QStringList order;
-    for (QCheckBox* target : dialog.findChildren<QCheckBox*>())
-        connect(target, &QCheckBox::toggled, &dialog, [&order, target] { order << target->text(); });
-    dialog.hide();
-    dialog.show();
-    QCOMPARE(order, flipped);
-    QVERIFY(quality(dialog)->isEnabled());
-    QCOMPARE(quality(dialog)->value(), 32);
+    // ... and "Ok" stores every key, that one under its own name.
+    click(dialog, QStringLiteral("Ok"));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QMWidgets::app()->settings()->allKeys().size(), int(std::size(kOptions)) + 1);
+    for (const Option& option : kOptions)
+        QCOMPARE(stored(QLatin1String(option.key)).toBool(), option.on != (&option == kOptions + flipped));
+    QCOMPARE(stored(QStringLiteral("KeyQuality")).toInt(), typed ? 64 : 256);
 }
 
 void TstAppSettingsDialog::cancelWritesNothing()
@@ -149,62 +144,20 @@ void TstAppSettingsDialog::cancelWritesNothing()
     dialog.show();
     click(dialog, kLossy);
     QVERIFY(quality(dialog)->isEnabled()); // at once, by the click
+    quality(dialog)->spinBox()->selectAll();
+    QTest::keyClicks(quality(dialog)->spinBox(), QStringLiteral("64"));
     click(dialog, QStringLiteral("iOS"));
-    QVERIFY(child<QCheckBox>(dialog, kWatch)->isEnabled()); // refinements stay editable
+    QVERIFY(child<QCheckBox>(dialog, kOptions[11].caption)->isEnabled()); // refinements stay editable
     click(dialog, QStringLiteral("Cancel"));
 
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(QMWidgets::app()->settings()->allKeys().isEmpty());
+    // Shown again, it shows the store.
     dialog.show();
     QVERIFY(!child<QCheckBox>(dialog, kLossy)->isChecked());
     QVERIFY(child<QCheckBox>(dialog, QStringLiteral("iOS"))->isChecked());
     QVERIFY(!quality(dialog)->isEnabled());
-}
-
-void TstAppSettingsDialog::okWritesEveryKey()
-{
-    // Run the way the main page runs it, through the dialog seam.
-    const QStringList clicked { QStringLiteral("Windows Store"), kWatch, kLossy };
-    QMWidgets::DialogRunner::setNextHandler([&clicked](QDialog& shown) {
-        for (const QString& caption : clicked)
-            click(shown, caption);
-        quality(shown)->spinBox()->selectAll();
-        QTest::keyClicks(quality(shown)->spinBox(), QStringLiteral("64"));
-        click(shown, QStringLiteral("Ok"));
-        return shown.result();
-    });
-    AppSettingsDialog dialog;
-    QCOMPARE(QMWidgets::DialogRunner::exec(dialog), int(QDialog::Accepted));
-
-    QSettings* settings = QMWidgets::app()->settings();
-    QCOMPARE(settings->allKeys().size(), kOptions.size());
-    for (const Option& option : kOptions) {
-        QVERIFY2(settings->contains(QMWidgets::app()->keyPrefix() + option.key), qPrintable(option.key));
-        const bool flipped = clicked.contains(option.caption);
-        QCOMPARE(option.getter(),
-                 option.caption.isEmpty() ? QVariant(64) : QVariant(option.defaultValue.toBool() != flipped));
-    }
-}
-
-void TstAppSettingsDialog::qualityShownClamped_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("above") << 1000 << 256;
-    QTest::newRow("below") << 0 << 4;
-}
-
-void TstAppSettingsDialog::qualityShownClamped()
-{
-    QFETCH(int, stored);
-    QFETCH(int, shown);
-    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), stored);
-    AppSettingsDialog dialog;
-    dialog.show();
-    QCOMPARE(quality(dialog)->value(), shown);
-    QCOMPARE(AppSettingsDialog::keyQuality(), stored); // the store keeps it until "Ok"
-    click(dialog, QStringLiteral("Ok"));
-    QCOMPARE(AppSettingsDialog::keyQuality(), shown);
+    QCOMPARE(quality(dialog)->value(), 256);
 }
 
 LUMASTRAND_APP_TEST_MAIN(TstAppSettingsDialog)

@@ -30,19 +30,12 @@ class TestCreatorDropArea : public QObject
 
 private slots:
     void init();
-
     void dragEnterWantsUriList();
-    void masterIsTakenWithoutQuestion_data();
-    void masterIsTakenWithoutQuestion();
-    void otherFileAsksOrIsRefused_data();
-    void otherFileAsksOrIsRefused();
-    void nothingOfferedChangesNothing_data();
-    void nothingOfferedChangesNothing();
+    void offeredFile_data();
+    void offeredFile();
     void previewIsRebuiltFromFileOnStateChange();
 
 private:
-    // Offers the files by a drop, or through the open dialog by a click on the open button.
-    void offer(bool viaDialog, const QStringList& paths);
     QPushButton* openButton() const { return m_area->findChild<QPushButton*>(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -54,7 +47,6 @@ private:
 void TestCreatorDropArea::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
     m_master = writePicture(*m_dir, QStringLiteral("master.png"), QSize(1024, 1024), QColor(20, 40, 200));
     QVERIFY(!m_master.isEmpty());
     m_area.reset(); // before the panel it asks
@@ -63,16 +55,6 @@ void TestCreatorDropArea::init()
     m_area->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_area.get()));
     clearDialogSeams();
-}
-
-void TestCreatorDropArea::offer(bool viaDialog, const QStringList& paths)
-{
-    if (!viaDialog) {
-        dropFiles(m_area.get(), paths);
-        return;
-    }
-    Os::setNextFileDialogAnswer(paths);
-    QTest::mouseClick(openButton(), Qt::LeftButton);
 }
 
 void TestCreatorDropArea::dragEnterWantsUriList()
@@ -88,70 +70,42 @@ void TestCreatorDropArea::dragEnterWantsUriList()
     }
 }
 
-void TestCreatorDropArea::masterIsTakenWithoutQuestion_data()
+void TestCreatorDropArea::offeredFile_data()
 {
-    QTest::addColumn<bool>("viaDialog");
-    QTest::addColumn<int>("files");
-    QTest::newRow("dropped") << false << 1;
-    QTest::newRow("first of three dropped") << false << 3;
-    QTest::newRow("first of three opened") << true << 3;
-}
+    // What is offered: "master" (1024 x 1024, first of the files), "WxH" a
+    // picture of another size, or a file that is no picture; "none" nothing.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("files"); // how many are offered; the others would ask or show another colour
+    QTest::addColumn<bool>("viaDialog"); // through the open button, else by a drop
+    QTest::addColumn<bool>("afterPicture"); // the master was taken before
+    QTest::addColumn<bool>("yes"); // the answer to a question
 
-void TestCreatorDropArea::masterIsTakenWithoutQuestion()
-{
-    QFETCH(bool, viaDialog);
-    QFETCH(int, files);
-
-    // The others would ask (wrong size) or show another colour.
-    const QStringList paths
-        = QStringList { m_master,
-                        writePicture(*m_dir, QStringLiteral("second.png"), QSize(1024, 1024), Qt::green),
-                        writePicture(*m_dir, QStringLiteral("third.png"), QSize(16, 16), Qt::red) }
-              .mid(0, files);
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    offer(viaDialog, paths);
-
-    QCOMPARE(Os::fileDialogRequests().size(), viaDialog ? 1 : 0);
-    if (viaDialog) {
-        QCOMPARE(Os::fileDialogRequests().first().caption, QStringLiteral("Open the image"));
-        QVERIFY(Os::fileDialogRequests().first().dir.isEmpty());
-    }
-    QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(m_area->fileName(), m_master);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toBool(), true);
-    QVERIFY(m_area->text().isEmpty());
-    QVERIFY(openButton()->isHidden());
-    // The preview is the picture at twice the field's size.
-    QCOMPARE(m_area->pixmap().size(), QSize(560, 560));
-    QCOMPARE(previewPixel(*m_area, 280, 280), qRgb(20, 40, 200));
-}
-
-void TestCreatorDropArea::otherFileAsksOrIsRefused_data()
-{
-    QTest::addColumn<QString>("kind"); // "size": a picture of another size, else an unreadable file
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("viaDialog");
-    QTest::addColumn<bool>("afterPicture");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("dropped 512x256, yes") << "size" << QSize(512, 256) << false << true << true;
-    QTest::newRow("dropped 512x256, no") << "size" << QSize(512, 256) << false << true << false;
-    QTest::newRow("dropped 2048x2048, yes") << "size" << QSize(2048, 2048) << false << true << true;
-    QTest::newRow("dropped 1024x1023, no") << "size" << QSize(1024, 1023) << false << true << false;
-    QTest::newRow("opened 512x256, yes") << "size" << QSize(512, 256) << true << false << true;
-    QTest::newRow("opened 512x256, no") << "size" << QSize(512, 256) << true << false << false;
+    const auto row = [](const char* kind, int files, bool viaDialog, bool after, bool yes) {
+        QTest::addRow("%s, %d %s%s%s", kind, files, viaDialog ? "opened" : "dropped",
+                      after ? ", after a picture" : "", yes ? ", yes" : "")
+            << kind << files << viaDialog << after << yes;
+    };
+    row("master", 1, false, false, false);
+    row("master", 3, false, false, false);
+    row("master", 3, true, false, false);
+    row("512x256", 1, false, true, true);
+    row("512x256", 1, false, true, false);
+    row("1024x1023", 1, false, true, false);
+    row("512x256", 1, true, false, true);
+    row("512x256", 1, true, false, false);
     // Even a Yes must not make an unreadable file the master.
-    for (const bool after : { false, true }) {
-        for (const char* kind : { "not a picture", "missing", "folder", "web" })
-            QTest::addRow("%s%s", kind, after ? ", after a picture" : ", first")
-                << kind << QSize() << false << after << true;
-    }
+    row("not a picture", 1, false, false, true);
+    row("missing", 1, false, true, true);
+    row("folder", 1, false, false, true);
+    row("web", 1, false, true, true);
+    row("none", 0, false, false, true); // an empty uri list
+    row("none", 0, true, false, true); // the open dialog cancelled
 }
 
-void TestCreatorDropArea::otherFileAsksOrIsRefused()
+void TestCreatorDropArea::offeredFile()
 {
     QFETCH(QString, kind);
-    QFETCH(QSize, size);
+    QFETCH(int, files);
     QFETCH(bool, viaDialog);
     QFETCH(bool, afterPicture);
     QFETCH(bool, yes);
@@ -163,84 +117,73 @@ void TestCreatorDropArea::otherFileAsksOrIsRefused()
     const QString textBefore = m_area->text();
     const QImage previewBefore = m_area->pixmap().toImage();
 
+    const QSize size(kind.section('x', 0, 0).toInt(), kind.section('x', 1).toInt());
+    const bool sized = !size.isEmpty();
     QUrl url = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("other.png")));
-    if (kind == QLatin1String("size")) {
+    if (kind == "master")
+        url = QUrl::fromLocalFile(m_master);
+    else if (sized)
         QVERIFY(!writePicture(*m_dir, QStringLiteral("other.png"), size, QColor(200, 30, 30)).isEmpty());
-    } else if (kind == QLatin1String("not a picture")) {
+    else if (kind == "not a picture")
         QVERIFY(writeFile(url.toLocalFile(), "this is plain text, not a picture\n"));
-    } else if (kind == QLatin1String("folder")) {
+    else if (kind == "folder")
         url = QUrl::fromLocalFile(m_dir->path());
-    } else if (kind == QLatin1String("web")) {
+    else if (kind == "web")
         url = QUrl(QStringLiteral("https://example.com/pictures/icon.png"));
-    }
+    const QList<QUrl> urls
+        = QList<QUrl> { url, QUrl::fromLocalFile(writePicture(*m_dir, "2.png", { 1024, 1024 }, Qt::green)),
+                        QUrl::fromLocalFile(writePicture(*m_dir, "3.png", { 16, 16 }, Qt::red)) }
+              .mid(0, files);
+
     QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
     MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
-    if (viaDialog)
-        offer(true, { url.toLocalFile() });
-    else
-        dropUrls(m_area.get(), { url });
-
-    QCOMPARE(MessageBox::pendingAnswers(), 0);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::Shown box = MessageBox::shown().first();
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.title, QStringLiteral("Warning"));
-    const bool asked = kind == QLatin1String("size");
-    if (asked) {
-        QCOMPARE(box.text,
-                 QStringLiteral("The resolution of the %1image is %2x%3, it does not match "
-                                "1024x1024.\n\nContinue anyway?")
-                     .arg(viaDialog ? "" : "dropped ")
-                     .arg(size.width())
-                     .arg(size.height()));
-        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    if (viaDialog) {
+        QStringList paths;
+        for (const QUrl& offered : urls)
+            paths << offered.toLocalFile();
+        Os::setNextFileDialogAnswer(paths);
+        QTest::mouseClick(openButton(), Qt::LeftButton);
+        QCOMPARE(Os::fileDialogRequests().size(), 1);
+        QCOMPARE(Os::fileDialogRequests().first().caption, QStringLiteral("Open the image"));
     } else {
-        const QString shownName
-            = url.isLocalFile() ? QFileInfo(url.toLocalFile()).fileName() : url.toString();
-        QCOMPARE(box.text,
-                 QStringLiteral("The file \"%1\" is not a picture that Lumastrand can read.").arg(shownName));
-        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QMimeData data;
+        data.setUrls(urls);
+        dropMimeData(m_area.get(), data);
     }
 
-    const bool taken = asked && yes;
-    QCOMPARE(spy.count(), taken ? 1 : 0);
+    const bool unreadable = !sized && kind != "master" && kind != "none";
+    QCOMPARE(MessageBox::shown().size(), int(sized || unreadable));
+    if (sized) {
+        QCOMPARE(
+            MessageBox::shown().first().text,
+            QStringLiteral(
+                "The resolution of the %1image is %2x%3, it does not match 1024x1024.\n\nContinue anyway?")
+                .arg(viaDialog ? "" : "dropped ")
+                .arg(size.width())
+                .arg(size.height()));
+        QCOMPARE(MessageBox::shown().first().buttons, QMessageBox::Yes | QMessageBox::No);
+    } else if (unreadable) {
+        QCOMPARE(MessageBox::shown().first().icon, QMessageBox::Warning);
+        QVERIFY(
+            MessageBox::shown().first().text.contains(url.isLocalFile() ? url.fileName() : url.toString()));
+    } else {
+        MessageBox::clearAnswers();
+    }
+
+    const bool taken = kind == "master" || (sized && yes);
+    QCOMPARE(spy.count(), int(taken));
     QCOMPARE(openButton()->isHidden(), taken || afterPicture);
     if (taken) {
         QCOMPARE(m_area->fileName(), url.toLocalFile());
+        QVERIFY(m_area->text().isEmpty());
+        // The preview is the picture at twice the field's size.
         QCOMPARE(m_area->pixmap().size(), QSize(560, 560));
-        QCOMPARE(previewPixel(*m_area, 280, 280), qRgb(200, 30, 30));
+        QCOMPARE(previewPixel(*m_area, 280, 280), QImage(url.toLocalFile()).pixel(0, 0));
     } else {
         QCOMPARE(m_area->fileName(), pathBefore);
         QCOMPARE(m_area->text(), textBefore);
         QCOMPARE(m_area->pixmap().toImage(), previewBefore);
     }
-}
-
-void TestCreatorDropArea::nothingOfferedChangesNothing_data()
-{
-    QTest::addColumn<bool>("viaDialog");
-    QTest::newRow("drop of an empty uri list") << false;
-    QTest::newRow("cancelled open dialog") << true;
-}
-
-void TestCreatorDropArea::nothingOfferedChangesNothing()
-{
-    QFETCH(bool, viaDialog);
-    QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
-    if (viaDialog) {
-        offer(true, {});
-        QCOMPARE(Os::fileDialogRequests().size(), 1);
-    } else {
-        QMimeData data;
-        data.setData(QStringLiteral("text/uri-list"), QByteArray());
-        QVERIFY(!dropMimeData(m_area.get(), data));
-    }
-
-    QVERIFY(MessageBox::shown().isEmpty());
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(m_area->fileName().isEmpty());
-    QVERIFY(!openButton()->isHidden());
-    QCOMPARE(m_area->text(), QStringLiteral("<H2>Drop 1024x1024 image<br>here</H2>"));
 }
 
 void TestCreatorDropArea::previewIsRebuiltFromFileOnStateChange()
@@ -259,7 +202,6 @@ void TestCreatorDropArea::previewIsRebuiltFromFileOnStateChange()
     m_effects->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_effects.get()));
     QTest::mouseClick(m_effects->findChild<QPushButton*>(QStringLiteral("RoundedEdgesItem")), Qt::LeftButton);
-    QCOMPARE(m_area->pixmap().size(), QSize(560, 560));
     QCOMPARE(qAlpha(previewPixel(*m_area, 0, 0)), 0);
     QCOMPARE(previewPixel(*m_area, 280, 280), qRgb(250, 250, 0));
 }

@@ -3,16 +3,16 @@
 #include "creatordroparea.h"
 #include "creatoreffects.h"
 #include "desktoprecorder.h"
-#include "dialogrunner.h"
 #include "dialogseams.h"
+#include "exportrun.h"
 #include "messagebox.h"
 #include "os.h"
 #include "pixelcompare.h"
 #include "testapp.h"
 #include "tooling.h"
+#include "writefailures.h"
 
 #include <QDirIterator>
-#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <QProgressDialog>
@@ -24,12 +24,11 @@ using namespace TestSupport;
 
 namespace {
 
-const char* const kPlatformKeys[]
-    = { "KeyIcns",        "KeyIOS",          "KeyAndroid",      "KeyIco",
-        "KeyWebFavicons", "KeyWindowsPhone", "KeyWindowsStore", "KeyBlackBerry" };
-const char* const kRefinementKeys[] = { "KeyLaunchScreens", "KeyXCAssetsIOS", "KeyAppleWatchIconsIOS" };
+const char* const kKeys[] = { "KeyIcns",          "KeyIOS",          "KeyAndroid",           "KeyIco",
+                              "KeyWebFavicons",   "KeyWindowsPhone", "KeyWindowsStore",      "KeyBlackBerry",
+                              "KeyLaunchScreens", "KeyXCAssetsIOS",  "KeyAppleWatchIconsIOS" };
 
-// An opaque 1024 x 1024 master with a gradient and a few shapes in one main colour.
+// An opaque master: a gradient with a yellow disc in the middle.
 QImage makeMaster(const QColor& colour)
 {
     QImage image(1024, 1024, QImage::Format_ARGB32);
@@ -38,40 +37,34 @@ QImage makeMaster(const QColor& colour)
     gradient.setColorAt(0, colour);
     gradient.setColorAt(1, colour.darker(250));
     painter.fillRect(image.rect(), gradient);
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(QColor(255, 220, 40));
-    painter.setPen(Qt::NoPen);
     painter.drawEllipse(QPointF(512, 512), 260, 260);
-    painter.end();
     return image;
 }
 
-QMap<QString, QString> listTree(const QString& root)
+// A one-pixel checkerboard of two shades: only smooth scaling gives the mean
+// colour of the two in every pixel.
+QPixmap checker(QRgb a, QRgb b)
 {
-    QMap<QString, QString> listing;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = QDir(root).relativeFilePath(path);
-        if (path.endsWith(QLatin1String(".png"))) {
-            const QSize size = QImageReader(path).size();
-            listing.insert(relative, QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
-        } else {
-            listing.insert(relative, QStringLiteral("-"));
-        }
-    }
-    return listing;
+    QImage image(1024, 1024, QImage::Format_ARGB32);
+    for (int y = 0; y < 1024; ++y)
+        for (int x = 0; x < 1024; ++x)
+            image.setPixel(x, y, (x + y) % 2 ? a : b);
+    return QPixmap::fromImage(image);
 }
 
-QMap<QString, QString> expectedListing()
+// Every file under root, each picture with its size, one "path<tab>size" line each.
+QStringList listTree(const QString& root)
 {
-    QMap<QString, QString> listing;
-    for (const QByteArray& line :
-         fileContents(QStringLiteral(LUMASTRAND_TEST_DATA "/export-all.txt")).split('\n')) {
-        const QStringList fields = QString::fromUtf8(line).trimmed().split(QLatin1Char('\t'));
-        if (fields.size() == 2)
-            listing.insert(fields.at(0), fields.at(1));
+    QStringList listing;
+    for (QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        const QSize size = QImageReader(path).size();
+        listing << QDir(root).relativeFilePath(path) + '\t'
+                + (path.endsWith(".png") ? QStringLiteral("%1x%2").arg(size.width()).arg(size.height())
+                                         : "-");
     }
+    listing.sort();
     return listing;
 }
 
@@ -86,23 +79,21 @@ private slots:
     void cleanup();
 
     void fullExportWritesTheWholeTree();
-    void outputsPassTheToolchainChecks();
     void everythingOffCreatesNothing();
     void cancelDuringIOSFinishesTheBlockAndSkipsTheRest();
-    void cancelledFolderChooserDoesNothing();
-    void overwriteAnswerNoWritesNothing();
-    void overwriteAnswerYesRewritesPicturesButKeepsCopies();
-    void notMaskedIOSIconsKeepDecoratedLaunchImages();
-    void lossyModeReducesEveryPngAndTheIcnsButNotTheIco();
-    void emptyBaseNameWritesHiddenNames();
-    void unwritableTargetIsReported();
+    void refusedRunWritesNothing_data();
+    void refusedRunWritesNothing();
+    void overwriteRewritesPicturesButKeepsCopies();
+    void blocksUseTheirMasters_data();
+    void blocksUseTheirMasters();
+    void failedWritesAreCounted_data();
+    void failedWritesAreCounted();
+    void oneFailedFileIsReported();
     void vanishedPictureStopsBeforeWriting();
-    void nextChooserStartsInTheParentFolder();
 
 private:
-    void setAll(bool on);
+    void setFlag(const char* key, bool on) { QMWidgets::app()->setValue(QLatin1String(key), on); }
     void enableOnly(const QList<QByteArray>& keys);
-    QString outFolder(const QString& name = QStringLiteral("out"));
     void takePicture(const QImage& image, const QString& name = QStringLiteral("MyApp.png"));
     QList<int> convert(const QString& folder, std::function<void(int, QProgressDialog*)> onProgress = {});
 
@@ -110,18 +101,18 @@ private:
     QScopedPointer<QTemporaryDir> m_dir;
     QScopedPointer<Creator> m_creator;
     QString m_picture;
+    QMap<bool, QString> m_masterRuns; // output folder per "KeyNotMaskedIconsIOS"
+    QTemporaryDir m_masterDir;
 };
 
 void TestExportRun::init()
 {
     m_dir.reset(new QTemporaryDir);
-    QVERIFY(m_dir->isValid());
     clearDialogSeams();
     QMWidgets::app()->settings()->clear();
     m_desktop.shownItems.clear();
     // No rate dialog in these runs: the review request itself is the shell's to test.
     QMWidgets::app()->setValue(QStringLiteral("AutoReminder"), false);
-    setAll(true);
     m_creator.reset(new Creator);
     m_creator->show();
 }
@@ -132,27 +123,10 @@ void TestExportRun::cleanup()
     m_dir.reset();
 }
 
-void TestExportRun::setAll(bool on)
-{
-    for (const char* key : kPlatformKeys)
-        QMWidgets::app()->setValue(QLatin1String(key), on);
-    for (const char* key : kRefinementKeys)
-        QMWidgets::app()->setValue(QLatin1String(key), on);
-    QMWidgets::app()->setValue(QStringLiteral("KeyNotMaskedIconsIOS"), false);
-    QMWidgets::app()->setValue(QStringLiteral("KeyLossyCompression"), false);
-}
-
-QString TestExportRun::outFolder(const QString& name)
-{
-    const QString out = m_dir->filePath(name);
-    QDir().mkpath(out);
-    return out;
-}
-
 void TestExportRun::enableOnly(const QList<QByteArray>& keys)
 {
-    for (const char* key : kPlatformKeys)
-        QMWidgets::app()->setValue(QLatin1String(key), keys.contains(key));
+    for (const char* key : kKeys)
+        setFlag(key, keys.contains(key));
 }
 
 void TestExportRun::takePicture(const QImage& image, const QString& name)
@@ -162,18 +136,18 @@ void TestExportRun::takePicture(const QImage& image, const QString& name)
     Os::setNextFileDialogAnswer({ m_picture });
     m_creator->dropArea()->slotOpenClicked();
     QCOMPARE(m_creator->dropArea()->fileName(), m_picture);
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
 }
 
 QList<int> TestExportRun::convert(const QString& folder,
                                   std::function<void(int, QProgressDialog*)> onProgress)
 {
     QList<int> values;
-    QMetaObject::Connection connection
-        = connect(m_creator.data(), &Creator::exportProgress, this, [&](int value) {
-              values.append(value);
-              if (onProgress)
-                  onProgress(value, m_creator->findChild<QProgressDialog*>());
-          });
+    const auto connection = connect(m_creator.data(), &Creator::exportProgress, this, [&](int value) {
+        values.append(value);
+        if (onProgress)
+            onProgress(value, m_creator->findChild<QProgressDialog*>());
+    });
     Os::setNextFileDialogAnswer({ folder });
     m_creator->slotConvert();
     disconnect(connection);
@@ -182,104 +156,91 @@ QList<int> TestExportRun::convert(const QString& folder,
 
 void TestExportRun::fullExportWritesTheWholeTree()
 {
+    // With lossy compression: every file but the .ico files goes through the palette.
+    QMWidgets::app()->setValue(QStringLiteral("KeyLossyCompression"), true);
+    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), 16);
     takePicture(makeMaster(QColor(30, 120, 220)));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    const QString out = outFolder();
+    QTest::mouseClick(m_creator->optionsButton(), Qt::LeftButton);
+    QTest::mouseClick(m_creator->effects()->findChild<QPushButton*>(QStringLiteral("RoundedEdgesItem")),
+                      Qt::LeftButton);
+    const QString out = m_dir->filePath(QStringLiteral("parent/chosen"));
+    QVERIFY(QDir().mkpath(out));
 
     QCOMPARE(convert(out), (QList<int> { 20, 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }));
 
-    const QMap<QString, QString> expected = expectedListing();
-    QVERIFY(!expected.isEmpty());
-    const QMap<QString, QString> actual = listTree(out + QStringLiteral("/Icons"));
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-        QVERIFY2(actual.contains(it.key()), qPrintable(QStringLiteral("missing: ") + it.key()));
-        QVERIFY2(actual.value(it.key()) == it.value(),
-                 qPrintable(it.key() + QStringLiteral(": ") + actual.value(it.key()) + QStringLiteral(" != ")
-                            + it.value()));
+    // Every file of the tree, each picture at its size, and nothing else.
+    const QString icons = out + QStringLiteral("/Icons/");
+    const QStringList tree = listTree(icons);
+    QCOMPARE(tree,
+             QString::fromUtf8(fileContents(LUMASTRAND_TEST_DATA "/export-all.txt"))
+                 .split('\n', Qt::SkipEmptyParts));
+    for (const QString& line : tree.filter(".png\t")) {
+        const QImage image(icons + line.section('\t', 0, 0));
+        QVERIFY2(image.format() == QImage::Format_Indexed8 && image.colorCount() <= 16, qPrintable(line));
     }
-    for (auto it = actual.cbegin(); it != actual.cend(); ++it)
-        QVERIFY2(expected.contains(it.key()), qPrintable(QStringLiteral("unexpected: ") + it.key()));
+    // Every colour counts here, the fully transparent ones too.
+    QVERIFY(colorsOf(QImage(icons + "MyApp.icns"), false).size() <= 16);
+    QVERIFY(colorsOf(QImage(icons + "MyApp.ico"), false).size() > 16);
+    QVERIFY(colorsOf(QImage(icons + "MyApp.webFavicons/favicon.ico"), false).size() > 16);
 
     // The resource script names the icon file beside it, in one line without a line end.
-    QCOMPARE(fileContents(out + QStringLiteral("/Icons/winappicon.rc")),
+    QCOMPARE(fileContents(icons + "winappicon.rc"),
              QByteArray("IDI_ICON1\tICON\tDISCARDABLE\t\"MyApp.ico\""));
-    // Nothing went wrong, so nothing was reported, and the file manager shows the result.
+    // The chosen effect reaches the decorated master: its corners are cut.
+    QCOMPARE(qAlpha(QImage(icons + "MyApp.android/drawable-xxxhdpi/icon.png").pixel(1, 1)), 0);
     QVERIFY(QMWidgets::MessageBox::shown().isEmpty());
     QCOMPARE(m_desktop.shownItems, QStringList { QDir::toNativeSeparators(out + QStringLiteral("/Icons")) });
-}
 
-void TestExportRun::outputsPassTheToolchainChecks()
-{
-    takePicture(makeMaster(QColor(200, 60, 90)));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    const QString out = outFolder();
-    convert(out);
-    const QString icons = out + QStringLiteral("/Icons/");
-
-    // The two Windows icons: one 32-bit image each, 256 and 48 pixels.
+    // The files load in the tools the users build with.
+    const auto passes = [&](const char* tool, const QStringList& arguments) {
+        const ToolRun run = runTool(QLatin1String(tool), arguments, icons);
+        return run.finished && run.exitCode == 0 ? QString()
+                                                 : QLatin1String(tool) + QLatin1Char(' ') + run.output;
+    };
     const struct
     {
         const char* file;
         int side;
     } icos[] = { { "MyApp.ico", 256 }, { "MyApp.webFavicons/favicon.ico", 48 } };
     for (const auto& ico : icos) {
-        const ToolRun listed = runTool(QStringLiteral("icotool"), { QStringLiteral("-l"), icons + ico.file });
-        QVERIFY2(listed.started, "icotool is missing (package icoutils)");
-        QCOMPARE(listed.exitCode, 0);
-        const QStringList lines = listed.output.trimmed().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines.first().contains(QStringLiteral("--width=%1 --height=%1").arg(ico.side)),
-                 qPrintable(lines.first()));
-        QVERIFY2(lines.first().contains(QStringLiteral("--bit-depth=32")), qPrintable(lines.first()));
+        // One 32-bit image of the size.
+        const QString listed
+            = runTool(QStringLiteral("icotool"), { QStringLiteral("-l"), icons + ico.file }).output.trimmed();
+        QVERIFY2(listed.count('\n') == 0 && listed.contains(QStringLiteral("--width=%1 ").arg(ico.side))
+                     && listed.contains(QStringLiteral("--bit-depth=32")),
+                 qPrintable(ico.file + QLatin1Char(' ') + listed));
     }
+    QVERIFY(runTool(QStringLiteral("icns2png"), { QStringLiteral("-l"), icons + "MyApp.icns" })
+                .output.contains(QStringLiteral("1024x1024")));
+    QCOMPARE(passes("i686-w64-mingw32-windres",
+                    { QStringLiteral("winappicon.rc"), QStringLiteral("-O"), QStringLiteral("coff"),
+                      QStringLiteral("-o"), m_dir->filePath(QStringLiteral("icon.res")) }),
+             QString());
+    QCOMPARE(passes("xmllint",
+                    { QStringLiteral("--noout"), QStringLiteral("MyApp.webFavicons/browserconfig.xml"),
+                      QStringLiteral("MyApp.windowsStore/AppxManifest.xml") }),
+             QString());
+    for (const char* json :
+         { "MyApp.webFavicons/vorpix/manifest.json", "MyApp.iOS/Assets.xcassets/Contents.json",
+           "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Contents.json",
+           "MyApp.iOS/Assets.xcassets/LaunchImage.launchimage/Contents.json" })
+        QCOMPARE(passes("jq", { QStringLiteral("."), QLatin1String(json) }), QString());
+    QStringList pngs = tree.filter(".png\t");
+    for (QString& line : pngs)
+        line = line.section('\t', 0, 0);
+    QCOMPARE(passes("pngcheck", QStringList { QStringLiteral("-q") } + pngs), QString());
 
-    const ToolRun icns = runTool(QStringLiteral("icns2png"), { QStringLiteral("-l"), icons + "MyApp.icns" });
-    QVERIFY2(icns.started, "icns2png is missing (package icnsutils)");
-    QCOMPARE(icns.exitCode, 0);
-    QVERIFY2(icns.output.contains(QStringLiteral("1024x1024"))
-                 || icns.output.contains(QStringLiteral("512x512")),
-             qPrintable(icns.output));
-
-    const ToolRun windres
-        = runTool(QStringLiteral("i686-w64-mingw32-windres"),
-                  { QStringLiteral("winappicon.rc"), QStringLiteral("-O"), QStringLiteral("coff"),
-                    QStringLiteral("-o"), m_dir->filePath(QStringLiteral("icon.res")) },
-                  icons);
-    QVERIFY2(windres.started, "i686-w64-mingw32-windres is missing (package binutils-mingw-w64-i686)");
-    QVERIFY2(windres.exitCode == 0, qPrintable(windres.output));
-
-    const QStringList xml
-        = { icons + "MyApp.webFavicons/browserconfig.xml", icons + "MyApp.windowsStore/AppxManifest.xml" };
-    const ToolRun xmllint
-        = runTool(QStringLiteral("xmllint"), QStringList { QStringLiteral("--noout") } + xml);
-    QVERIFY2(xmllint.started, "xmllint is missing (package libxml2-utils)");
-    QVERIFY2(xmllint.exitCode == 0, qPrintable(xmllint.output));
-
-    const QStringList json = { icons + "MyApp.webFavicons/vorpix/manifest.json",
-                               icons + "MyApp.iOS/Assets.xcassets/Contents.json",
-                               icons + "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Contents.json",
-                               icons + "MyApp.iOS/Assets.xcassets/LaunchImage.launchimage/Contents.json" };
-    for (const QString& file : json) {
-        const ToolRun jq = runTool(QStringLiteral("jq"), { QStringLiteral("."), file });
-        QVERIFY2(jq.started, "jq is missing");
-        QVERIFY2(jq.exitCode == 0, qPrintable(file + QLatin1Char(' ') + jq.output));
-    }
-
-    QStringList pngs;
-    QDirIterator it(icons, { QStringLiteral("*.png") }, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        pngs << it.next();
-    QCOMPARE(pngs.size(), 189);
-    const ToolRun pngcheck = runTool(QStringLiteral("pngcheck"), QStringList { QStringLiteral("-q") } + pngs);
-    QVERIFY2(pngcheck.started, "pngcheck is missing");
-    QVERIFY2(pngcheck.exitCode == 0, qPrintable(pngcheck.output));
+    // The next chooser starts in the parent of the folder chosen now.
+    convert(QString());
+    QCOMPARE(Os::fileDialogRequests().last().caption, QStringLiteral("Select Path to Store the Icons"));
+    QCOMPARE(Os::fileDialogRequests().last().dir, m_dir->filePath(QStringLiteral("parent")));
 }
 
 void TestExportRun::everythingOffCreatesNothing()
 {
-    setAll(false);
+    enableOnly({});
     takePicture(makeMaster(Qt::darkGreen));
-    const QString out = outFolder();
+    const QString out = m_dir->path();
 
     QCOMPARE(convert(out), (QList<int> { 20, 2, 30, 40, 60, 70, 80, 90, 100 }));
     QVERIFY(!QDir(out + QStringLiteral("/Icons")).exists());
@@ -290,9 +251,8 @@ void TestExportRun::everythingOffCreatesNothing()
 void TestExportRun::cancelDuringIOSFinishesTheBlockAndSkipsTheRest()
 {
     takePicture(makeMaster(Qt::darkCyan));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    QMWidgets::app()->setValue(QStringLiteral("KeyIcns"), false);
-    const QString out = outFolder();
+    setFlag("KeyIcns", false);
+    const QString out = m_dir->path();
 
     const QList<int> values = convert(out, [](int value, QProgressDialog* dialog) {
         if (value == 32 && dialog)
@@ -302,174 +262,198 @@ void TestExportRun::cancelDuringIOSFinishesTheBlockAndSkipsTheRest()
     QCOMPARE(values, (QList<int> { 20, 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }));
     const QDir icons(out + QStringLiteral("/Icons"));
     QVERIFY(QFile::exists(icons.filePath("MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png")));
-    QVERIFY(QFile::exists(icons.filePath("MyApp.iOS/Icon-512x512@2x.png")));
     QCOMPARE(icons.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              (QStringList { QStringLiteral("MyApp.iOS"), QStringLiteral("MyApp.iOS_LaunchScreens") }));
     QVERIFY(!QFile::exists(icons.filePath("winappicon.rc")));
 }
 
-void TestExportRun::cancelledFolderChooserDoesNothing()
+void TestExportRun::refusedRunWritesNothing_data()
 {
-    takePicture(makeMaster(Qt::red));
-    const QString before = QMWidgets::app()->lastOpenDirectory();
-    QList<int> values;
-    connect(m_creator.data(), &Creator::exportProgress, this, [&](int value) { values.append(value); });
-    Os::setNextFileDialogAnswer({});
-    m_creator->slotConvert();
-    QVERIFY(values.isEmpty());
-    QVERIFY(QMWidgets::MessageBox::shown().isEmpty());
-    QCOMPARE(QMWidgets::app()->lastOpenDirectory(), before);
-    QCOMPARE(QMWidgets::DialogRunner::pendingHandlers(), 0);
+    QTest::addColumn<bool>("chooserCancelled"); // else: the overwrite question is answered No
+    QTest::newRow("folder chooser cancelled") << true;
+    QTest::newRow("overwrite refused") << false;
 }
 
-void TestExportRun::overwriteAnswerNoWritesNothing()
+void TestExportRun::refusedRunWritesNothing()
 {
+    QFETCH(bool, chooserCancelled);
     takePicture(makeMaster(Qt::red));
-    const QString out = m_dir->filePath(QStringLiteral("out"));
+    const QString out = m_dir->path();
     QVERIFY(QDir().mkpath(out + QStringLiteral("/Icons")));
     QMWidgets::app()->setLastOpenDirectory(QStringLiteral("/somewhere/else"));
+    if (!chooserCancelled)
+        QMWidgets::MessageBox::setNextAnswer(QMessageBox::No);
 
-    QMWidgets::MessageBox::setNextAnswer(QMessageBox::No);
-    QVERIFY(convert(out).isEmpty());
-
-    QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
-    const QMWidgets::MessageBox::Shown question = QMWidgets::MessageBox::shown().first();
-    QCOMPARE(question.title, QStringLiteral("Warning"));
-    QCOMPARE(question.text,
-             QStringLiteral("The directory \"") + out
-                 + QStringLiteral("/Icons/\" already exists. Overwrite?"));
-    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(convert(chooserCancelled ? QString() : out).isEmpty());
+    QCOMPARE(QMWidgets::MessageBox::shown().size(), chooserCancelled ? 0 : 1);
+    if (!chooserCancelled)
+        QCOMPARE(QMWidgets::MessageBox::shown().first().text,
+                 "The directory \"" + out + "/Icons/\" already exists. Overwrite?");
     QVERIFY(QDir(out + QStringLiteral("/Icons")).isEmpty());
     QCOMPARE(QMWidgets::app()->lastOpenDirectory(), QStringLiteral("/somewhere"));
 }
 
-void TestExportRun::overwriteAnswerYesRewritesPicturesButKeepsCopies()
+void TestExportRun::overwriteRewritesPicturesButKeepsCopies()
 {
-    enableOnly({ "KeyIOS", "KeyWebFavicons" });
-    QMWidgets::app()->setValue(QStringLiteral("KeyLaunchScreens"), false);
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    const QString out = outFolder();
-
-    takePicture(makeMaster(Qt::red), QStringLiteral("first.png"));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    convert(out);
-
+    enableOnly({ "KeyIOS", "KeyWebFavicons", "KeyXCAssetsIOS" });
+    const QString out = m_dir->path();
     const QString icons = out + QStringLiteral("/Icons/");
     const QString contents = icons + "MyApp.iOS/Assets.xcassets/Contents.json";
-    QVERIFY(writeFile(contents, "edited by the user"));
 
+    takePicture(makeMaster(Qt::red), QStringLiteral("first.png"));
+    convert(out);
+    QVERIFY(writeFile(contents, "edited by the user"));
     takePicture(makeMaster(Qt::blue), QStringLiteral("second.png"));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
     QMWidgets::MessageBox::setNextAnswer(QMessageBox::Yes);
     convert(out);
 
-    // (100, 100) lies in the gradient, away from the yellow disc.
+    // (100, 100) lies in the gradient, away from the disc; the catalog's copy of
+    // an icon is never overwritten.
     auto pixel = [&](const char* file) { return QColor(QImage(icons + file).pixel(100, 100)); };
     QVERIFY(pixel("MyApp.iOS/Icon-1024x1024.png").blue() > 150);
     QVERIFY(pixel("MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png").red() > 150);
     QCOMPARE(fileContents(contents), QByteArray("edited by the user"));
-    const QByteArray original = fileContents(QStringLiteral(":/manifest.json"));
-    QVERIFY(!original.isEmpty());
-    QCOMPARE(fileContents(icons + "MyApp.webFavicons/vorpix/manifest.json", "<missing>"), original);
+    QCOMPARE(fileContents(icons + "MyApp.webFavicons/vorpix/manifest.json", "<missing>"),
+             fileContents(QStringLiteral(":/manifest.json")));
 }
 
-void TestExportRun::notMaskedIOSIconsKeepDecoratedLaunchImages()
+void TestExportRun::blocksUseTheirMasters_data()
 {
-    enableOnly({ "KeyIOS", "KeyAndroid" });
-    QMWidgets::app()->setValue(QStringLiteral("KeyNotMaskedIconsIOS"), true);
-    takePicture(makeMaster(Qt::darkMagenta));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    QTest::mouseClick(m_creator->optionsButton(), Qt::LeftButton);
-    QTest::mouseClick(m_creator->effects()->findChild<QPushButton*>(QStringLiteral("RoundedEdgesItem")),
-                      Qt::LeftButton);
-    QCOMPARE(m_creator->effects()->effectState(), QStringLiteral("RoundedEdgesItem;"));
-    const QString out = outFolder();
-    convert(out);
+    // Which master shows at a point of a file: 'D' the decorated one, 'P' the
+    // plain one untouched, 'E' the plain one under the effects, 'W' the white
+    // tile canvas, 'T' cut away by the rounded mask.
+    QTest::addColumn<bool>("notMasked");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<char>("kind");
 
-    const QString icons = out + QStringLiteral("/Icons/");
-    // The iOS icons keep their square corners ...
-    QCOMPARE(qAlpha(QImage(icons + "MyApp.iOS/Icon-1024x1024.png").pixel(2, 2)), 255);
-    QCOMPARE(
-        qAlpha(QImage(icons + "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png").pixel(2, 2)),
-        255);
-    // ... while the other sets and the iOS launch images are rounded.
-    QCOMPARE(qAlpha(QImage(icons + "MyApp.android/drawable-xxxhdpi/icon.png").pixel(1, 1)), 0);
-    // 320 x 480 launch image: the icon is 160 x 160 at (80, 160) on black.
-    const QColor corner(QImage(icons + "MyApp.iOS_LaunchScreens/iPhonePortrait_1x.png").pixel(81, 161));
-    QVERIFY2(corner.red() < 40 && corner.green() < 40 && corner.blue() < 40, qPrintable(corner.name()));
-    const QColor inside(QImage(icons + "MyApp.iOS_LaunchScreens/iPhonePortrait_1x.png").pixel(100, 200));
-    QVERIFY(inside.red() > 40 || inside.blue() > 40);
+    const auto row = [](bool notMasked, const char* file, QSize size, QPoint point, char kind) {
+        QTest::addRow("%s%s (%d, %d)", file, notMasked ? ", not masked" : "", point.x(), point.y())
+            << notMasked << QString::fromLatin1(file) << size << point << kind;
+    };
+    row(false, "A.icns", { 1024, 1024 }, { 512, 512 }, 'D');
+    row(false, "A.iconset/icon_16x16.png", { 16, 16 }, { 8, 8 }, 'D');
+    row(false, "A.ico", { 256, 256 }, { 128, 128 }, 'D');
+    row(false, "A.webFavicons/vorpix/favicon-16x16.png", { 16, 16 }, { 8, 8 }, 'D');
+    row(false, "A.iOS/Icon-1024x1024.png", { 1024, 1024 }, { 2, 2 }, 'T');
+    row(false, "A.iOS/Icon-1024x1024.png", { 1024, 1024 }, { 512, 512 }, 'E');
+    row(false, "A.iOS/Icon-29x29@3x.png", { 87, 87 }, { 43, 43 }, 'E');
+    row(true, "A.iOS/Icon-1024x1024.png", { 1024, 1024 }, { 512, 1000 }, 'P');
+    row(true, "A.iOS/AppleWatch-40x40@2x.png", { 80, 80 }, { 40, 78 }, 'P');
+    // The launch images and the Windows Phone tiles keep the decorated master.
+    row(true, "A.iOS_LaunchScreens/iPhonePortrait_1x.png", { 320, 480 }, { 160, 240 }, 'D');
+    row(false, "A.windowsphone/Win8xIcon1000x800.png", { 1000, 800 }, { 500, 400 }, 'D');
+    row(false, "A.windowsphone/Win8xIcon1000x800.png", { 1000, 800 }, { 90, 400 }, 'W');
+    // The Store shows the plain master, with no volume, frame or rounding, at its factor.
+    row(false, "A.windowsStore/Assets/Square44x44Logo.scale-100.png", { 44, 44 }, { 0, 0 }, 'P');
+    row(false, "A.windowsStore/Assets/Square44x44Logo.scale-100.png", { 44, 44 }, { 22, 42 }, 'P');
+    row(false, "A.windowsStore/Assets/Square310x310Logo.scale-400.png", { 1240, 1240 }, { 470, 620 }, 'P');
+    row(false, "A.windowsStore/Assets/Square310x310Logo.scale-400.png", { 1240, 1240 }, { 455, 620 }, 'W');
+    row(false, "A.windowsStore/Assets/Wide310x150Logo.scale-100.png", { 310, 150 }, { 155, 75 }, 'P');
+    row(false, "A.windowsStore/Assets/Wide310x150Logo.scale-100.png", { 310, 150 }, { 112, 75 }, 'W');
+    row(false, "A.windowsStore/StoreAppLogo720x1080.png", { 720, 1080 }, { 360, 185 }, 'P');
+    row(false, "A.windowsStore/StoreAppLogo720x1080.png", { 720, 1080 }, { 360, 175 }, 'W');
 }
 
-void TestExportRun::lossyModeReducesEveryPngAndTheIcnsButNotTheIco()
+void TestExportRun::blocksUseTheirMasters()
 {
-    QMWidgets::app()->setValue(QStringLiteral("KeyLossyCompression"), true);
-    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), 16);
-    takePicture(makeMaster(QColor(250, 120, 20)));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    const QString out = outFolder();
-    convert(out);
+    QFETCH(bool, notMasked);
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, point);
+    QFETCH(char, kind);
 
-    const QString icons = out + QStringLiteral("/Icons/");
-    int pngs = 0;
-    QDirIterator it(icons, { QStringLiteral("*.png") }, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        // Catalog copies and launch images alike: every picture goes through the palette.
-        const QImage image(path);
-        QVERIFY2(image.format() == QImage::Format_Indexed8, qPrintable(path));
-        QVERIFY2(image.colorCount() <= 16, qPrintable(path));
-        ++pngs;
+    // The run is given masters of two colours: red for the decorated, blue for
+    // the plain one; volume and frame need the mask flag.
+    if (!m_masterRuns.contains(notMasked)) {
+        setFlag("KeyNotMaskedIconsIOS", notMasked);
+        const QString out = m_masterDir.filePath(QString::number(notMasked));
+        ExportRun run(out, QStringLiteral("A"), QStringLiteral("VolumeItem;FrameItem;"));
+        run.run(checker(qRgb(240, 40, 40), qRgb(160, 40, 40)), checker(qRgb(40, 40, 240), qRgb(40, 40, 160)),
+                {});
+        m_masterRuns.insert(notMasked, out + QStringLiteral("/Icons/"));
     }
-    QCOMPARE(pngs, 189);
-    // Every colour counts here, the fully transparent ones too.
-    QVERIFY(colorsOf(QImage(icons + "MyApp.icns"), false).size() <= 16);
-    QVERIFY(colorsOf(QImage(icons + "MyApp.ico"), false).size() > 16);
-    QVERIFY(colorsOf(QImage(icons + "MyApp.webFavicons/favicon.ico"), false).size() > 16);
+    const QImage image = QImage(m_masterRuns.value(notMasked) + file).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), size);
+
+    // The mean of the 2 x 2 pixels from the point, so that an unscaled checkerboard gives its mean too.
+    int red = 0, green = 0, blue = 0;
+    for (const QPoint& p : { point, point + QPoint(1, 0), point + QPoint(0, 1), point + QPoint(1, 1) }) {
+        const QRgb pixel = image.pixel(p);
+        QCOMPARE(qAlpha(pixel), kind == 'T' ? 0 : 255);
+        red += qRed(pixel) / 4, green += qGreen(pixel) / 4, blue += qBlue(pixel) / 4;
+    }
+    const QRgb mean = qRgb(red, green, blue);
+    const QMap<char, QRgb> expected { { 'D', qRgb(200, 40, 40) },
+                                      { 'P', qRgb(40, 40, 200) },
+                                      { 'W', qRgb(255, 255, 255) } };
+    if (kind == 'E')
+        QVERIFY2(blue > red + 60, qPrintable(QString::number(mean, 16)));
+    else if (kind != 'T')
+        QVERIFY2(pixelsClose(mean, expected[kind], 8), qPrintable(QString::number(mean, 16)));
 }
 
-void TestExportRun::emptyBaseNameWritesHiddenNames()
+void TestExportRun::failedWritesAreCounted_data()
 {
-    enableOnly({ "KeyIcns", "KeyIco" });
-    takePicture(makeMaster(Qt::gray));
-    m_creator->effects()->setSaveName(QString());
-    const QString out = outFolder();
-    convert(out);
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<bool>("lossy");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
 
-    const QString icons = out + QStringLiteral("/Icons/");
-    QVERIFY(QFile::exists(icons + ".iconset/icon_16x16.png"));
-    QVERIFY(QFile::exists(icons + ".icns"));
-    QVERIFY(QFile::exists(icons + ".windows/icon_256x256.png"));
-    QVERIFY(QFile::exists(icons + ".ico"));
-    QVERIFY(fileContents(icons + "winappicon.rc").endsWith("\t\".ico\""));
+    QTest::newRow("icons") << QByteArray("KeyBlackBerry") << false << 6 << "A.blackberry/icon_480x480.png";
+    QTest::newRow("lossy icons") << QByteArray("KeyBlackBerry") << true << 6
+                                 << "A.blackberry/icon_480x480.png";
+    // Three copies, the favicon, the touch icon and the 18 pictures of "vorpix".
+    QTest::newRow("copies and icons")
+        << QByteArray("KeyWebFavicons") << false << 23 << "A.webFavicons/readme.txt";
+    QTest::newRow("resource script") << QByteArray("KeyIco") << false << 7 << "A.windows/icon_256x256.png";
 }
 
-void TestExportRun::unwritableTargetIsReported()
+void TestExportRun::failedWritesAreCounted()
 {
-    enableOnly({ "KeyBlackBerry" });
-    takePicture(makeMaster(Qt::yellow));
-    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
-    const QString out = outFolder();
-    // A plain file where the "Icons" folder would go: no folder can be made
-    // below it, whoever runs the test.
+    QFETCH(QByteArray, key);
+    QFETCH(bool, lossy);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+
+    enableOnly({ key });
+    setFlag("KeyLossyCompression", lossy);
+    // A plain file where the "Icons" folder would go: nothing can be written below it.
+    const QString out = m_dir->path();
     QVERIFY(writeFile(out + QStringLiteral("/Icons"), QByteArray()));
 
+    WriteFailures failures;
+    ExportRun(out, QStringLiteral("A"), QString())
+        .run(QPixmap::fromImage(makeMaster(Qt::yellow)), QPixmap(), {});
+    QCOMPARE(failures.count(), count);
+    QCOMPARE(failures.first(), out + QStringLiteral("/Icons/") + first);
+}
+
+void TestExportRun::oneFailedFileIsReported()
+{
+    enableOnly({ "KeyIco" });
+    takePicture(makeMaster(Qt::magenta));
+    const QString out = m_dir->path();
+    // A folder in the place of the resource script: the one file that fails.
+    const QString script = out + QStringLiteral("/Icons/winappicon.rc");
+    QVERIFY(QDir().mkpath(script));
+
+    QMWidgets::MessageBox::setNextAnswer(QMessageBox::Yes); // overwrite
     QMWidgets::MessageBox::setNextAnswer(QMessageBox::Ok);
-    const QList<int> values = convert(out);
-    QCOMPARE(values.last(), 100);
-    QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
-    const QMWidgets::MessageBox::Shown warning = QMWidgets::MessageBox::shown().first();
+    QCOMPARE(convert(out).last(), 100);
+    QCOMPARE(QMWidgets::MessageBox::shown().size(), 2);
+    const QMWidgets::MessageBox::Shown warning = QMWidgets::MessageBox::shown().last();
     QCOMPARE(warning.icon, QMessageBox::Warning);
-    QVERIFY2(warning.text.contains(QStringLiteral("6 files could not be written")), qPrintable(warning.text));
-    QVERIFY2(warning.text.contains(out + QStringLiteral("/Icons/MyApp.blackberry/icon_480x480.png")),
-             qPrintable(warning.text));
+    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(script)), qPrintable(warning.text));
+    QVERIFY(QFile::exists(out + QStringLiteral("/Icons/MyApp.ico")));
 }
 
 void TestExportRun::vanishedPictureStopsBeforeWriting()
 {
     takePicture(makeMaster(Qt::green));
     QVERIFY(QFile::remove(m_picture));
-    const QString out = outFolder();
+    const QString out = m_dir->path();
 
     QMWidgets::MessageBox::setNextAnswer(QMessageBox::Ok);
     convert(out);
@@ -478,21 +462,6 @@ void TestExportRun::vanishedPictureStopsBeforeWriting()
     QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
     QVERIFY(QMWidgets::MessageBox::shown().first().text.contains(m_picture));
     QVERIFY(m_desktop.shownItems.isEmpty());
-}
-
-void TestExportRun::nextChooserStartsInTheParentFolder()
-{
-    enableOnly({});
-    takePicture(makeMaster(Qt::blue));
-    const QString out = outFolder(QStringLiteral("parent/chosen"));
-    convert(out);
-    convert(out);
-
-    const QList<Os::FileDialogRequest> requests = Os::fileDialogRequests();
-    QVERIFY(requests.size() >= 2);
-    QCOMPARE(requests.last().caption, QStringLiteral("Select Path to Store the Icons"));
-    QCOMPARE(requests.last().dir, m_dir->filePath(QStringLiteral("parent")));
-    QVERIFY(requests.last().options.testFlag(QFileDialog::ShowDirsOnly));
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestExportRun)

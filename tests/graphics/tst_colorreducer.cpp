@@ -39,12 +39,6 @@ QImage pattern(const QList<QRgb>& colors, int width = 37, int height = 23)
     return image;
 }
 
-bool near(QRgb a, QRgb b, int tolerance)
-{
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= tolerance && qAlpha(a) == qAlpha(b);
-}
-
 // Pixels whose kind of alpha the reduction changed: fully transparent and opaque
 // pixels must keep their alpha, translucent ones (with `translucent`) must stay
 // translucent.
@@ -62,14 +56,6 @@ int alphaFaults(const QImage& original, const QImage& reduced, bool translucent)
     return faults;
 }
 
-// The colour type of a PNG file (3 = palette), -1 for a file that is no PNG.
-int pngColorType(const QString& path)
-{
-    const QByteArray data = fileContents(path);
-    const bool png = data.size() > 25 && data.startsWith("\x89PNG\r\n\x1a\n") && data.mid(12, 4) == "IHDR";
-    return png ? uchar(data.at(25)) : -1;
-}
-
 } // namespace
 
 class TestColorReducer : public QObject
@@ -81,11 +67,8 @@ private slots:
     void savesPalettePngWithinCount();
     void keepsFewColorsExactly_data();
     void keepsFewColorsExactly();
-    void nullPictureWritesNothing();
     void paletteEntriesAreClusterMeans();
     void reducesManyColors();
-    void savesOtherFormats_data();
-    void savesOtherFormats();
 
 private:
     QTemporaryDir m_dir;
@@ -96,14 +79,9 @@ void TestColorReducer::savesPalettePngWithinCount_data()
     QTest::addColumn<int>("requested");
     QTest::addColumn<int>("colors"); // the count the request is clamped to
     QTest::newRow("lowest int") << INT_MIN << 2;
-    QTest::newRow("negative") << -5 << 2;
-    QTest::newRow("zero") << 0 << 2;
     QTest::newRow("one") << 1 << 2;
-    QTest::newRow("two") << 2 << 2;
-    QTest::newRow("four") << 4 << 4;
     QTest::newRow("seven") << 7 << 7;
     QTest::newRow("256") << 256 << 256;
-    QTest::newRow("257") << 257 << 256;
     QTest::newRow("highest int") << INT_MAX << 256;
 }
 
@@ -115,27 +93,16 @@ void TestColorReducer::savesPalettePngWithinCount()
 
     const QImage original = iconPicture();
     QVERIFY(colorsOf(original).size() > 256);
-    const QImage indexed = ColorReducer(original).reduce(requested);
-    QCOMPARE(indexed.format(), QImage::Format_Indexed8);
-    QCOMPARE(indexed.size(), original.size());
-    QVERIFY(indexed.colorCount() <= colors);
-    // 256 colours are worth using when the picture has more.
-    QVERIFY(colors < 256 || indexed.colorCount() > 128);
-
     const QString path = m_dir.filePath(QStringLiteral("icon.png"));
     QVERIFY(ColorReducer::reduceAndSave(original, path, requested, QStringLiteral("PNG")));
-    QCOMPARE(pngColorType(path), 3);
+    QCOMPARE(QImage(path).format(), QImage::Format_Indexed8); // a palette PNG
     QVERIFY(fileContents(path).contains("PLTE") && fileContents(path).contains("tRNS"));
-    const ToolRun pngcheck = runTool(QStringLiteral("pngcheck"), { QStringLiteral("-v"), path });
-    if (pngcheck.found) {
-        QVERIFY(pngcheck.finished);
-        QVERIFY2(pngcheck.exitCode == 0 && pngcheck.output.contains(QLatin1String("palette")),
-                 qPrintable(pngcheck.output));
-    }
 
     const QImage reduced = QImage(path).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(reduced.size(), original.size());
-    QVERIFY(colorsOf(reduced).size() <= colors);
+    const int count = colorsOf(reduced).size();
+    // 256 colours are worth using when the picture has more.
+    QVERIFY2(count <= colors && (colors < 256 || count > 128), qPrintable(QString::number(count)));
     // With room for a translucent entry the anti-aliased edge keeps an
     // intermediate alpha.
     QCOMPARE(alphaFaults(original, reduced, colors >= 4), 0);
@@ -152,8 +119,6 @@ void TestColorReducer::keepsFewColorsExactly_data()
         << pattern({ qRgba(12, 34, 56, 255), qRgba(200, 100, 50, 77), qRgba(0, 0, 0, 0) }) << 256;
     QTest::newRow("exactly as many as asked")
         << pattern({ qRgb(1, 2, 3), qRgb(4, 5, 6), qRgba(7, 8, 9, 10), qRgb(250, 251, 252) }) << 4;
-    QTest::newRow("1 x 1") << pattern({ qRgba(10, 20, 30, 40) }, 1, 1) << 16;
-    QTest::newRow("one colour") << pattern({ qRgb(12, 200, 99) }, 50, 20) << 2;
 
     // Invisible pixels may carry any colour; they are all one transparent colour.
     QTest::newRow("transparent with colours")
@@ -162,12 +127,6 @@ void TestColorReducer::keepsFewColorsExactly_data()
     // Any input format; a premultiplied translucent colour comes out with its real colour.
     const QImage straight = pattern({ qRgba(200, 100, 50, 128), qRgba(20, 220, 120, 255) }, 16, 8);
     QTest::newRow("premultiplied") << straight.convertToFormat(QImage::Format_ARGB32_Premultiplied) << 256;
-    QTest::newRow("rgb888") << straight.convertToFormat(QImage::Format_RGB888) << 256;
-    QImage indexed(16, 8, QImage::Format_Indexed8);
-    indexed.setColorTable({ qRgba(0, 0, 0, 0), qRgba(255, 0, 0, 90), qRgb(0, 0, 255) });
-    for (int i = 0; i < 16 * 8; ++i)
-        indexed.setPixel(i % 16, i / 16, uint(i % 3));
-    QTest::newRow("indexed") << indexed << 256;
 
     // More colours than asked: only the count and the transparency are kept.
     QImage line(300, 1, QImage::Format_ARGB32);
@@ -183,7 +142,7 @@ void TestColorReducer::keepsFewColorsExactly()
     const QImage expected = original.convertToFormat(QImage::Format_ARGB32);
     const QString path = m_dir.filePath(QStringLiteral("few.png"));
     QVERIFY(ColorReducer::reduceAndSave(original, path, colors, QStringLiteral("PNG")));
-    QCOMPARE(pngColorType(path), 3);
+    QCOMPARE(QImage(path).format(), QImage::Format_Indexed8); // a palette PNG
     const QImage reduced = QImage(path).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(reduced.size(), original.size());
     QVERIFY(colorsOf(reduced).size() <= colors);
@@ -195,16 +154,6 @@ void TestColorReducer::keepsFewColorsExactly()
                 QCOMPARE(normalizedPixel(reduced.pixel(x, y)), before);
         }
     }
-}
-
-void TestColorReducer::nullPictureWritesNothing()
-{
-    const QString path = m_dir.filePath(QStringLiteral("null.png"));
-    QVERIFY(!ColorReducer::reduceAndSave(QImage(), path, 256, QStringLiteral("PNG")));
-    QVERIFY(!QFile::exists(path));
-    const ColorReducer reducer { QImage() };
-    QVERIFY(reducer.isNull());
-    QVERIFY(reducer.reduce(16).isNull());
 }
 
 void TestColorReducer::paletteEntriesAreClusterMeans()
@@ -221,7 +170,7 @@ void TestColorReducer::paletteEntriesAreClusterMeans()
     const QImage reduced = ColorReducer(image).reduce(2);
     QCOMPARE(reduced.colorCount(), 2);
     for (QRgb entry : reduced.colorTable()) {
-        QVERIFY2(near(entry, qRgb(40, 60, 200), 1) || near(entry, qRgb(220, 180, 20), 1),
+        QVERIFY2(pixelsClose(entry, qRgb(40, 60, 200), 1) || pixelsClose(entry, qRgb(220, 180, 20), 1),
                  qPrintable(QString::number(entry, 16)));
     }
     QVERIFY(reduced.pixelIndex(0, 0) != reduced.pixelIndex(0, 63));
@@ -257,34 +206,6 @@ void TestColorReducer::reducesManyColors()
     }
     const double rootMeanSquare = std::sqrt(squares / (original.width() * original.height() * 4.0));
     QVERIFY2(rootMeanSquare < 8.0, qPrintable(QString::number(rootMeanSquare)));
-}
-
-void TestColorReducer::savesOtherFormats_data()
-{
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<bool>("keepsAlpha");
-    QTest::newRow("icns") << QStringLiteral("ICNS") << "icon.icns" << true;
-    QTest::newRow("tiff") << QStringLiteral("TIFF") << "icon.tif" << true;
-    QTest::newRow("bmp") << QStringLiteral("BMP") << "icon.bmp" << false;
-    QTest::newRow("format from suffix") << QString() << "icon.png" << true;
-}
-
-void TestColorReducer::savesOtherFormats()
-{
-    QFETCH(QString, format);
-    QFETCH(QString, fileName);
-    QFETCH(bool, keepsAlpha);
-    // Power-of-two size: the ICNS writer stores such pictures unscaled.
-    const QImage original = iconPicture(64);
-    const QString path = m_dir.filePath(fileName);
-    QVERIFY(ColorReducer::reduceAndSave(original, path, 16, format));
-    const QImage reduced = QImage(path).convertToFormat(QImage::Format_ARGB32);
-    QVERIFY2(!reduced.isNull(), "the file does not load");
-    QCOMPARE(reduced.size(), original.size());
-    QVERIFY(colorsOf(reduced).size() <= 16);
-    if (keepsAlpha)
-        QCOMPARE(alphaFaults(original, reduced, true), 0);
 }
 
 QTEST_GUILESS_MAIN(TestColorReducer)

@@ -148,7 +148,7 @@ void TestProgress::movieLabelStopsAfterEachShow()
     const TestSupport::ToolRun convert = TestSupport::runTool(
         QStringLiteral("convert"),
         QStringLiteral("-size 8x8 xc:red xc:blue -set delay 5 -loop 0").split(' ') << file);
-    if (!convert.found)
+    if (!convert.started)
         QSKIP("ImageMagick's convert makes the animation");
     QVERIFY2(convert.exitCode == 0, qPrintable(convert.output));
 

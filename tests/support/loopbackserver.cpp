@@ -21,11 +21,8 @@ QString LoopbackServer::address() const
 
 QString LoopbackServer::unreachableAddress()
 {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QStringLiteral("http://127.0.0.1:%1").arg(port);
+    // A port that was free a moment ago.
+    return LoopbackServer().address();
 }
 
 void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body,
@@ -41,15 +38,13 @@ void LoopbackServer::setSilent(const QString& path)
 
 void LoopbackServer::serve(QTcpSocket* socket)
 {
-    QByteArray received = socket->property("received").toByteArray() + socket->readAll();
+    // The request is answered once its header is complete: "GET /path?query HTTP/1.1" ...
+    const QByteArray received = socket->property("received").toByteArray() + socket->readAll();
     socket->setProperty("received", received);
     if (!received.contains("\r\n\r\n") || socket->property("served").toBool())
         return;
     socket->setProperty("served", true);
-
-    // "GET /path?query HTTP/1.1"
-    const QList<QByteArray> requestLine = received.left(received.indexOf("\r\n")).split(' ');
-    const QString path = QString::fromLatin1(requestLine.value(1));
+    const QString path = QString::fromLatin1(received.left(received.indexOf("\r\n")).split(' ').value(1));
     m_requests.append(path);
     emit requested(path);
 

@@ -18,27 +18,21 @@ bool writeFile(const QString& path, const QByteArray& data)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
-ToolRun runTool(const QString& program, const QStringList& arguments, const QString& workingDirectory,
-                const QByteArray& input)
+ToolRun runTool(const QString& program, const QStringList& arguments, const QString& workingDirectory)
 {
     ToolRun run;
     const QString path = QStandardPaths::findExecutable(program);
-    run.found = !path.isEmpty();
-    if (!run.found)
+    if (path.isEmpty())
         return run;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
+    process.setWorkingDirectory(workingDirectory);
     process.start(path, arguments);
     run.started = process.waitForStarted(10000);
     if (!run.started)
         return run;
-    process.write(input);
-    process.closeWriteChannel();
     run.finished = process.waitForFinished(120000);
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
-    run.exitCode = process.exitCode();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.output = QString::fromLocal8Bit(process.readAll());
     return run;
 }

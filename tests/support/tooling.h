@@ -15,17 +15,15 @@ bool writeFile(const QString& path, const QByteArray& data);
 // What a run of an external program gave.
 struct ToolRun
 {
-    bool found = false; // the program is on PATH
     bool started = false;
     bool finished = false; // within two minutes
-    bool crashed = false;
     int exitCode = -1;
     QString output; // standard output and standard error, merged
 };
 
 // Runs program (looked up on PATH) with the arguments, in workingDirectory
-// when one is given, feeding it input on its standard input.
+// when one is given.
 ToolRun runTool(const QString& program, const QStringList& arguments,
-                const QString& workingDirectory = QString(), const QByteArray& input = QByteArray());
+                const QString& workingDirectory = QString());
 
 } // namespace TestSupport
