@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QDir>
 
 namespace QMWidgets {
 namespace ShellServices {
@@ -56,6 +57,23 @@ int smallerScreenSide()
         return application->smallerScreenSide();
     const QRect screen = desktopGeometry();
     return qMin(screen.width(), screen.height());
+}
+
+QString workDirectory(bool create)
+{
+    if (const App* application = App::instance())
+        return application->workDirectory(create);
+    const QString dir
+        = QDir::homePath() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
+    if (create)
+        QDir().mkpath(dir);
+    return dir;
+}
+
+void showAboutDialog()
+{
+    if (App* application = App::instance())
+        application->slotAbout();
 }
 
 } // namespace ShellServices
