@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QDir>
 #include <QEvent>
 #include <QSettings>
 
@@ -114,6 +115,23 @@ void shareApp()
 {
     if (App* application = App::instance())
         application->slotShareApp();
+}
+
+QString workDirectory(bool create)
+{
+    if (const App* application = App::instance())
+        return application->workDirectory(create);
+    const QString dir
+        = QDir::homePath() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
+    if (create)
+        QDir().mkpath(dir);
+    return dir;
+}
+
+void showAboutDialog()
+{
+    if (App* application = App::instance())
+        application->slotAbout();
 }
 
 } // namespace ShellServices

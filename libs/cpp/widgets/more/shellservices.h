@@ -13,7 +13,8 @@ namespace QMWidgets {
 // safe on a plain QApplication as well: without the shell's application object
 // the remembered folders are empty and are not remembered, settings are read
 // from the native store of the application's names under the same key prefix,
-// and the screen sizes are worked out the way the shell does.
+// the screen sizes and the work folder are worked out the way the shell does,
+// and there is no about dialog.
 namespace ShellServices {
 
 QString lastOpenDirectory();
@@ -40,6 +41,12 @@ void onMouseButtonPress(QObject* context, std::function<void()> action);
 bool canShareApp();
 // Runs the shell's share dialog; does nothing on a plain QApplication.
 void shareApp();
+
+// The per-user work folder: home + "/" + application name + "/" (made when
+// create is set and it is missing).
+QString workDirectory(bool create = false);
+// Runs the shell's about dialog; does nothing without the shell's application object.
+void showAboutDialog();
 
 } // namespace ShellServices
 } // namespace QMWidgets

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+
+namespace QMWidgets {
+
+class NoScreeShotFilter;
+
+// A container that hides its content (every child widget) while no window of
+// the application is active, so that a screenshot taken from another program
+// shows only the label's own text ("No!" unless given another). The content
+// comes back exactly as it was: widgets the host had hidden stay hidden, and
+// the widget that had the focus gets it back. After protectChildren() a key
+// press in the content hides it too, until the next focus change in the
+// active application.
+//
+// Best effort only: on X11 every client may read the screen at any time, so
+// content that is on screen while the application is active can still be
+// captured, and the hiding takes effect only once the window system has told
+// the application that it lost the focus.
+class NoScreenShotWidget : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit NoScreenShotWidget(QWidget* parent = nullptr);
+    explicit NoScreenShotWidget(const QString& text, QWidget* parent = nullptr);
+
+    // Filters key presses of every widget below this one (those there now).
+    void protectChildren();
+    // Hides the content now.
+    void hideContent();
+    bool isContentHidden() const { return m_contentHidden; }
+
+    // Hides every child widget of widget that is shown, or shows again those
+    // that an earlier call hid; widgets hidden otherwise stay hidden.
+    static void setChildrenVisible(QWidget* widget, bool visible);
+
+public slots:
+    // Shows the content exactly while the application has an active window.
+    void slotFocusChanged(QWidget* old, QWidget* now);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void followApplication();
+    void setContentVisible(bool visible);
+
+    NoScreeShotFilter* m_filter = nullptr;
+    QPointer<QWidget> m_focusBeforeHiding;
+    bool m_contentHidden = false;
+    // Focus changes that the hiding and showing cause are not the user's.
+    bool m_changing = false;
+};
+
+} // namespace QMWidgets

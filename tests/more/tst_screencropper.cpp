@@ -1,0 +1,212 @@
+// Screen cropper and measurer over a known screen picture handed in through
+// the grab seam, driven by real mouse and key events.
+
+#include "desktoprecorder.h"
+#include "screentools/screencut.h"
+#include "screentools/screenmeasurer.h"
+#include "testapp.h"
+
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace QMWidgets;
+
+namespace {
+// A picture of the screen's size in which every pixel has a colour of its own.
+QPixmap screenPicture()
+{
+    const QSize size = QGuiApplication::primaryScreen()->size();
+    QImage picture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y % 256, 16 * (x / 256) + y / 256));
+    return QPixmap::fromImage(picture);
+}
+
+QImage rgb(const QPixmap& pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Grabs the known picture and brings the tool up as a user sees it.
+void bringUp(ScreenCropper& tool, int displayMode, const QSize& windowSize)
+{
+    tool.setScreenGrabber(screenPicture);
+    tool.setDisplayMode(displayMode);
+    if (displayMode == 2)
+        tool.resize(windowSize);
+    tool.grabScreen();
+    if (qobject_cast<ScreenMeasurer*>(&tool))
+        tool.showFullScreen();
+    QVERIFY(QTest::qWaitForWindowActive(&tool));
+    QTRY_COMPARE(tool.size(), displayMode == 2 ? windowSize : QGuiApplication::primaryScreen()->size());
+}
+
+// Drags with the left button; returns the measurer's read-out before the release.
+QString drag(ScreenCropper& tool, const QPoint& from, const QPoint& to,
+             Qt::KeyboardModifiers release = Qt::NoModifier)
+{
+    QTest::mousePress(&tool, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, tool.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&tool, &move);
+    auto* measurer = qobject_cast<ScreenMeasurer*>(&tool);
+    const QString readOut = measurer ? measurer->readOut() : QString();
+    QTest::mouseRelease(&tool, Qt::LeftButton, release, to);
+    return readOut;
+}
+
+} // namespace
+
+class TestScreenCropper : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cutsWhatTheUserSaw_data();
+    void cutsWhatTheUserSaw();
+    void escapeLeavesNoCursor_data();
+    void escapeLeavesNoCursor();
+    void savesOnlyAWrittenCut_data();
+    void savesOnlyAWrittenCut();
+};
+
+void TestScreenCropper::cutsWhatTheUserSaw_data()
+{
+    QTest::addColumn<int>("displayMode");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QRect>("cut"); // on the screen picture
+
+    QTest::newRow("down and right") << 0 << QPoint(10, 20) << QPoint(309, 279) << QRect(10, 20, 300, 260);
+    QTest::newRow("up and left") << 0 << QPoint(309, 279) << QPoint(10, 20) << QRect(10, 20, 300, 260);
+    QTest::newRow("up and right") << 0 << QPoint(10, 279) << QPoint(309, 20) << QRect(10, 20, 300, 260);
+    QTest::newRow("click") << 0 << QPoint(257, 3) << QPoint(257, 3) << QRect(257, 3, 1, 1);
+    // A half-size window shows the whole screen: every window pixel is 2 x 2 screen pixels.
+    const QSize half = QGuiApplication::primaryScreen()->size() / 2;
+    QTest::newRow("stretched") << 2 << QPoint(30, 20) << QPoint(5, 49) << QRect(10, 40, 52, 60);
+    QTest::newRow("stretched click") << 2 << QPoint(7, 9) << QPoint(7, 9) << QRect(14, 18, 2, 2);
+    QTest::newRow("stretched, past the edge")
+        << 2 << QPoint(half.width() - 10, 5) << QPoint(half.width() + 40, -30)
+        << QRect(2 * half.width() - 20, 0, 20, 12);
+}
+
+void TestScreenCropper::cutsWhatTheUserSaw()
+{
+    QFETCH(int, displayMode);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QRect, cut);
+    ScreenCropper cropper;
+    bringUp(cropper, displayMode, QGuiApplication::primaryScreen()->size() / 2);
+    QSignalSpy done(&cropper, qOverload<const QPixmap&>(&ScreenCropper::done));
+
+    drag(cropper, from, to);
+    QCOMPARE(done.count(), 1);
+    const QPixmap result = done.first().first().value<QPixmap>();
+    QCOMPARE(result.size(), cut.size());
+    QCOMPARE(rgb(result), rgb(screenPicture()).copy(cut));
+    QCOMPARE(rgb(cropper.pixmap()), rgb(result));
+    QVERIFY(!cropper.isVisible());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+    if (displayMode == 0) { // the measurer reads the same drag
+        ScreenMeasurer measurer;
+        bringUp(measurer, 0, QSize());
+        QCOMPARE(drag(measurer, from, to), QStringLiteral("%1x%2").arg(cut.width()).arg(cut.height()));
+        QCOMPARE(measurer.readOut(), QString());
+        QVERIFY(measurer.pixmap().isNull());
+    }
+}
+
+void TestScreenCropper::escapeLeavesNoCursor_data()
+{
+    QTest::addColumn<bool>("measurer");
+    QTest::addColumn<QByteArray>("closeSignal");
+    QTest::newRow("cropper") << false << QByteArray(SIGNAL(closed()));
+    QTest::newRow("measurer") << true << QByteArray(SIGNAL(doQuit()));
+}
+
+void TestScreenCropper::escapeLeavesNoCursor()
+{
+    QFETCH(bool, measurer);
+    QFETCH(QByteArray, closeSignal);
+    QScopedPointer<ScreenCropper> tool(measurer ? new ScreenMeasurer : new ScreenCropper);
+    bringUp(*tool, 0, QSize());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    QSignalSpy closed(tool.data(), closeSignal.constData());
+    QSignalSpy escaped(tool.data(), &ScreenCropper::escaped);
+    if (measurer) { // the pointer going out and in again
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(tool.data(), &leave);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(tool.data(), &enter);
+    }
+
+    QTest::keyClick(tool.data(), Qt::Key_Escape);
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(escaped.count(), 1);
+    QVERIFY(!tool->isVisible());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestScreenCropper::savesOnlyAWrittenCut_data()
+{
+    QTest::addColumn<bool>("desktop"); // the home folder has a Desktop folder
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<bool>("blocked"); // folders stand where the files go
+    QTest::addColumn<Qt::KeyboardModifiers>("release");
+    QTest::newRow("on the Desktop, revealed")
+        << true << true << false << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("at home") << false << true << false << Qt::KeyboardModifiers();
+    QTest::newRow("no cut yet") << false << false << false << Qt::KeyboardModifiers();
+    QTest::newRow("cannot be written") << true << true << true << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void TestScreenCropper::savesOnlyAWrittenCut()
+{
+    QFETCH(bool, desktop);
+    QFETCH(bool, cut);
+    QFETCH(bool, blocked);
+    QFETCH(Qt::KeyboardModifiers, release);
+    QCOMPARE(ScreenCut::fileName(QDateTime(QDate(2024, 3, 2), QTime(9, 5, 7))),
+             QStringLiteral("ScreenShot_2024-03-02_09-05-07.png"));
+    const QString desktopFolder = QDir::home().filePath(QStringLiteral("Desktop"));
+    QVERIFY(desktop ? QDir().mkpath(desktopFolder) : QDir(desktopFolder).removeRecursively());
+    DesktopRecorder recorder;
+    ScreenCropper cropper;
+    const QDir folder(cropper.saveFolder());
+    QCOMPARE(folder.path(), desktop ? desktopFolder : QDir::homePath());
+    if (cut) {
+        bringUp(cropper, 0, QSize());
+        drag(cropper, QPoint(40, 30), QPoint(3, 4), release);
+    }
+    QStringList names; // of the seconds to come
+    for (int second = -1; second < 4; ++second)
+        names << ScreenCut::fileName(QDateTime::currentDateTime().addSecs(second));
+    for (const QString& name : names)
+        QVERIFY(!blocked || folder.mkpath(name));
+    QSignalSpy saved(&cropper, &ScreenCropper::saved);
+
+    const bool written = cut && !blocked;
+    QCOMPARE(cropper.slotSave(), written);
+    QCOMPARE(saved.count(), written ? 1 : 0);
+    const QStringList files
+        = folder.entryList({ QStringLiteral("ScreenShot_*") }, QDir::Files | QDir::Hidden);
+    QCOMPARE(files.size(), written ? 1 : 0);
+    QCOMPARE(cropper.savedPath(), written ? folder.filePath(files.first()) : QString());
+    QCOMPARE(recorder.shownItems, written && desktop ? QStringList { cropper.savedPath() } : QStringList());
+    if (written) {
+        QVERIFY2(names.contains(files.first()), qPrintable(files.first()));
+        QCOMPARE(QImage(cropper.savedPath()).convertToFormat(QImage::Format_RGB32),
+                 rgb(screenPicture()).copy(3, 4, 38, 27));
+        QVERIFY(QFile::remove(cropper.savedPath()));
+    }
+    for (const QString& name : names)
+        QVERIFY(!blocked || QDir(folder.filePath(name)).removeRecursively());
+}
+
+LUMASTRAND_APP_TEST_MAIN(TestScreenCropper)
+#include "tst_screencropper.moc"

@@ -1,0 +1,136 @@
+// Screenshot protection and the screen locker on the offscreen platform; the
+// locker's real grabs are tested under Xvfb (x11/tst_screentools_x11.cpp).
+
+#include "pixelcompare.h"
+#include "screentools/noscreenshotwidget.h"
+#include "screentools/screenlocker.h"
+#include "testapp.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace QMWidgets;
+
+namespace {
+// The offscreen platform cannot grab or raise and says so at every re-lock.
+QtMessageHandler testHandler = nullptr;
+void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        testHandler(type, context, message);
+}
+
+bool hasRed(QWidget* widget)
+{
+    return TestSupport::colorsOf(widget->grab().toImage()).contains(qRgb(255, 0, 0));
+}
+} // namespace
+
+class TestScreenGuards : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { testHandler = qInstallMessageHandler(dropPlatformLimits); }
+    void protectionHidesAndRestoresExactly();
+    void lockerLocksAtOnceUntilUnlock();
+};
+
+void TestScreenGuards::protectionHidesAndRestoresExactly()
+{
+    QWidget window;
+    auto* elsewhere = new QLineEdit(&window); // outside the protection
+    auto* other = new QLineEdit(&window);
+    auto* guard = new NoScreenShotWidget(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(elsewhere);
+    layout->addWidget(other);
+    layout->addWidget(guard, 1);
+    auto* secret = new QLineEdit(QStringLiteral("secret"), guard);
+    auto* panel = new QWidget(guard); // red, with a child of its own
+    panel->setStyleSheet(QStringLiteral("background: red"));
+    panel->setAutoFillBackground(true);
+    auto* inner = new QPushButton(QStringLiteral("inner"), panel);
+    auto* hostHidden = new QPushButton(QStringLiteral("kept hidden"), guard);
+    auto* guardLayout = new QVBoxLayout(guard);
+    for (QWidget* child : QList<QWidget*> { secret, panel, hostHidden })
+        guardLayout->addWidget(child);
+    panel->setMinimumSize(80, 40);
+    hostHidden->hide();
+    window.resize(300, 300);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    secret->setFocus();
+    QVERIFY(hasRed(guard));
+    const auto shownAsBefore = [&] {
+        QVERIFY(secret->isVisible() && panel->isVisible() && inner->isVisible());
+        QVERIFY(!hostHidden->isVisible());
+        QVERIFY(hasRed(guard));
+    };
+    const auto allHidden = [&] {
+        QVERIFY(!secret->isVisible() && !panel->isVisible() && !inner->isVisible()
+                && !hostHidden->isVisible());
+        QVERIFY(!hasRed(guard));
+        QCOMPARE(guard->text(), QStringLiteral("<H1><CENTER>No!</CENTER></H1>"));
+    };
+
+    // Another program becomes the active one, then this one again.
+    QApplication::setActiveWindow(nullptr);
+    allHidden();
+    QTest::qWait(50);
+    allHidden();
+    QApplication::setActiveWindow(&window);
+    shownAsBefore();
+    QCOMPARE(QApplication::focusWidget(), secret);
+
+    // A key typed into protected content hides it and goes nowhere; the
+    // focus the hiding moves brings nothing back, the user's next change does.
+    guard->protectChildren();
+    QTest::keyClick(secret, Qt::Key_X);
+    QCOMPARE(secret->text(), QStringLiteral("secret"));
+    allHidden();
+    QTest::qWait(50);
+    allHidden();
+    QCOMPARE(QApplication::focusWidget(), elsewhere);
+    QTest::mouseClick(other, Qt::LeftButton);
+    shownAsBefore();
+    QCOMPARE(QApplication::focusWidget(), other);
+}
+
+void TestScreenGuards::lockerLocksAtOnceUntilUnlock()
+{
+    ScreenLocker locker;
+    QTRY_VERIFY(locker.isVisible());
+    QVERIFY(locker.isFullScreen());
+    QCOMPARE(locker.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
+             Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
+    QCOMPARE(QWidget::keyboardGrabber(), locker.unlockButton());
+    QCOMPARE(QWidget::mouseGrabber(), locker.unlockButton());
+    QVERIFY(!locker.unlockButton()->isVisible());
+    // Re-locking keeps the one window.
+    const QWindow* window = locker.windowHandle();
+    QTest::qWait(100);
+    QCOMPARE(locker.windowHandle(), window);
+
+    locker.showUnlockButton();
+    QSignalSpy unlocked(&locker, &ScreenLocker::unlocked);
+    QTest::mouseClick(locker.unlockButton(), Qt::LeftButton);
+    QCOMPARE(unlocked.count(), 1);
+    QTest::qWait(100);
+    QVERIFY(!locker.isVisible() && !locker.isLocked());
+    QCOMPARE(QWidget::keyboardGrabber(), nullptr);
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    QCOMPARE(unlocked.count(), 1);
+
+    // Locking again works as the first time.
+    locker.slotLock();
+    QVERIFY(locker.isVisible() && locker.isLocked());
+    QCOMPARE(QWidget::keyboardGrabber(), locker.unlockButton());
+}
+
+LUMASTRAND_APP_TEST_MAIN(TestScreenGuards)
+#include "tst_screenguards.moc"
