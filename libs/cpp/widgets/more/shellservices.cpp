@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QDir>
 
 namespace QMWidgets {
 namespace ShellServices {
@@ -28,6 +29,17 @@ QString lastSaveDirectory()
 {
     const App* application = App::instance();
     return application ? application->lastSaveDirectory() : QString();
+}
+
+QString workDirectory(bool create)
+{
+    if (const App* application = App::instance())
+        return application->workDirectory(create);
+    const QString folder
+        = QDir::homePath() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
+    if (create)
+        QDir().mkpath(folder);
+    return folder;
 }
 
 void setLastOpenDirectory(const QString& path)
