@@ -51,6 +51,33 @@ QPainterPath clearMark()
     return plate.subtracted(Glyphs::stroked(cross, 2.6));
 }
 
+// Drawing tools to choose from: a line, a rectangle, an ellipse and an arrow.
+QPainterPath toolLine()
+{
+    return Glyphs::stroked(Glyphs::polyline({ { 4.5, 19.5 }, { 19.5, 4.5 } }), 2.4);
+}
+
+QPainterPath toolRectangle()
+{
+    QPainterPath frame;
+    frame.addRect(QRectF(4.0, 6.0, 16.0, 12.0));
+    return Glyphs::stroked(frame, 2.2);
+}
+
+QPainterPath toolEllipse()
+{
+    QPainterPath ring;
+    ring.addEllipse(QRectF(3.5, 6.0, 17.0, 12.0));
+    return Glyphs::stroked(ring, 2.2);
+}
+
+QPainterPath toolArrow()
+{
+    QPainterPath arrow = Glyphs::polyline({ { 4.5, 19.5 }, { 18.5, 5.5 } });
+    arrow.addPath(Glyphs::polyline({ { 10.5, 5.5 }, { 18.5, 5.5 }, { 18.5, 13.5 } }));
+    return Glyphs::stroked(arrow, 2.4);
+}
+
 } // namespace
 
 QString group()
@@ -69,6 +96,15 @@ QVector<Picture> pictures()
           [] { return pictogram(Glyphs::envelope(), 20, kGlyphColour); } },
         { QStringLiteral("gallery/clear.png"),
           [] { return pictogram(clearMark(), 16, QColor(200, 205, 215)); } },
+        { QStringLiteral("gallery/tool-line.png"), [] { return pictogram(toolLine(), 24, kGlyphColour); } },
+        { QStringLiteral("gallery/tool-rectangle.png"),
+          [] { return pictogram(toolRectangle(), 24, kGlyphColour); } },
+        { QStringLiteral("gallery/tool-ellipse.png"),
+          [] { return pictogram(toolEllipse(), 24, kGlyphColour); } },
+        { QStringLiteral("gallery/tool-arrow.png"), [] { return pictogram(toolArrow(), 24, kGlyphColour); } },
+        // A picture with transparent parts, for the picture label.
+        { QStringLiteral("gallery/badge.png"),
+          [] { return pictogram(Glyphs::star(), 96, QColor(232, 160, 40)); } },
     };
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QDir>
+#include <QSettings>
 
 namespace QMWidgets {
 namespace ShellServices {
@@ -52,6 +53,20 @@ void setLastSaveDirectory(const QString& path)
 {
     if (App* application = App::instance())
         application->setLastSaveDirectory(path);
+}
+
+QVariant value(const QString& key, const QVariant& defaultValue)
+{
+    if (const App* application = App::instance())
+        return application->value(key, defaultValue);
+    // The store the shell would use, with the shell's key prefix, so that a
+    // host on a plain QApplication reads what it wrote the same way.
+    const QString organization = QCoreApplication::organizationName();
+    const QString name = QCoreApplication::applicationName();
+    if (!QCoreApplication::instance() || organization.isEmpty() || name.isEmpty())
+        return defaultValue;
+    const QSettings settings(organization, name);
+    return settings.value(name + QLatin1Char('/') + key, defaultValue);
 }
 
 bool isSmallScreen()

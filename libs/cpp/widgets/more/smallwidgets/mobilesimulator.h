@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFrame>
+
+class QHBoxLayout;
+
+namespace QMWidgets {
+
+// A frame that hosts a widget in a row, for the style sheet to dress as a
+// device (object name "MobileSimulator").
+class MobileSimulator : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit MobileSimulator(QWidget* parent = nullptr);
+
+    // Appends the widget to the row; the frame becomes its parent. A second
+    // call appends a second widget. A null widget is ignored.
+    void setWidget(QWidget* widget);
+    // The widget handed in last, or null.
+    QWidget* widget() const { return m_widget; }
+
+private:
+    QHBoxLayout* m_layout;
+    QWidget* m_widget = nullptr;
+};
+
+} // namespace QMWidgets
