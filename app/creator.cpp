@@ -21,8 +21,9 @@
 
 namespace {
 constexpr int ButtonMinimumHeight = 37;
-// Extra height of the creator for the panel besides the panel itself: the
-// spacing of the creator's layout.
+// Extra height for the panel besides the panel itself: the spacing of the
+// creator's layout above it. The creator and the page both grow by it, so
+// that the open panel is not cut off at the page's bottom edge.
 constexpr int PanelSpacing = 10;
 
 struct Overlay
@@ -193,13 +194,13 @@ void Creator::slotEffectsClicked()
     const int panelHeight = m_effects->height();
     if (m_optionsButton->isChecked()) {
         setFixedHeight(height() + panelHeight + PanelSpacing);
-        page->setFixedHeight(page->height() + panelHeight);
+        page->setFixedHeight(page->height() + panelHeight + PanelSpacing);
         m_effects->show();
         m_optionsButton->setText(tr("<<Options"));
     } else {
         m_effects->hide();
         setFixedHeight(height() - panelHeight - PanelSpacing);
-        page->setFixedHeight(page->height() - panelHeight);
+        page->setFixedHeight(page->height() - panelHeight - PanelSpacing);
         m_optionsButton->setText(tr("Options>>"));
     }
 }

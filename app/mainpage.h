@@ -9,7 +9,7 @@ class QPushButton;
 
 // The program's window: the shell's menu bar, with a settings button added,
 // above the creator. Fixed at 290 x 390 pixels (the creator's options panel
-// adds its height while it is open).
+// adds its height and the spacing above it while it is open).
 class MainPage : public QMWidgets::PromoMainPage
 {
     Q_OBJECT

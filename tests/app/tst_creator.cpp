@@ -140,7 +140,7 @@ void TestCreator::optionsOpenAndCloseThePanel()
         QCOMPARE(options->text(), QStringLiteral("<<Options"));
         QVERIFY(creator->effects()->isVisible());
         QCOMPARE(creator->height(), creatorHeight + 190);
-        QCOMPARE(page.widget.height(), pageHeight + 180);
+        QCOMPARE(page.widget.height(), pageHeight + 190);
 
         // The creator passes each click on an effect to the preview.
         auto* rounded = creator->effects()->findChild<QPushButton*>(QStringLiteral("RoundedEdgesItem"));

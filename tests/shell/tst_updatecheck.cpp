@@ -246,7 +246,7 @@ void TestUpdateCheck::updateCheck_data()
     // The check at start never bothers the user with failures or "up to date".
     row("newer build", false, 200, newer, ProductApp::UpdateOffered);
     row("same build", false, 200, "build:date:2024-01-15;windows:7", ProductApp::UpToDate);
-    row("html instead", false, 200, "<html><body>parked domain</body></html>", ProductApp::UpToDate);
+    row("html instead", false, 200, "<html><body>parked domain</body></html>", ProductApp::AnswerUnreadable);
     row("not found", false, 404, QByteArray(), ProductApp::CheckFailed);
     row("time-out", false, 0, QByteArray(), ProductApp::CheckFailed);
     row("user: up to date", true, 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,

@@ -125,9 +125,9 @@ done
 xdotool mousemove 700 500
 sleep 1
 height=$(xwininfo -id "$window" | sed -n 's/^ *Height: *//p')
-[ "$height" = "570" ] || fail "with the options open the window is $height high, not 570"
+[ "$height" = "580" ] || fail "with the options open the window is $height high, not 580"
 shot="$out/screenshot-options.png"
-import -window root -crop 290x570+0+0 "$shot" || fail "no screenshot"
+import -window root -crop 290x580+0+0 "$shot" || fail "no screenshot"
 echo "screenshot $shot"
 
 "$closer" "$window" || fail "could not ask the window to close"

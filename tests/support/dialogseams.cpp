@@ -1,6 +1,7 @@
 #include "dialogseams.h"
 
 #include "dialogrunner.h"
+#include "dialogwatch.h"
 #include "messagebox.h"
 #include "os.h"
 
@@ -9,6 +10,15 @@
 #include <QtTest>
 
 namespace TestSupport {
+
+void watchDialogs()
+{
+    QMWidgets::DialogWatch::setRecording(true);
+    QMWidgets::DialogWatch::setUnplannedHandler([](const QString& dialog) {
+        const QByteArray message = "Unplanned dialog, cancelled: " + dialog.toUtf8();
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    });
+}
 
 int clearDialogSeams()
 {
@@ -37,3 +47,11 @@ int answerDialog(QDialog& dialog, const QString& button)
 }
 
 } // namespace TestSupport
+
+namespace {
+void watchDialogsOnStartUp()
+{
+    TestSupport::watchDialogs();
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(watchDialogsOnStartUp)

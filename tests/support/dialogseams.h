@@ -6,6 +6,14 @@ class QDialog;
 
 namespace TestSupport {
 
+// Test mode of the program's dialog seams: they record what they were asked
+// for, and a dialog that reaches them with no answer queued is cancelled at
+// once and fails the running test, naming its title and text, instead of
+// waiting for a user until the suite's time-out. The test application turns
+// it on, and so does every application object of a test program that uses
+// these helpers.
+void watchDialogs();
+
 // Forgets every queued answer and every record of the program's dialog seams
 // (message boxes, dialogs run through DialogRunner, file dialogs). Returns how
 // many DialogRunner handlers were still waiting for a dialog.

@@ -28,14 +28,15 @@ QString LoopbackServer::unreachableAddress()
     return QStringLiteral("http://127.0.0.1:%1").arg(port);
 }
 
-void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body)
+void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body,
+                               const QByteArray& headers)
 {
-    m_answers[path] = { status, body, false };
+    m_answers[path] = { status, body, headers, false };
 }
 
 void LoopbackServer::setSilent(const QString& path)
 {
-    m_answers[path] = { 0, QByteArray(), true };
+    m_answers[path] = { 0, QByteArray(), QByteArray(), true };
 }
 
 void LoopbackServer::serve(QTcpSocket* socket)
@@ -56,6 +57,7 @@ void LoopbackServer::serve(QTcpSocket* socket)
     if (answer.silent)
         return;
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Canned\r\n";
+    reply += answer.headers;
     reply += "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(answer.body.size());
     reply += "\r\nConnection: close\r\n\r\n" + answer.body;
     socket->write(reply);

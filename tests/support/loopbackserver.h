@@ -18,7 +18,9 @@ public:
     QString address() const;
     // "http://127.0.0.1:<port>" of a port where nothing listens.
     static QString unreachableAddress();
-    void setAnswer(const QString& path, int status, const QByteArray& body);
+    // headers: more header lines, each ending with "\r\n".
+    void setAnswer(const QString& path, int status, const QByteArray& body,
+                   const QByteArray& headers = QByteArray());
     void setSilent(const QString& path);
     // The paths (with query) asked for, in order.
     QStringList requests() const { return m_requests; }
@@ -33,6 +35,7 @@ private:
     {
         int status = 404;
         QByteArray body;
+        QByteArray headers;
         bool silent = false;
     };
     QMap<QString, Answer> m_answers;

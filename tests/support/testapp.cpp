@@ -1,6 +1,9 @@
 #include "testapp.h"
 
+#include "dialogseams.h"
+
 TestApp::TestApp()
     : App(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"))
 {
+    TestSupport::watchDialogs();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app.h"
+#include "dialogseams.h"
 
 #include <QtTest>
 
@@ -14,7 +15,8 @@ struct AppArgs
     char* argv[2] = { name, nullptr };
 };
 
-// The program's application object, made with the program's own names.
+// The program's application object, made with the program's own names, with
+// the dialog seams in test mode (see TestSupport::watchDialogs).
 class TestApp : private AppArgs, public QMWidgets::App
 {
 public:
@@ -22,11 +24,12 @@ public:
 };
 
 // A main() that runs the test object under the program's application object,
-// made from the test's own command line.
+// made from the test's own command line, with the dialog seams in test mode.
 #define LUMASTRAND_APP_TEST_MAIN(TestObject)                                                                 \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
         QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));             \
+        TestSupport::watchDialogs();                                                                         \
         TestObject test;                                                                                     \
         return QTest::qExec(&test, argc, argv);                                                              \
     }

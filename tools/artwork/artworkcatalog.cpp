@@ -42,11 +42,11 @@ ArtworkCatalog::ArtworkCatalog()
     const QString overlays = QStringLiteral("Effect overlays");
     add(QStringLiteral("glossytop.png"), overlays, [] { return OverlayArt::glossyTop(kOverlaySide); });
     add(QStringLiteral("glossymiddle.png"), overlays, [] { return OverlayArt::glossyMiddle(kOverlaySide); });
-    add(QStringLiteral("volume.png"), overlays, [] { return OverlayArt::volume(kOverlaySide); });
-    add(QStringLiteral("frame.png"), overlays, [] { return OverlayArt::frame(kOverlaySide); });
-    add(QStringLiteral("freelabel.png"), overlays,
+    add(QStringLiteral("overlay_volume.png"), overlays, [] { return OverlayArt::volume(kOverlaySide); });
+    add(QStringLiteral("overlay_frame.png"), overlays, [] { return OverlayArt::frame(kOverlaySide); });
+    add(QStringLiteral("overlay_freelabel.png"), overlays,
         [] { return OverlayArt::cornerBand(kOverlaySide, OverlayArt::freeBand()); });
-    add(QStringLiteral("litelabel.png"), overlays,
+    add(QStringLiteral("overlay_litelabel.png"), overlays,
         [] { return OverlayArt::cornerBand(kOverlaySide, OverlayArt::liteBand()); });
     add(QStringLiteral("roundrectmask.png"), overlays,
         [] { return OverlayArt::roundRectMask(kOverlaySide); });

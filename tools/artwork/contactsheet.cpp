@@ -112,7 +112,9 @@ QImage ContactSheet::render() const
             p.drawImage(fitted(picture.image.size(), cell.adjusted(4, 4, -4, -4)), picture.image);
             p.setPen(kText);
             p.setFont(ArtKit::wordFont(11.0, false));
-            p.drawText(QRect(cell.left(), cell.bottom() + 2, kCell, kLabel - 4), Qt::AlignLeft | Qt::AlignTop,
+            // A long name puts the size on a second line rather than run into the next caption.
+            p.drawText(QRect(cell.left(), cell.bottom() + 2, cell.width(), kLabel - 4),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                        QStringLiteral("%1 %2x%3")
                            .arg(picture.fileName)
                            .arg(picture.image.width())
@@ -135,17 +137,21 @@ QImage ContactSheet::render() const
         { "master", {}, false },
         { "top gloss", { QStringLiteral("glossytop.png") }, false },
         { "centre gloss", { QStringLiteral("glossymiddle.png") }, false },
-        { "volume", { QStringLiteral("volume.png") }, true },
-        { "frame", { QStringLiteral("frame.png") }, true },
+        { "volume", { QStringLiteral("overlay_volume.png") }, true },
+        { "frame", { QStringLiteral("overlay_frame.png") }, true },
         { "rounded edges", {}, true },
-        { "lite + free", { QStringLiteral("litelabel.png"), QStringLiteral("freelabel.png") }, false },
-        { "lite", { QStringLiteral("litelabel.png") }, true },
+        { "lite + free",
+          { QStringLiteral("overlay_litelabel.png"), QStringLiteral("overlay_freelabel.png") },
+          false },
+        { "lite", { QStringLiteral("overlay_litelabel.png") }, true },
         { "top gloss + volume + frame",
-          { QStringLiteral("glossytop.png"), QStringLiteral("volume.png"), QStringLiteral("frame.png") },
+          { QStringLiteral("glossytop.png"), QStringLiteral("overlay_volume.png"),
+            QStringLiteral("overlay_frame.png") },
           true },
         { "all",
-          { QStringLiteral("glossytop.png"), QStringLiteral("glossymiddle.png"), QStringLiteral("volume.png"),
-            QStringLiteral("frame.png"), QStringLiteral("litelabel.png"), QStringLiteral("freelabel.png") },
+          { QStringLiteral("glossytop.png"), QStringLiteral("glossymiddle.png"),
+            QStringLiteral("overlay_volume.png"), QStringLiteral("overlay_frame.png"),
+            QStringLiteral("overlay_litelabel.png"), QStringLiteral("overlay_freelabel.png") },
           true },
     };
     paintTitle(p, y, QStringLiteral("Effects over a sample master (560 preview scale)"));

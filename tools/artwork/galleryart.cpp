@@ -5,6 +5,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace GalleryArt {
 
 namespace {
@@ -78,6 +81,65 @@ QPainterPath toolArrow()
     return Glyphs::stroked(arrow, 2.4);
 }
 
+// The virtual-resolution dialog's logo: a screen whose content, a grid of
+// windows, is stretched wider than it was laid out.
+QImage virtualResolutionLogo()
+{
+    return ArtKit::supersampled(QSize(72, 48), 4, [](QPainter& p) {
+        const QColor frame(45, 108, 223);
+        p.fillPath(ArtKit::roundedRect(QRectF(2.0, 2.0, 68.0, 36.0), 4.0), frame);
+        p.fillRect(QRectF(5.0, 5.0, 62.0, 30.0), QColor(221, 232, 250));
+        p.fillRect(QRectF(30.0, 38.0, 12.0, 5.0), frame);
+        p.fillPath(ArtKit::roundedRect(QRectF(20.0, 42.0, 32.0, 4.0), 1.5), frame);
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 0; column < 3; ++column)
+                p.fillRect(QRectF(8.0 + column * 20.0, 8.0 + row * 13.5, 16.0, 10.5), QColor(120, 160, 230));
+        }
+    });
+}
+
+// A site's badge: a rounded square of its colour with a white sign.
+QImage siteBadge(const QColor& colour, const std::function<void(QPainter&)>& sign)
+{
+    return ArtKit::supersampled(QSize(20, 20), 4, [&](QPainter& p) {
+        p.fillPath(ArtKit::roundedRect(QRectF(1.0, 1.0, 18.0, 18.0), 4.0), colour);
+        p.setPen(Qt::white);
+        p.setBrush(Qt::white);
+        sign(p);
+    });
+}
+
+QImage letterBadge(const QColor& colour, const QString& letter)
+{
+    return siteBadge(colour, [&](QPainter& p) {
+        p.setFont(ArtKit::wordFont(14.0));
+        p.drawText(QRectF(0.0, 0.0, 20.0, 20.0), Qt::AlignCenter, letter);
+    });
+}
+
+// Frames of a loading spinner side by side: eight dots on a ring, the lit one
+// green and moving clockwise, the ones behind it fading to light grey.
+QImage spinnerStrip(int side, int frames)
+{
+    QImage strip = ArtKit::blankImage(QSize(side * frames, side));
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double ring = side * 0.34;
+    const double dot = side * 0.09;
+    for (int frame = 0; frame < frames; ++frame) {
+        const QPointF centre(frame * side + side / 2.0, side / 2.0);
+        for (int i = 0; i < frames; ++i) {
+            const double angle = 2.0 * M_PI * i / frames;
+            const int behind = (frame - i + frames) % frames;
+            const int grey = std::min(200, 40 + behind * 26);
+            p.setBrush(behind == 0 ? QColor(40, 170, 80) : QColor(grey, grey, grey));
+            p.drawEllipse(centre + QPointF(ring * std::sin(angle), -ring * std::cos(angle)), dot, dot);
+        }
+    }
+    return strip;
+}
+
 } // namespace
 
 QString group()
@@ -89,6 +151,7 @@ QVector<Picture> pictures()
 {
     return {
         { QStringLiteral("pix/search.png"), [] { return magnifier(32); } },
+        { QStringLiteral("pix/vrlogo.png"), [] { return virtualResolutionLogo(); } },
         { QStringLiteral("gallery/save.png"), [] { return pictogram(trayArrow(true), 24, kGlyphColour); } },
         { QStringLiteral("gallery/load.png"), [] { return pictogram(trayArrow(false), 24, kGlyphColour); } },
         { QStringLiteral("gallery/ecard.png"), [] { return pictogram(card(), 20, kGlyphColour); } },
@@ -105,6 +168,23 @@ QVector<Picture> pictures()
         // A picture with transparent parts, for the picture label.
         { QStringLiteral("gallery/badge.png"),
           [] { return pictogram(Glyphs::star(), 96, QColor(232, 160, 40)); } },
+        { QStringLiteral("pix/facebook.png"),
+          [] { return letterBadge(QColor(59, 89, 152), QStringLiteral("f")); } },
+        { QStringLiteral("pix/youtube.png"),
+          [] {
+              return siteBadge(QColor(205, 32, 31), [](QPainter& p) {
+                  QTransform shrink;
+                  shrink.translate(1.5, 1.5);
+                  shrink.scale(0.72, 0.72);
+                  p.fillPath(shrink.map(Glyphs::play()), Qt::white);
+              });
+          } },
+        { QStringLiteral("pix/xing.png"),
+          [] { return letterBadge(QColor(2, 100, 100), QStringLiteral("X")); } },
+        { QStringLiteral("pix/mailru.png"),
+          [] { return letterBadge(QColor(240, 130, 20), QStringLiteral("@")); } },
+        // An animation: the strip of its frames, written as a GIF.
+        { QStringLiteral("loading_image.gif"), [] { return spinnerStrip(48, 8); } },
     };
 }
 

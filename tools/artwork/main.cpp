@@ -13,6 +13,7 @@
 #include "contactsheet.h"
 #include "galleryart.h"
 #include "slideart.h"
+#include "gifwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +80,11 @@ int main(int argc, char* argv[])
         const QString path = out.filePath(picture.fileName);
         // Some pictures live in subfolders of their bundle ("pix/search.png").
         out.mkpath(QFileInfo(picture.fileName).path());
-        if (!ArtworkCatalog::writePng(picture.image, path)) {
+        // An animation is drawn as the strip of its frames.
+        const bool written = picture.fileName.endsWith(QLatin1String(".gif"))
+            ? GifWriter::writeAnimation(GifWriter::framesOfStrip(picture.image), 8, path)
+            : ArtworkCatalog::writePng(picture.image, path);
+        if (!written) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures;
         }

@@ -4,11 +4,13 @@
 // for from its own resource bundle.
 //
 //   lumastrand-gallery [tab title]
+//   lumastrand-gallery --check    shows every page once and quits (run by the tests)
 #include "gallerypages.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTabWidget>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -32,5 +34,15 @@ int main(int argc, char* argv[])
     }
     window.resize(900, 640);
     window.show();
+    if (arguments.contains(QStringLiteral("--check"))) {
+        // Every page once on screen, then back to the first one and out.
+        QTimer::singleShot(0, &window, [&window] {
+            for (int index = 0; index < window.count(); ++index) {
+                window.setCurrentIndex(index);
+                QApplication::processEvents();
+            }
+            QApplication::quit();
+        });
+    }
     return application.exec();
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QDir>
+#include <QEvent>
 #include <QSettings>
 
 namespace QMWidgets {
@@ -18,6 +19,27 @@ QRect desktopGeometry()
         return QRect();
     return QApplication::desktop()->geometry();
 }
+
+// Watches every event of the application for mouse-button presses.
+class PressFilter : public QObject
+{
+public:
+    PressFilter(QObject* context, std::function<void()> action)
+        : QObject(context)
+        , m_action(std::move(action))
+    {
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_action();
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
 } // namespace
 
 QString lastOpenDirectory()
@@ -83,6 +105,27 @@ int smallerScreenSide()
         return application->smallerScreenSide();
     const QRect screen = desktopGeometry();
     return qMin(screen.width(), screen.height());
+}
+
+void onMouseButtonPress(QObject* context, std::function<void()> action)
+{
+    if (App* application = App::instance()) {
+        QObject::connect(application, &App::mouseButtonPress, context, std::move(action));
+        return;
+    }
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(new PressFilter(context, std::move(action)));
+}
+
+bool canShareApp()
+{
+    return App::instance() != nullptr;
+}
+
+void shareApp()
+{
+    if (App* application = App::instance())
+        application->slotShareApp();
 }
 
 } // namespace ShellServices

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
+class QObject;
+
 namespace QMWidgets {
 
 // The services of the shell's application object that the widget library uses,
@@ -26,6 +30,19 @@ QVariant value(const QString& key, const QVariant& defaultValue = QVariant());
 
 bool isSmallScreen();
 int smallerScreenSide();
+
+// Calls action for every mouse-button press anywhere in the application,
+// before the press is delivered, for as long as context lives: through the
+// shell's mouseButtonPress() signal, or on a plain QApplication through an
+// application-wide event filter, which also sees the press again at each
+// parent widget it is passed on to (so the action should not mind repeats).
+void onMouseButtonPress(QObject* context, std::function<void()> action);
+
+// Whether the application can be shared: only the shell's application object
+// knows the links of the share dialog.
+bool canShareApp();
+// Runs the shell's share dialog; does nothing on a plain QApplication.
+void shareApp();
 
 } // namespace ShellServices
 } // namespace QMWidgets

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QUrl>
 
@@ -234,8 +235,17 @@ QLabel* App::blenderWidget() const
 
 bool App::notify(QObject* receiver, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress)
+    if (event->type() != QEvent::MouseButtonPress)
+        return QApplication::notify(receiver, event);
+
+    // A press from the window system reaches the window first and, from
+    // within that delivery, the widget under the pointer: one press, told
+    // once. A press sent to a widget directly is told on its own.
+    if (receiver->isWindowType() || !m_deliveringWindowPress)
         emit mouseButtonPress();
+    if (!receiver->isWindowType())
+        return QApplication::notify(receiver, event);
+    const QScopedValueRollback<bool> delivering(m_deliveringWindowPress, true);
     return QApplication::notify(receiver, event);
 }
 
@@ -483,6 +493,32 @@ void App::slotCheckUpdate()
 void App::slotPrivacyPolicy()
 {
     openLink(privacyPolicyLink());
+}
+
+namespace {
+App::WindowFactory& cssEditorFactory()
+{
+    static App::WindowFactory factory;
+    return factory;
+}
+} // namespace
+
+void App::setCssEditorFactory(WindowFactory factory)
+{
+    cssEditorFactory() = std::move(factory);
+}
+
+void App::slotShowCssEditor()
+{
+    const WindowFactory& factory = cssEditorFactory();
+    QWidget* editor = factory ? factory() : nullptr;
+    if (!editor) {
+        qWarning("No style-sheet editor is linked into this program");
+        return;
+    }
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(this, &QCoreApplication::aboutToQuit, editor, &QObject::deleteLater);
+    editor->show();
 }
 
 } // namespace QMWidgets

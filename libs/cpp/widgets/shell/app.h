@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QSettings;
 
@@ -147,6 +149,13 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // The style-sheet editor lives in the widget library, which builds on the
+    // shell; the library registers how to make one (CssEditor::registerWithShell)
+    // and slotShowCssEditor() uses that. Without a registration the slot only
+    // warns.
+    using WindowFactory = std::function<QWidget*()>;
+    static void setCssEditorFactory(WindowFactory factory);
+
 public slots:
     void slotAbout();
     void slotShareApp();
@@ -158,10 +167,13 @@ public slots:
     void slotSupportPage();
     virtual void slotCheckUpdate();
     void slotPrivacyPolicy();
+    // Opens a new style-sheet editor window, which deletes itself when it is
+    // closed (or at quit). No menu of the program leads here.
+    void slotShowCssEditor();
 
 signals:
-    // Emitted for every mouse-button press anywhere in the application, before
-    // the press is delivered.
+    // Emitted once for every mouse-button press anywhere in the application,
+    // before the press is delivered.
     void mouseButtonPress();
     void applicationActivated();
     void applicationDeactivated();
@@ -198,6 +210,8 @@ private:
     bool m_remindersConnected = false;
     bool m_rateDialogShown = false;
     bool m_reviewRequested = false;
+    // A window delivers a mouse press to one of its widgets just now.
+    bool m_deliveringWindowPress = false;
 };
 
 // The global application object (shorthand for App::instance()).

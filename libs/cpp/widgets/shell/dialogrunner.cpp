@@ -1,5 +1,7 @@
 #include "dialogrunner.h"
 
+#include "dialogwatch.h"
+
 #include <QDialog>
 #include <QQueue>
 
@@ -15,8 +17,13 @@ QQueue<DialogRunner::Handler>& handlers()
 
 int DialogRunner::exec(QDialog& dialog)
 {
-    if (handlers().isEmpty())
-        return dialog.exec();
+    if (handlers().isEmpty()) {
+        if (!DialogWatch::refuseUnplanned(QLatin1String(dialog.metaObject()->className()),
+                                          dialog.windowTitle()))
+            return dialog.exec();
+        dialog.reject();
+        return dialog.result();
+    }
 
     const Handler handler = handlers().dequeue();
     dialog.show();

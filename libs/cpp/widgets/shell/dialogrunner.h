@@ -9,7 +9,9 @@ namespace QMWidgets {
 // Runs modal dialogs of the program (about, rate, settings, ...). A test queues
 // handlers with setNextHandler(); the next dialog is then shown non-modally,
 // handed to the handler, which may inspect and drive it, and closed with the
-// handler's result instead of entering a nested event loop.
+// handler's result instead of entering a nested event loop. With no handler
+// queued while DialogWatch runs dialogs unattended, the dialog is rejected
+// without being shown.
 class DialogRunner
 {
 public:

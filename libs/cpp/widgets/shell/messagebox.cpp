@@ -1,5 +1,7 @@
 #include "messagebox.h"
 
+#include "dialogwatch.h"
+
 #include <QQueue>
 
 namespace QMWidgets {
@@ -16,15 +18,26 @@ QList<MessageBox::Shown>& shownBoxes()
     static QList<MessageBox::Shown> list;
     return list;
 }
+
+// What a box left without an answer gives: Cancel, else No, else no button.
+QMessageBox::StandardButton escapeAnswer(QMessageBox::StandardButtons buttons)
+{
+    if (buttons.testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
+    return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::NoButton;
+}
 } // namespace
 
 QMessageBox::StandardButton MessageBox::ask(QMessageBox::Icon icon, QWidget* parent, const QString& title,
                                             const QString& text, QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton)
 {
-    shownBoxes().append({ icon, title, text, buttons });
+    if (DialogWatch::isRecording())
+        shownBoxes().append({ icon, title, text, buttons });
     if (!answers().isEmpty())
         return answers().dequeue();
+    if (DialogWatch::refuseUnplanned(QStringLiteral("Message box"), title, text))
+        return escapeAnswer(buttons);
 
     switch (icon) {
     case QMessageBox::Warning:

@@ -7,8 +7,10 @@ namespace QMWidgets {
 
 // The program's one road to QMessageBox's static questions. A test queues the
 // answers of the next boxes with setNextAnswer(); a queued answer is returned
-// without showing anything, and the box's title and text are kept for the test
-// to read. With no queued answer the real box runs.
+// without showing anything. While DialogWatch records, every box's title and
+// text are kept for the test to read. With no queued answer the real box runs,
+// unless DialogWatch runs dialogs unattended: then the box gives Cancel (or
+// No, or no button) at once.
 class MessageBox
 {
 public:
@@ -37,7 +39,8 @@ public:
     static void setNextAnswer(QMessageBox::StandardButton answer);
     static void clearAnswers();
     static int pendingAnswers();
-    // Every box asked for since the last clearShown(), answered by the seam or not.
+    // Every box asked for while DialogWatch records, since the last
+    // clearShown(), answered by the seam or not.
     static QList<Shown> shown();
     static void clearShown();
 

@@ -1,6 +1,7 @@
 #include "mmessagebox.h"
 
 #include "dialogrunner.h"
+#include "dialogwatch.h"
 #include "widgetutils.h"
 
 #include <QCoreApplication>
@@ -93,6 +94,11 @@ int MMessageBox::exec()
     // A test that queued an answer gets it without a nested event loop.
     if (DialogRunner::pendingHandlers() > 0)
         return DialogRunner::exec(*this);
+    // Unattended, a box without an answer ends at once as if it was closed.
+    if (DialogWatch::refuseUnplanned(QStringLiteral("Message box"), windowTitle(), m_text)) {
+        reject();
+        return result();
+    }
     return QDialog::exec();
 }
 

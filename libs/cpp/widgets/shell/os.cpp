@@ -1,6 +1,7 @@
 #include "os.h"
 
 #include "app.h"
+#include "dialogwatch.h"
 #include "platform/desktopservices.h"
 #include "reviewrequests.h"
 
@@ -26,11 +27,15 @@ QList<Os::FileDialogRequest>& fileRequests()
 bool Os::takeAnswer(const QString& caption, const QString& dir, QFileDialog::Options options,
                     QStringList* answer)
 {
-    fileRequests().append({ caption, dir, options });
-    if (fileAnswers().isEmpty())
-        return false;
-    *answer = fileAnswers().dequeue();
-    return true;
+    if (QMWidgets::DialogWatch::isRecording())
+        fileRequests().append({ caption, dir, options });
+    if (!fileAnswers().isEmpty()) {
+        *answer = fileAnswers().dequeue();
+        return true;
+    }
+    // Unattended, a dialog without an answer gives what a cancelled one does.
+    answer->clear();
+    return QMWidgets::DialogWatch::refuseUnplanned(QStringLiteral("File dialog"), caption, dir);
 }
 
 QStringList Os::runDialog(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,

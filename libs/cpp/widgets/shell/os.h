@@ -27,8 +27,10 @@ public:
                                         QFileDialog::Options options = QFileDialog::ShowDirsOnly);
 
     // Test seam: the next file or folder dialog returns these paths without
-    // showing anything (an empty list answers as a cancelled dialog). The
-    // caption and start folder of every dialog asked for are recorded.
+    // showing anything (an empty list answers as a cancelled dialog). While
+    // QMWidgets::DialogWatch records, the caption and start folder of every
+    // dialog asked for are kept; while it runs dialogs unattended, a dialog
+    // without an answer is cancelled at once.
     struct FileDialogRequest
     {
         QString caption;

@@ -125,6 +125,16 @@ void ProductApp::onBuildInfo(bool ok)
     }
 
     const UpdateInfo info = UpdateInfo::parse(m_downloader->data());
+    if (!info.isReadable()) {
+        // A parked domain or an error page answers with status 200 too; that
+        // says nothing about the version in use.
+        if (!m_automaticCheck)
+            QMWidgets::MessageBox::warning(parent, title,
+                                           tr("The answer of the update server could not be read. "
+                                              "Please try again later."));
+        emit updateCheckFinished(AnswerUnreadable);
+        return;
+    }
     if (!info.offersUpdate(m_buildDate, Platform::SystemInfo::windowsGeneration())) {
         if (!m_automaticCheck)
             QMWidgets::MessageBox::information(parent, title,

@@ -15,8 +15,9 @@ class CustomWebView;
 // tells the maker's web site that the program runs (4000 ms after start) and
 // looks for a newer build (2000 ms after start, when "checkupdates" is on and
 // the last automatic look is at least 6 days old, and whenever the user asks).
-// Network failures only ever end a check quietly (or, when the user asked,
-// with a message).
+// Network failures and answers that are no build information only ever end a
+// check quietly (or, when the user asked, with a message). The answer may be
+// 64 KB at most, headers included.
 class ProductApp : public QMWidgets::App
 {
     Q_OBJECT
@@ -26,7 +27,8 @@ public:
     static constexpr int UpdateCheckDelay = 2000;
     static constexpr int UpdateCheckDays = 6;
 
-    enum UpdateOutcome { CheckFailed, UpToDate, UpdateOffered };
+    // AnswerUnreadable: the server answered, but not with build information.
+    enum UpdateOutcome { CheckFailed, UpToDate, UpdateOffered, AnswerUnreadable };
 
     ProductApp(int& argc, char** argv, const QString& organization, const QString& application);
     ~ProductApp() override;

@@ -32,6 +32,11 @@ UpdateInfo UpdateInfo::parse(const QByteArray& text)
     return info;
 }
 
+bool UpdateInfo::isReadable() const
+{
+    return m_hasBuild && date().isValid();
+}
+
 QDate UpdateInfo::date() const
 {
     return QDate::fromString(value(QStringLiteral("date")), QStringLiteral("yyyy-MM-dd"));

@@ -20,6 +20,8 @@ public:
 
     // True when the text had a "build:" part.
     bool hasBuild() const { return m_hasBuild; }
+    // True when the text is build information: a "build:" part with a valid date.
+    bool isReadable() const;
     QString value(const QString& key) const { return m_values.value(key.toLower()); }
     QMap<QString, QString> values() const { return m_values; }
     // The build's day; invalid when missing or not "yyyy-MM-dd".

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace QMWidgets {
+
+// A circular dial that fills clockwise from 12 o'clock with a green sector and
+// shows the percentage in its middle. The value is not clamped.
+class RoundProgress : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RoundProgress(QWidget* parent = nullptr);
+
+    int value() const { return m_value; }
+    void setValue(int value);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_value = 0;
+};
+
+} // namespace QMWidgets

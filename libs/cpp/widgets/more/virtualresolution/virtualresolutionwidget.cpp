@@ -1,0 +1,103 @@
+#include "virtualresolutionwidget.h"
+
+#include <QDebug>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace QMWidgets {
+
+VirtualResolutionWidget::VirtualResolutionWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_graphicsScene(new QGraphicsScene(0, 0, 800, 800, this))
+    , m_graphicsView(new QGraphicsView(m_graphicsScene))
+{
+    QPalette background = palette();
+    background.setBrush(backgroundRole(), QBrush(Qt::green));
+    setPalette(background);
+
+    m_graphicsView->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    // The scene is always fitted into the view, so there is never anything
+    // to scroll to.
+    m_graphicsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_graphicsView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_graphicsView);
+}
+
+void VirtualResolutionWidget::setWidget(QWidget* w)
+{
+    delete m_proxy;
+    m_proxy = m_graphicsScene->addWidget(w);
+    if (m_virtualSize.isValid())
+        applyVirtualSize();
+    else
+        fitToView();
+}
+
+QWidget* VirtualResolutionWidget::widget() const
+{
+    return m_proxy ? m_proxy->widget() : nullptr;
+}
+
+VirtualResolutionWidget* VirtualResolutionWidget::instance()
+{
+    // Lives as long as the process, unless someone deletes it.
+    static QPointer<VirtualResolutionWidget> shared;
+    if (!shared)
+        shared = new VirtualResolutionWidget;
+    return shared;
+}
+
+void VirtualResolutionWidget::slotSetWidth(int width)
+{
+    m_virtualSize.setWidth(width);
+    qDebug() << "Size1:" << m_virtualSize;
+    applyVirtualSize();
+}
+
+void VirtualResolutionWidget::slotSetHeight(int height)
+{
+    m_virtualSize.setHeight(height);
+    qDebug() << "Size2:" << m_virtualSize;
+    applyVirtualSize();
+}
+
+void VirtualResolutionWidget::slotSetSize(QSize s)
+{
+    m_virtualSize = s;
+    applyVirtualSize();
+}
+
+void VirtualResolutionWidget::resizeEvent(QResizeEvent* event)
+{
+    if (m_proxy) {
+        fitToView();
+        m_graphicsView->ensureVisible(m_proxy, 50, 50);
+    }
+    QWidget::resizeEvent(event);
+}
+
+void VirtualResolutionWidget::applyVirtualSize()
+{
+    if (!m_proxy || !m_virtualSize.isValid())
+        return;
+    m_proxy->widget()->setFixedSize(m_virtualSize);
+    m_graphicsScene->setSceneRect(0, 0, m_virtualSize.width(), m_virtualSize.height());
+    fitToView();
+}
+
+void VirtualResolutionWidget::fitToView()
+{
+    if (!m_proxy)
+        return;
+    m_proxy->setPos(0, 0);
+    m_graphicsView->fitInView(m_proxy, Qt::IgnoreAspectRatio);
+}
+
+} // namespace QMWidgets

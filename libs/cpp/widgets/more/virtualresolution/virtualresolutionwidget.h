@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+class QGraphicsProxyWidget;
+class QGraphicsScene;
+class QGraphicsView;
+
+namespace QMWidgets {
+
+// A scaling view: embeds one widget into a graphics scene, lays it out at a
+// fixed pixel size (the virtual resolution) and stretches it over the whole
+// view, in each direction by its own factor.
+class VirtualResolutionWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VirtualResolutionWidget(QWidget* parent = nullptr);
+
+    // Embeds w, which the scene owns from then on. A virtual resolution set
+    // before is given to it at once. A widget embedded before is deleted.
+    void setWidget(QWidget* w);
+    // The embedded widget, or null before setWidget().
+    QWidget* widget() const;
+    QSize virtualSize() const { return m_virtualSize; }
+    QGraphicsView* graphicsView() const { return m_graphicsView; }
+
+    // The process-wide view, made on first use; it embeds nothing until
+    // setWidget() is called on it.
+    static VirtualResolutionWidget* instance();
+
+public slots:
+    void slotSetWidth(int width);
+    void slotSetHeight(int height);
+    // Lays the embedded widget out at s and stretches it over the view;
+    // without an embedded widget the size is only remembered.
+    void slotSetSize(QSize s);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyVirtualSize();
+    void fitToView();
+
+    QGraphicsScene* m_graphicsScene;
+    QGraphicsView* m_graphicsView;
+    QGraphicsProxyWidget* m_proxy = nullptr;
+    QSize m_virtualSize;
+};
+
+} // namespace QMWidgets
