@@ -5,6 +5,7 @@
 #include "glyphs.h"
 #include "itemart.h"
 #include "logoart.h"
+#include "noteart.h"
 #include "overlayart.h"
 
 #include <QImageWriter>
@@ -126,6 +127,8 @@ ArtworkCatalog::ArtworkCatalog()
     addBadges(joins, 5, ButtonArt::BadgeKind::Join);
 
     for (const GalleryArt::Picture& picture : GalleryArt::pictures())
+        add(picture.path, GalleryArt::group(), picture.draw);
+    for (const GalleryArt::Picture& picture : NoteArt::pictures())
         add(picture.path, GalleryArt::group(), picture.draw);
 }
 

@@ -54,6 +54,17 @@ QString lastSaveDirectory()
     return application ? application->lastSaveDirectory() : QString();
 }
 
+QString workDirectory(bool create)
+{
+    if (const App* application = App::instance())
+        return application->workDirectory(create);
+    const QString folder
+        = QDir::homePath() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
+    if (create)
+        QDir().mkpath(folder);
+    return folder;
+}
+
 void setLastOpenDirectory(const QString& path)
 {
     if (App* application = App::instance())

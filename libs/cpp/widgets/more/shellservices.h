@@ -19,6 +19,9 @@ namespace ShellServices {
 
 QString lastOpenDirectory();
 QString lastSaveDirectory();
+// The application's work folder (home folder + "/" + application name + "/"),
+// made when create is true and it is missing.
+QString workDirectory(bool create = false);
 void setLastOpenDirectory(const QString& path);
 void setLastSaveDirectory(const QString& path);
 

@@ -1,0 +1,648 @@
+// Screenshot note editor: the work area driven by real mouse events and read
+// through its layer and its saved files, the in-place text editor, the window's
+// size rule and prompts, and the drag preview's files.
+
+#include "dialogrunner.h"
+#include "dialogseams.h"
+#include "mmessagebox.h"
+#include "notes/imagenoteeditor.h"
+#include "notes/imagenoteworkarea.h"
+#include "notes/noteeditdragpreview.h"
+#include "notes/noteeditwidget.h"
+#include "notes/notegeometry.h"
+#include "os.h"
+#include "shellservices.h"
+#include "testapp.h"
+#include "tooling.h"
+
+#include <QDesktopWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace QMWidgets;
+using Mode = ImageNoteWorkArea::Mode;
+
+namespace {
+const QColor Backdrop(90, 100, 110);
+
+// A picture with vertical stripes, so that a blur visibly changes it.
+QPixmap stripes(const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, (x / 3) % 2 ? qRgb(240, 240, 240) : Backdrop.rgb());
+    return QPixmap::fromImage(image);
+}
+
+QPixmap plain(const QSize& size)
+{
+    QPixmap picture(size);
+    picture.fill(Backdrop);
+    return picture;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseButton button,
+               Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A drag with one button along the points: press at the first, a move to each
+// of the others, release at the last. With paintEachMove the widget paints
+// after every event, otherwise only after the press and after the release.
+void drag(QWidget* target, const QVector<QPoint>& points, bool paintEachMove = true,
+          Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(target, QEvent::MouseButtonPress, points.first(), button, button);
+    target->repaint();
+    for (int i = 1; i < points.size(); ++i) {
+        sendMouse(target, QEvent::MouseMove, points.at(i), Qt::NoButton, button);
+        if (paintEachMove)
+            target->repaint();
+    }
+    target->repaint();
+    sendMouse(target, QEvent::MouseButtonRelease, points.last(), button, Qt::NoButton);
+    target->repaint();
+}
+
+bool drawnAt(const QImage& layer, const QPoint& at)
+{
+    return qAlpha(layer.pixel(at)) > 0;
+}
+
+// The points of the layer inside area that carry anything.
+int drawnIn(const QImage& layer, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += drawnAt(layer, QPoint(x, y)) ? 1 : 0;
+    return count;
+}
+
+// Every pixel of a that differs from b lies inside area, and some do.
+bool changedOnlyInside(const QImage& a, const QImage& b, const QRect& area)
+{
+    int inside = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) == b.pixel(x, y))
+                continue;
+            if (!area.contains(x, y))
+                return false;
+            ++inside;
+        }
+    }
+    return inside > 0;
+}
+
+struct Area
+{
+    ImageNoteWorkArea widget;
+    explicit Area(const QPixmap& picture)
+    {
+        widget.slotSetPixmap(picture);
+        widget.slotSetColor(Qt::red);
+        widget.show();
+        widget.activateWindow();
+        exposed = QTest::qWaitForWindowExposed(&widget);
+    }
+    bool exposed = false;
+    QImage layer() const { return widget.layer().toImage(); }
+};
+} // namespace
+
+class TestNotes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void arrowHead_data();
+    void arrowHead();
+    void tools_data();
+    void tools();
+    void fastStrokeIsContinuous();
+    void otherButtonsCommitNothing();
+    void blurReadsOnlyThePictureInsideItsRectangle();
+    void undoRedoRestoreWholeStates();
+    void acceptedTextIsSavedInsideItsBox_data();
+    void acceptedTextIsSavedInsideItsBox();
+    void saving_data();
+    void saving();
+    void cursorIsTheToolsAndStaysWithTheArea();
+    void windowSize_data();
+    void windowSize();
+    void prompts_data();
+    void prompts();
+    void eachDragWritesItsOwnFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestNotes::initTestCase()
+{
+    // Closing the editor window must not end the test's application.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestNotes::init()
+{
+    QCOMPARE(TestSupport::clearDialogSeams(), 0);
+}
+
+void TestNotes::cleanup()
+{
+    QCOMPARE(TestSupport::clearDialogSeams(), 0);
+}
+
+void TestNotes::arrowHead_data()
+{
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("end");
+    QTest::addColumn<QVector<QPoint>>("barbs"); // where the two strokes of the head end, sorted
+    QTest::newRow("right") << QPoint(10, 50) << QPoint(100, 50)
+                           << QVector<QPoint> { QPoint(70, 38), QPoint(70, 62) };
+    QTest::newRow("left") << QPoint(100, 50) << QPoint(10, 50)
+                          << QVector<QPoint> { QPoint(40, 38), QPoint(40, 62) };
+    QTest::newRow("down") << QPoint(50, 10) << QPoint(50, 100)
+                          << QVector<QPoint> { QPoint(38, 70), QPoint(62, 70) };
+    QTest::newRow("up") << QPoint(50, 100) << QPoint(50, 10)
+                        << QVector<QPoint> { QPoint(38, 40), QPoint(62, 40) };
+    QTest::newRow("no length") << QPoint(50, 50) << QPoint(50, 50) << QVector<QPoint>();
+}
+
+void TestNotes::arrowHead()
+{
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, end);
+    QFETCH(QVector<QPoint>, barbs);
+    QVector<QPoint> ends;
+    for (const QLineF& stroke : NoteGeometry::arrowHead(start, end)) {
+        QCOMPARE(stroke.p1(), QPointF(end));
+        ends << stroke.p2().toPoint();
+    }
+    std::sort(ends.begin(), ends.end(),
+              [](QPoint a, QPoint b) { return std::tie(a.rx(), a.ry()) < std::tie(b.rx(), b.ry()); });
+    QCOMPARE(ends, barbs);
+}
+
+void TestNotes::tools_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("drawn");
+    QTest::addColumn<QPoint>("untouched");
+    QTest::addColumn<int>("alpha"); // of the drawn point, roughly
+    QTest::newRow("pen") << int(Mode::Pen) << QPoint(20, 40) << QPoint(120, 40) << QPoint(70, 40)
+                         << QPoint(70, 50) << 255;
+    QTest::newRow("highlighter") << int(Mode::Highlighter) << QPoint(20, 40) << QPoint(120, 40)
+                                 << QPoint(35, 45) << QPoint(70, 70) << 26;
+    QTest::newRow("rectangle") << int(Mode::Rectangle) << QPoint(120, 80) << QPoint(20, 20) << QPoint(20, 50)
+                               << QPoint(70, 50) << 255;
+    QTest::newRow("filled rectangle") << int(Mode::FilledRectangle) << QPoint(20, 20) << QPoint(120, 80)
+                                      << QPoint(70, 50) << QPoint(130, 50) << 200;
+    QTest::newRow("oval") << int(Mode::Oval) << QPoint(20, 20) << QPoint(120, 80) << QPoint(70, 20)
+                          << QPoint(22, 22) << 255;
+    QTest::newRow("filled oval") << int(Mode::FilledOval) << QPoint(20, 20) << QPoint(120, 80)
+                                 << QPoint(70, 50) << QPoint(22, 22) << 200;
+    QTest::newRow("line") << int(Mode::Line) << QPoint(20, 20) << QPoint(120, 80) << QPoint(70, 50)
+                          << QPoint(20, 80) << 255;
+    QTest::newRow("arrow head") << int(Mode::Arrow) << QPoint(20, 50) << QPoint(120, 50) << QPoint(105, 44)
+                                << QPoint(135, 44) << 255;
+}
+
+void TestNotes::tools()
+{
+    QFETCH(int, mode);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, drawn);
+    QFETCH(QPoint, untouched);
+    QFETCH(int, alpha);
+
+    const QPixmap picture = stripes(QSize(200, 120));
+    Area area(picture);
+    QVERIFY(area.exposed);
+    area.widget.slotSetMode(Mode(mode));
+    area.widget.slotSetThikness(3);
+    QSignalSpy changed(&area.widget, &ImageNoteWorkArea::changed);
+    drag(&area.widget, { from, (from + to) / 2, to });
+
+    const QImage layer = area.layer();
+    QVERIFY(qAbs(qAlpha(layer.pixel(drawn)) - alpha) <= 6);
+    QCOMPARE(QColor(layer.pixel(drawn)).hue(), 0); // red
+    QVERIFY(!drawnAt(layer, untouched));
+    // The picture itself is never drawn on.
+    QCOMPARE(area.widget.picture().toImage(), picture.toImage());
+    QVERIFY(!changed.isEmpty());
+    QVERIFY(area.widget.hasUnsavedChanges());
+
+    // The eraser takes the annotation off the layer again, and only where it went.
+    area.widget.slotSetMode(Mode::Eraser);
+    drag(&area.widget, { drawn - QPoint(4, 0), drawn + QPoint(4, 0) });
+    const QImage erased = area.layer();
+    QVERIFY(!drawnAt(erased, drawn));
+    QVERIFY(drawnIn(erased, QRect(0, 0, 200, 120)) > 0);
+    QCOMPARE(area.widget.picture().toImage(), picture.toImage());
+}
+
+void TestNotes::fastStrokeIsContinuous()
+{
+    Area area(plain(QSize(200, 120)));
+    QVERIFY(area.exposed);
+    area.widget.slotSetThikness(2);
+    // Forty moves along a zigzag arrive before the widget gets to paint once.
+    QVector<QPoint> points;
+    for (int i = 0; i <= 40; ++i)
+        points.append(QPoint(10 + 4 * i, i % 2 ? 30 : 90));
+    drag(&area.widget, points, false);
+
+    const QImage layer = area.layer();
+    for (int i = 1; i < points.size(); ++i) {
+        const QLineF segment(points.at(i - 1), points.at(i));
+        for (double t = 0.0; t <= 1.0; t += 0.1)
+            QVERIFY2(drawnAt(layer, segment.pointAt(t).toPoint()), qPrintable(QString::number(i)));
+    }
+}
+
+void TestNotes::otherButtonsCommitNothing()
+{
+    Area area(plain(QSize(200, 120)));
+    QVERIFY(area.exposed);
+    area.widget.slotSetMode(Mode::Rectangle);
+    drag(&area.widget, { QPoint(20, 20), QPoint(60, 60) });
+    const QImage before = area.layer();
+    QSignalSpy undo(&area.widget, &ImageNoteWorkArea::undoAvailable);
+
+    // A right click after the rectangle: no second rectangle from its old anchor.
+    drag(&area.widget, { QPoint(150, 100), QPoint(150, 100) }, true, Qt::RightButton);
+    // A right button released during a left drag leaves the drag going.
+    sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(100, 20), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(110, 30), Qt::RightButton, Qt::LeftButton);
+    area.widget.repaint();
+    QCOMPARE(area.layer(), before);
+    QVERIFY(undo.isEmpty());
+
+    sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
+    sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
+    area.widget.repaint();
+    QVERIFY(drawnAt(area.layer(), QPoint(100, 40)));
+    QVERIFY(!drawnAt(area.layer(), QPoint(150, 100)));
+    QCOMPARE(undo.size(), 1);
+}
+
+void TestNotes::blurReadsOnlyThePictureInsideItsRectangle()
+{
+    const QPixmap picture = stripes(QSize(200, 120));
+    Area area(picture);
+    QVERIFY(area.exposed);
+    // A pen stroke inside the rectangle is covered by the blur, not blurred.
+    drag(&area.widget, { QPoint(50, 60), QPoint(90, 60) });
+    area.widget.slotSetMode(Mode::BlurRectangle);
+    drag(&area.widget, { QPoint(100, 90), QPoint(40, 40) });
+
+    const QRect blurred(40, 40, 61, 51);
+    const QImage result = area.widget.resultPixmap().toImage();
+    QVERIFY(changedOnlyInside(result, picture.toImage(), blurred));
+    QCOMPARE(drawnIn(area.layer(), QRect(0, 0, 200, 120)), blurred.width() * blurred.height());
+    const QColor covered = result.pixelColor(70, 60);
+    QVERIFY(covered.red() <= covered.green()); // none of the stroke's red
+}
+
+void TestNotes::undoRedoRestoreWholeStates()
+{
+    Area area(plain(QSize(200, 120)));
+    QVERIFY(area.exposed);
+    QStringList record;
+    connect(&area.widget, &ImageNoteWorkArea::undoAvailable, this,
+            [&](bool on) { record << QStringLiteral("undo %1").arg(on); });
+    connect(&area.widget, &ImageNoteWorkArea::redoAvailable, this,
+            [&](bool on) { record << QStringLiteral("redo %1").arg(on); });
+    connect(&area.widget, &ImageNoteWorkArea::changed, this, [&] { record << QStringLiteral("changed"); });
+
+    const QImage empty = area.layer();
+    drag(&area.widget, { QPoint(20, 20), QPoint(100, 20) });
+    const QImage first = area.layer();
+    drag(&area.widget, { QPoint(20, 60), QPoint(100, 60) });
+    const QImage second = area.layer();
+    QVERIFY(first != empty && second != first);
+
+    record.clear();
+    area.widget.slotUndo();
+    QCOMPARE(area.layer(), first);
+    area.widget.slotUndo();
+    QCOMPARE(area.layer(), empty);
+    area.widget.slotUndo(); // nothing left: only the two signals
+    QCOMPARE(area.layer(), empty);
+    area.widget.slotRedo();
+    QCOMPARE(area.layer(), first);
+    QCOMPARE(record,
+             QStringList({ "changed", "undo 1", "redo 1", "changed", "undo 0", "redo 1", "undo 0", "redo 1",
+                           "changed", "redo 1", "undo 1" }));
+
+    // A new stroke after an undo: Redo brings back the undone state, Undo the new stroke.
+    drag(&area.widget, { QPoint(20, 100), QPoint(100, 100) });
+    const QImage third = area.layer();
+    area.widget.slotRedo();
+    QCOMPARE(area.layer(), second);
+    area.widget.slotUndo();
+    QCOMPARE(area.layer(), third);
+
+    // A new picture forgets everything.
+    record.clear();
+    area.widget.slotSetPixmap(plain(QSize(120, 80)));
+    QCOMPARE(record, QStringList({ "redo 0", "undo 0" }));
+    QCOMPARE(area.layer(), empty.copy(0, 0, 120, 80));
+}
+
+void TestNotes::acceptedTextIsSavedInsideItsBox_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<QRect>("box");
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("click") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << true;
+    QTest::newRow("short drag up and left")
+        << QPoint(60, 80) << QPoint(20, 40) << QRect(60, 80, 220, 90) << true;
+    QTest::newRow("long drag up and left")
+        << QPoint(280, 200) << QPoint(40, 30) << QRect(40, 30, 241, 171) << true;
+    QTest::newRow("cancelled") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << false;
+}
+
+void TestNotes::acceptedTextIsSavedInsideItsBox()
+{
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(QRect, box);
+    QFETCH(bool, accept);
+
+    const QPixmap picture = plain(QSize(320, 240));
+    Area area(picture);
+    QVERIFY(area.exposed);
+    area.widget.slotSetMode(Mode::Text);
+    drag(&area.widget, { press, release });
+    NoteEditWidget* editor = area.widget.noteEditor();
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->geometry(), box);
+
+    QTextEdit* field = editor->textField();
+    QVERIFY(QTest::qWaitForWindowActive(&area.widget));
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("WWW WWW"));
+    const double size = field->currentFont().pointSizeF();
+    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("NoteEditWidgetInc")), Qt::LeftButton);
+    QCOMPARE(editor->fontPointSize(), size + 5);
+    // The whole text grows, not only what is typed afterwards.
+    field->moveCursor(QTextCursor::Start);
+    field->moveCursor(QTextCursor::NextCharacter);
+    QCOMPARE(field->currentFont().pointSizeF(), size + 5);
+
+    const char* button = accept ? "NoteEditWidgetAccept" : "NoteEditWidgetReject";
+    QTest::mouseClick(editor->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    QVERIFY(editor->isHidden());
+    QVERIFY(field->toPlainText().isEmpty());
+    if (accept) {
+        QTRY_COMPARE(area.widget.mode(), Mode::Text);
+    } else {
+        // A tool chosen during the short round trip stays chosen.
+        area.widget.slotSetMode(Mode::Arrow);
+        QTest::qWait(250);
+        QCOMPARE(area.widget.mode(), Mode::Arrow);
+    }
+
+    const QString path = m_dir.filePath(QStringLiteral("text.png"));
+    Os::setNextFileDialogAnswer({ path });
+    area.widget.slotSave();
+    const QImage saved(path);
+    QCOMPARE(saved.size(), picture.size());
+    if (!accept) {
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+                 picture.toImage().convertToFormat(QImage::Format_RGB32));
+        return;
+    }
+    // The text inside its box, and nothing else anywhere: no frame, no buttons.
+    QVERIFY(changedOnlyInside(saved.convertToFormat(QImage::Format_RGB32),
+                              picture.toImage().convertToFormat(QImage::Format_RGB32), box));
+    QVERIFY(drawnIn(area.layer(), box) > 20);
+}
+
+void TestNotes::saving_data()
+{
+    QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
+    QTest::addColumn<bool>("written");
+    QTest::newRow("written") << QStringLiteral("shot.png") << true;
+    QTest::newRow("cancelled") << QString() << false;
+    QTest::newRow("folder missing") << QStringLiteral("missing/shot.png") << false;
+    QTest::newRow("not a folder") << QStringLiteral("file/shot.png") << false;
+}
+
+void TestNotes::saving()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    QVERIFY(TestSupport::writeFile(dir.filePath(QStringLiteral("file")), "x"));
+
+    Area area(plain(QSize(140, 90)));
+    QVERIFY(area.exposed);
+    area.widget.slotSetThikness(3);
+    drag(&area.widget, { QPoint(20, 20), QPoint(100, 20) });
+    const QString path = answer.isEmpty() ? QString() : dir.filePath(answer);
+    Os::setNextFileDialogAnswer(path.isEmpty() ? QStringList() : QStringList { path });
+    area.widget.slotSave();
+
+    QVERIFY(QFileInfo(Os::fileDialogRequests().value(0).dir).fileName().startsWith("EditedScreenShot_"));
+    QCOMPARE(area.widget.hasUnsavedChanges(), !written);
+    QCOMPARE(QFileInfo::exists(path), written);
+    // A failed save leaves nothing behind.
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files, written ? QStringList({ "file", "shot.png" }) : QStringList({ "file" }));
+    if (!path.isEmpty())
+        QCOMPARE(ShellServices::lastSaveDirectory(), QFileInfo(path).absolutePath());
+    if (written) {
+        const QImage saved(path);
+        QCOMPARE(saved.size(), QSize(140, 90));
+        QCOMPARE(saved.pixel(60, 20), qRgb(255, 0, 0));
+    }
+}
+
+void TestNotes::cursorIsTheToolsAndStaysWithTheArea()
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* area = new ImageNoteWorkArea(&window);
+    area->slotSetPixmap(plain(QSize(200, 120)));
+    area->move(100, 100);
+    area->slotSetColor(QColor(0, 200, 0));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseMove(&window, QPoint(20, 20));
+    QTest::mouseMove(&window, QPoint(150, 150));
+    QTRY_VERIFY(area->underMouse());
+    QCOMPARE(area->cursor().shape(), Qt::BitmapCursor);
+    // The blue of the host's pen cursor comes in the drawing colour, the rest stays.
+    const QImage picture = area->cursor().pixmap().toImage();
+    QCOMPARE(picture.pixelColor(7, 7).hue(), QColor(0, 200, 0).hue());
+    QCOMPARE(picture.pixelColor(5, 0), QColor(Qt::white));
+    QCOMPARE(area->cursor().hotSpot(), QPoint(7, 7));
+
+    // A new tool shows once the pointer comes back; a missing picture gives a standard cursor.
+    area->slotSetMode(Mode::Eraser);
+    QCOMPARE(area->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseMove(&window, QPoint(20, 20));
+    QTRY_VERIFY(!area->underMouse());
+    QTest::mouseMove(&window, QPoint(150, 150));
+    QTRY_VERIFY(area->underMouse());
+    QCOMPARE(area->cursor().shape(), Qt::CrossCursor);
+
+    // Nothing application-wide is left for the host.
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestNotes::windowSize_data()
+{
+    QTest::addColumn<QSize>("picture");
+    const QSize desktop = QApplication::desktop()->geometry().size();
+    const QSize limit(int(desktop.width() / 1.5), int(desktop.height() / 1.5));
+    QTest::newRow("small") << QSize(limit.width() - 101, 100);
+    QTest::newRow("too wide") << QSize(limit.width() - 99, 100);
+    QTest::newRow("too high") << QSize(100, limit.height() - 89);
+}
+
+void TestNotes::windowSize()
+{
+    QFETCH(QSize, picture);
+    const QSize desktop = QApplication::desktop()->geometry().size();
+    const QSize limit(int(desktop.width() / 1.5), int(desktop.height() / 1.5));
+    const QSize wanted = picture + QSize(100, 90);
+    const bool fits = wanted.width() <= limit.width() && wanted.height() <= limit.height();
+    QCOMPARE(NoteGeometry::editorWindowSize(picture, desktop), fits ? wanted : limit);
+
+    ImageNoteEditor editor;
+    editor.slotSetPixmap(plain(picture));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    // The window cannot be smaller than its controls; otherwise it has the size of the rule.
+    QCOMPARE(editor.size(), (fits ? wanted : limit).expandedTo(editor.minimumSizeHint()));
+    QCOMPARE(editor.workArea()->size(), picture);
+    QCOMPARE(editor.preview()->pixmap().size(), picture);
+}
+
+void TestNotes::prompts_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("answer"); // empty: the box is dismissed with Escape
+    QTest::addColumn<bool>("goesAhead");
+    const auto add = [](const QString& action, const QString& answer, bool goesAhead) {
+        const QString name
+            = action + QStringLiteral(", ") + (answer.isEmpty() ? QStringLiteral("Escape") : answer);
+        QTest::newRow(qPrintable(name)) << action << answer << goesAhead;
+    };
+    for (const char* answer : { "Yes", "No", "" })
+        add(QStringLiteral("new"), QLatin1String(answer), QLatin1String(answer) == QLatin1String("Yes"));
+    for (const char* answer : { "Yes", "No" })
+        add(QStringLiteral("quit"), QLatin1String(answer), QLatin1String(answer) == QLatin1String("Yes"));
+    for (const char* answer : { "Yes", "No", "Cancel", "" })
+        add(QStringLiteral("close"), QLatin1String(answer), QLatin1String(answer) == QLatin1String("No"));
+}
+
+void TestNotes::prompts()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, answer);
+    QFETCH(bool, goesAhead);
+
+    ImageNoteEditor editor;
+    editor.slotSetPixmap(plain(QSize(160, 100)));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QSignalSpy newShot(&editor, &ImageNoteEditor::doNewScreenShot);
+    QString asked;
+    DialogRunner::setNextHandler([&](QDialog& box) {
+        asked = qobject_cast<MMessageBox*>(&box)->text();
+        return TestSupport::answerDialog(box, answer);
+    });
+    const QString saved = m_dir.filePath(QStringLiteral("prompt.png"));
+    Os::setNextFileDialogAnswer({ saved });
+
+    // Quitting ends the application's event loop with 0; anything else lets it
+    // run on until the fallback ends it with 1.
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    connect(&fallback, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+    QTimer::singleShot(0, &editor, [&] {
+        fallback.start(100);
+        if (action == "new")
+            QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("NewScreenShowButton")),
+                              Qt::LeftButton);
+        else if (action == "quit")
+            QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")),
+                              Qt::LeftButton);
+        else
+            editor.close();
+    });
+    const bool quit = QCoreApplication::exec() == 0;
+    fallback.stop();
+
+    QVERIFY(asked.contains(action == "close" ? "save the current changes" : "not saved"));
+    QCOMPARE(quit, action == "quit" && goesAhead);
+    QCOMPARE(newShot.size(), action == "new" && goesAhead ? 1 : 0);
+    QCOMPARE(editor.isVisible(), !(goesAhead && action != "quit"));
+    // Yes on closing saves, and the window stays open all the same.
+    const bool savedHere = action == "close" && answer == "Yes";
+    QCOMPARE(QFile::remove(saved), savedHere);
+    QCOMPARE(editor.workArea()->hasUnsavedChanges(), !savedHere);
+}
+
+void TestNotes::eachDragWritesItsOwnFile()
+{
+    NoteEditDragPreview preview;
+    preview.resize(80, 60);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    const QDir work(ShellServices::workDirectory());
+    const auto dragFiles = [&] {
+        return work.entryList({ QStringLiteral("EditedScreenShot_*.png") }, QDir::Files, QDir::Name);
+    };
+
+    QMap<QString, QRgb> colours;
+    for (const QColor& colour : { QColor(Qt::red), QColor(Qt::blue) }) {
+        const QStringList earlier = dragFiles();
+        QPixmap picture(30, 20);
+        picture.fill(colour);
+        preview.slotSetPixmap(picture);
+        QTest::mousePress(&preview, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        // A move within the drag distance starts nothing.
+        sendMouse(&preview, QEvent::MouseMove, QPoint(11, 11), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(dragFiles(), earlier);
+        sendMouse(&preview, QEvent::MouseMove, QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
+        QTest::mouseRelease(&preview, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+        const QStringList now = dragFiles();
+        QCOMPARE(now.size(), earlier.size() + 1);
+        for (const QString& name : now)
+            if (!earlier.contains(name))
+                colours.insert(name, colour.rgb());
+    }
+    // Each file still holds the picture of its own drag.
+    QCOMPARE(colours.size(), 2);
+    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+        const QImage file(work.filePath(it.key()));
+        QCOMPARE(file.size(), QSize(30, 20));
+        QCOMPARE(file.pixel(5, 5), it.value());
+    }
+}
+
+LUMASTRAND_APP_TEST_MAIN(TestNotes)
+
+#include "tst_notes.moc"
