@@ -128,17 +128,6 @@ void shareApp()
         application->slotShareApp();
 }
 
-QString workDirectory(bool create)
-{
-    if (const App* application = App::instance())
-        return application->workDirectory(create);
-    const QString dir
-        = QDir::homePath() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
-    if (create)
-        QDir().mkpath(dir);
-    return dir;
-}
-
 void showAboutDialog()
 {
     if (App* application = App::instance())

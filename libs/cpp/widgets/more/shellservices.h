@@ -45,9 +45,6 @@ bool canShareApp();
 // Runs the shell's share dialog; does nothing on a plain QApplication.
 void shareApp();
 
-// The per-user work folder: home + "/" + application name + "/" (made when
-// create is set and it is missing).
-QString workDirectory(bool create = false);
 // Runs the shell's about dialog; does nothing without the shell's application object.
 void showAboutDialog();
 
