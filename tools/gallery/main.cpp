@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
         if (window.tabText(index) == arguments.at(1))
             window.setCurrentIndex(index);
     }
-    window.resize(900, 640);
+    window.resize(1180, 680);
     window.show();
     if (arguments.contains(QStringLiteral("--check"))) {
         // Every page once on screen, then back to the first one and out.
