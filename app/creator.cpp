@@ -148,13 +148,19 @@ void Creator::slotConvert()
 
     if (failures.count() > 0) {
         const QString first = QDir::toNativeSeparators(failures.first());
+        const QString reason = failures.firstReason().isEmpty() ? tr("unknown") : failures.firstReason();
         const QString text = failures.count() == 1
-            ? tr("1 file could not be written:\n%1").arg(first)
-            : tr("%1 files could not be written. The first of them:\n%2").arg(failures.count()).arg(first);
+            ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
+            : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
+                  .arg(failures.count())
+                  .arg(first, reason);
         QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text);
     }
     Os::showInExplorer(folder + QStringLiteral("/Icons"));
-    Os::requestReview(false);
+    // A review is asked for only after a run that wrote all its files: a user
+    // just told that files are missing is in no mood to rate the program.
+    if (failures.count() == 0)
+        Os::requestReview(false);
 }
 
 void Creator::saveImage(const QPixmap& picture, const QString& path, const QString& format)

@@ -35,6 +35,7 @@ private:
     bool enterBlock(bool enabled, const QString& folder) const;
     void copyTemplate(const QString& source, const QString& folder, const QString& name) const;
     void saveIcon(const QPixmap& picture, int side, const QString& path) const;
+    void saveIco(const QPixmap& picture, int side, const QString& path) const;
 
     void writeMacOS(const QPixmap& decorated);
     void writeIOS(const QPixmap& decorated, const QPixmap& plain);

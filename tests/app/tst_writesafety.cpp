@@ -1,0 +1,131 @@
+// Export runs on machines that fail them: a full disk.
+
+#include "creator.h"
+#include "creatordroparea.h"
+#include "creatoreffects.h"
+#include "desktoprecorder.h"
+#include "dialogseams.h"
+#include "messagebox.h"
+#include "os.h"
+#include "testapp.h"
+#include "tooling.h"
+
+#include <QDirIterator>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
+using QMWidgets::MessageBox;
+using namespace TestSupport;
+
+class TstWriteSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    // Last: the only run that asks for a review, which happens once a program run.
+    void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
+
+private:
+    QString take(const QString& name); // a 1024 x 1024 picture, taken through the open dialog
+    void convert();
+
+    DesktopRecorder m_desktop;
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<Creator> m_creator;
+};
+
+void TstWriteSafety::init()
+{
+    m_creator.reset(new Creator);
+    m_dir.reset(new QTemporaryDir);
+    clearDialogSeams();
+    QMWidgets::app()->settings()->clear();
+    QMWidgets::app()->setValue(QStringLiteral("AutoReminder"), false);
+}
+
+QString TstWriteSafety::take(const QString& name)
+{
+    QImage master(1024, 1024, QImage::Format_RGB32);
+    for (int y = 0; y < 1024; ++y) {
+        for (int x = 0; x < 1024; ++x)
+            master.setPixel(x, y, qRgb(x / 4, y / 4, (x ^ y) & 255));
+    }
+    const QString path = m_dir->filePath(name);
+    master.save(path);
+    Os::setNextFileDialogAnswer({ path });
+    m_creator->dropArea()->slotOpenClicked();
+    m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
+    return path;
+}
+
+void TstWriteSafety::convert()
+{
+    QDir().mkpath(m_dir->filePath(QStringLiteral("out")));
+    Os::setNextFileDialogAnswer({ m_dir->filePath(QStringLiteral("out")) });
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    m_creator->slotConvert();
+}
+
+void TstWriteSafety::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
+{
+    QSet<QString> expected; // the names of a full export
+    for (const QByteArray& line :
+         fileContents(QStringLiteral(LUMASTRAND_TEST_DATA "/export-all.txt")).split('\n'))
+        expected << QString::fromUtf8(line.split('\t').first());
+    expected.remove(QString());
+    const QString icons = m_dir->filePath(QStringLiteral("out/Icons"));
+    // Every file is whole: an expected name (no left-over temporary file), not
+    // empty, and a picture decodes. Returns how many there are.
+    auto wholeFiles = [&]() {
+        int count = 0;
+        for (QDirIterator it(icons, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();
+             ++count) {
+            const QString path = it.next();
+            const bool picture = QStringList { "png", "ico", "icns" }.contains(it.fileInfo().suffix());
+            if (!expected.contains(QDir(icons).relativeFilePath(path)) || it.fileInfo().size() == 0
+                || (picture && QImageReader(path).read().isNull()))
+                return -1;
+        }
+        return count;
+    };
+    take(QStringLiteral("master.png"));
+
+    // No file may grow beyond 10000 bytes, as on a disk that is nearly full;
+    // a write past that fails with EFBIG instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 10000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    convert();
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const QString text = MessageBox::shown().first().text;
+    const int failed = text.section(QLatin1Char(' '), 0, 0).toInt();
+    const int written = wholeFiles();
+    QVERIFY2(written > 20 && failed > 20, qPrintable(text));
+    QCOMPARE(written + failed, expected.size());
+    QVERIFY2(text.endsWith(QStringLiteral("Reason: ") + QString::fromLocal8Bit(std::strerror(EFBIG))),
+             qPrintable(text));
+    QVERIFY(!QMWidgets::app()->reviewRequestedThisRun());
+
+    // Room again: the next run writes everything, the copies that failed included.
+    MessageBox::clearShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes); // overwrite
+    convert();
+    QCOMPARE(MessageBox::shown().size(), 1); // the question only, no warning
+    QCOMPARE(wholeFiles(), expected.size());
+    QVERIFY(QMWidgets::app()->reviewRequestedThisRun());
+}
+
+LUMASTRAND_APP_TEST_MAIN(TstWriteSafety)
+
+#include "tst_writesafety.moc"
