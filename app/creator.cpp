@@ -99,6 +99,18 @@ void Creator::slotDropped(bool)
 
 void Creator::slotConvert()
 {
+    // The base name names files inside "Icons"; one that is a path could
+    // write anywhere, over files of the user, without a question.
+    const QString baseName = m_effects->saveName();
+    if (!ExportRun::isUsableBaseName(baseName)) {
+        QMWidgets::MessageBox::warning(
+            this, QStringLiteral("Warning"),
+            tr("The name \"%1\" cannot be used for the icon files. A name may contain neither \"/\" nor "
+               "\"\\\" and may not be \".\" or \"..\", so that every file stays inside the folder \"Icons\".")
+                .arg(baseName));
+        return;
+    }
+
     QMWidgets::App* app = QMWidgets::app();
     const QString folder = Os::getExistingDirectory(this, tr("Select Path to Store the Icons"),
                                                     app->lastOpenDirectory(), QFileDialog::ShowDirsOnly);
@@ -141,7 +153,7 @@ void Creator::slotConvert()
     const QString effectState = m_effects->effectState();
     applyEffects(master, effectState, true);
 
-    ExportRun run(folder, m_effects->saveName(), effectState);
+    ExportRun run(folder, baseName, effectState);
     connect(&run, &ExportRun::progress, this, setProgress);
     WriteFailures failures;
     run.run(master, plain, [&progress] { return progress.wasCanceled(); });

@@ -151,8 +151,16 @@ ExportRun::ExportRun(const QString& chosenFolder, const QString& baseName, const
 {
 }
 
+bool ExportRun::isUsableBaseName(const QString& name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
+        && name != QLatin1String("..");
+}
+
 void ExportRun::run(const QPixmap& decorated, const QPixmap& plain, const std::function<bool()>& canceled)
 {
+    if (!isUsableBaseName(m_baseName))
+        return;
     m_canceled = canceled;
 
     emit progress(2);

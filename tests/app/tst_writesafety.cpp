@@ -1,4 +1,5 @@
-// Export runs on machines that fail them: a full disk.
+// Export runs on machines that fail them: a full disk, a base name that is a
+// path.
 
 #include "creator.h"
 #include "creatordroparea.h"
@@ -28,6 +29,8 @@ class TstWriteSafety : public QObject
 
 private slots:
     void init();
+    void pathLikeBaseNameIsRefused_data();
+    void pathLikeBaseNameIsRefused();
     // Last: the only run that asks for a review, which happens once a program run.
     void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
 
@@ -70,6 +73,37 @@ void TstWriteSafety::convert()
     Os::setNextFileDialogAnswer({ m_dir->filePath(QStringLiteral("out")) });
     MessageBox::setNextAnswer(QMessageBox::Ok);
     m_creator->slotConvert();
+}
+
+void TstWriteSafety::pathLikeBaseNameIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("leaves the folder") << "../../logo" << true;
+    QTest::newRow("subfolder") << "a/b" << true;
+    QTest::newRow("backslash") << "a\\b" << true;
+    QTest::newRow("dot") << "." << true;
+    QTest::newRow("dot dot") << ".." << true;
+    QTest::newRow("dots inside a name") << "..logo" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TstWriteSafety::pathLikeBaseNameIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    take(QStringLiteral("p.png"));
+    m_creator->effects()->setSaveName(name);
+    // A usable name goes on to the folder chooser, cancelled here.
+    Os::setNextFileDialogAnswer(QStringList());
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    m_creator->slotConvert();
+
+    QCOMPARE(Os::fileDialogRequests().size(), refused ? 1 : 2);
+    QCOMPARE(MessageBox::shown().size(), refused ? 1 : 0);
+    if (refused)
+        QVERIFY(MessageBox::shown().first().text.contains(QLatin1Char('"') + name + QLatin1Char('"')));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { "p.png" });
 }
 
 void TstWriteSafety::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
