@@ -7,6 +7,7 @@
 #include "iconwriter.h"
 #include "imageeffects.h"
 #include "imagesaver.h"
+#include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
 #include "writefailures.h"
@@ -136,22 +137,31 @@ void Creator::slotConvert()
     setProgress(20);
     progress.open();
 
-    // Both masters are made once; a picture that can no longer be read stops
-    // the run before anything is written.
+    // Both masters are made once; a picture that can no longer be read, or
+    // not be scaled with the memory available, stops the run before anything
+    // is written.
     const QString picture = m_dropArea->fileName();
-    QPixmap master(picture);
-    if (master.isNull()) {
+    const QString effectState = m_effects->effectState();
+    QPixmap plain;
+    MasterPicture::Result loaded = MasterPicture::load(picture, QSize(1024, 1024), &plain);
+    QPixmap master = plain;
+    if (loaded == MasterPicture::Scaled) {
+        applyEffects(master, effectState, true);
+        if (master.isNull())
+            loaded = MasterPicture::TooLarge;
+    }
+    if (loaded != MasterPicture::Scaled) {
         progress.close();
-        QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"),
-                                       tr("The picture \"%1\" can no longer be read. Nothing was saved.")
-                                           .arg(QDir::toNativeSeparators(picture)));
+        const QString shown = QDir::toNativeSeparators(picture);
+        QMWidgets::MessageBox::warning(
+            this, QStringLiteral("Warning"),
+            loaded == MasterPicture::Unreadable
+                ? tr("The picture \"%1\" can no longer be read. Nothing was saved.").arg(shown)
+                : tr("The picture \"%1\" is too large to be processed with the memory available. Nothing was "
+                     "saved.")
+                      .arg(shown));
         return;
     }
-    master = master.scaled(1024, 1024, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    master.setDevicePixelRatio(1.0);
-    const QPixmap plain = master;
-    const QString effectState = m_effects->effectState();
-    applyEffects(master, effectState, true);
 
     ExportRun run(folder, baseName, effectState);
     connect(&run, &ExportRun::progress, this, setProgress);

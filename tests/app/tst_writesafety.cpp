@@ -1,11 +1,12 @@
 // Export runs on machines that fail them: a full disk, a base name that is a
-// path.
+// path, a picture path that blocks, a picture too large to scale.
 
 #include "creator.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
 #include "desktoprecorder.h"
 #include "dialogseams.h"
+#include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
 #include "testapp.h"
@@ -19,6 +20,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using QMWidgets::MessageBox;
 using namespace TestSupport;
@@ -31,12 +33,15 @@ private slots:
     void init();
     void pathLikeBaseNameIsRefused_data();
     void pathLikeBaseNameIsRefused();
+    void unusablePictureWritesNothing_data();
+    void unusablePictureWritesNothing();
     // Last: the only run that asks for a review, which happens once a program run.
     void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
 
 private:
     QString take(const QString& name); // a 1024 x 1024 picture, taken through the open dialog
     void convert();
+    bool exported() const { return QDir(m_dir->filePath(QStringLiteral("out/Icons"))).exists(); }
 
     DesktopRecorder m_desktop;
     QScopedPointer<QTemporaryDir> m_dir;
@@ -48,6 +53,7 @@ void TstWriteSafety::init()
     m_creator.reset(new Creator);
     m_dir.reset(new QTemporaryDir);
     clearDialogSeams();
+    MasterPicture::setScaler({});
     QMWidgets::app()->settings()->clear();
     QMWidgets::app()->setValue(QStringLiteral("AutoReminder"), false);
 }
@@ -60,7 +66,8 @@ QString TstWriteSafety::take(const QString& name)
             master.setPixel(x, y, qRgb(x / 4, y / 4, (x ^ y) & 255));
     }
     const QString path = m_dir->filePath(name);
-    master.save(path);
+    if (!QFileInfo::exists(path)) // never into a pipe: that would wait for a reader
+        master.save(path);
     Os::setNextFileDialogAnswer({ path });
     m_creator->dropArea()->slotOpenClicked();
     m_creator->effects()->setSaveName(QStringLiteral("MyApp"));
@@ -104,6 +111,44 @@ void TstWriteSafety::pathLikeBaseNameIsRefused()
     if (refused)
         QVERIFY(MessageBox::shown().first().text.contains(QLatin1Char('"') + name + QLatin1Char('"')));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { "p.png" });
+}
+
+void TstWriteSafety::unusablePictureWritesNothing_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("named pipe") << true;
+    QTest::newRow("too large to scale") << false;
+}
+
+void TstWriteSafety::unusablePictureWritesNothing()
+{
+    QFETCH(bool, pipe);
+    const QString picture = m_dir->filePath(QStringLiteral("p.png"));
+    // A named pipe blocks whoever opens it for reading until a writer comes;
+    // none comes here, so a test that opens it never ends. Scaling that runs
+    // out of memory gives a null picture.
+    auto spoil = [&] {
+        if (!pipe)
+            MasterPicture::setScaler([](const QPixmap&, const QSize&) { return QPixmap(); });
+        return !pipe || (QFile::remove(picture), mkfifo(QFile::encodeName(picture).constData(), 0600) == 0);
+    };
+    QVERIFY(spoil());
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    take(QStringLiteral("p.png"));
+    QVERIFY(m_creator->dropArea()->fileName().isEmpty());
+
+    // Taken while it was fine, exported after it went wrong.
+    QFile::remove(picture);
+    MasterPicture::setScaler({});
+    take(QStringLiteral("p.png"));
+    const qint64 preview = m_creator->dropArea()->pixmap().cacheKey();
+    QVERIFY(spoil());
+    m_creator->dropArea()->updatePreview();
+    if (!pipe) // the preview shown stays; a file gone leaves it empty as before
+        QCOMPARE(m_creator->dropArea()->pixmap().cacheKey(), preview);
+    convert();
+    QVERIFY(!exported());
+    QCOMPARE(MessageBox::shown().size(), 2);
 }
 
 void TstWriteSafety::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
