@@ -1,6 +1,9 @@
 // Export runs on machines that fail them: a full disk, a base name that is a
-// path, a picture path that blocks, a picture too large to scale.
+// path, a picture path that blocks, a picture too large to scale, a stored
+// quality out of range.
 
+#include "appsettingsdialog.h"
+#include "comboslider.h"
 #include "creator.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
@@ -35,6 +38,8 @@ private slots:
     void pathLikeBaseNameIsRefused();
     void unusablePictureWritesNothing_data();
     void unusablePictureWritesNothing();
+    void storedQualityFollowsTheDialog_data();
+    void storedQualityFollowsTheDialog();
     // Last: the only run that asks for a review, which happens once a program run.
     void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
 
@@ -149,6 +154,26 @@ void TstWriteSafety::unusablePictureWritesNothing()
     convert();
     QVERIFY(!exported());
     QCOMPARE(MessageBox::shown().size(), 2);
+}
+
+void TstWriteSafety::storedQualityFollowsTheDialog_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("used");
+    QTest::newRow("zero") << QVariant(0) << 4;
+    QTest::newRow("negative") << QVariant(-7) << 4;
+    QTest::newRow("too many") << QVariant(5000) << 256;
+    QTest::newRow("text") << QVariant(QStringLiteral("many")) << 256;
+    QTest::newRow("number as text") << QVariant(QStringLiteral("12")) << 12;
+}
+
+void TstWriteSafety::storedQualityFollowsTheDialog()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, used);
+    QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), stored);
+    QCOMPARE(AppSettingsDialog::keyQuality(), used);
+    QCOMPARE(AppSettingsDialog().findChild<QMWidgets::ComboSlider*>()->value(), used);
 }
 
 void TstWriteSafety::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
