@@ -1,6 +1,6 @@
 // Export runs on machines that fail them: a full disk, a base name that is a
 // path, a picture path that blocks, a picture too large to scale, a stored
-// quality out of range.
+// quality out of range; and grey pictures saved as such.
 
 #include "appsettingsdialog.h"
 #include "comboslider.h"
@@ -9,6 +9,7 @@
 #include "creatoreffects.h"
 #include "desktoprecorder.h"
 #include "dialogseams.h"
+#include "imagesaver.h"
 #include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
@@ -40,6 +41,8 @@ private slots:
     void unusablePictureWritesNothing();
     void storedQualityFollowsTheDialog_data();
     void storedQualityFollowsTheDialog();
+    void greyPictureIsSavedAsGrey_data();
+    void greyPictureIsSavedAsGrey();
     // Last: the only run that asks for a review, which happens once a program run.
     void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
 
@@ -174,6 +177,32 @@ void TstWriteSafety::storedQualityFollowsTheDialog()
     QMWidgets::app()->setValue(QStringLiteral("KeyQuality"), stored);
     QCOMPARE(AppSettingsDialog::keyQuality(), used);
     QCOMPARE(AppSettingsDialog().findChild<QMWidgets::ComboSlider*>()->value(), used);
+}
+
+void TstWriteSafety::greyPictureIsSavedAsGrey_data()
+{
+    QTest::addColumn<QRgb>("corner"); // the one pixel that differs from a grey ramp
+    QTest::addColumn<bool>("greyFile");
+    QTest::newRow("opaque grey") << qRgb(9, 9, 9) << true;
+    QTest::newRow("one coloured pixel") << qRgb(9, 10, 9) << false;
+    QTest::newRow("grey with alpha") << qRgba(0, 0, 0, 0) << false;
+}
+
+void TstWriteSafety::greyPictureIsSavedAsGrey()
+{
+    QFETCH(QRgb, corner);
+    QFETCH(bool, greyFile);
+    QImage picture(64, 64, qAlpha(corner) < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x)
+            picture.setPixel(x, y, qRgb(x * 4, x * 4, x * 4));
+    }
+    picture.setPixel(63, 63, corner);
+    const QString path = m_dir->filePath(QStringLiteral("p.png"));
+    ImageSaver::save(QPixmap::fromImage(picture), path, QStringLiteral("png"));
+    const QImage saved(path);
+    QCOMPARE(saved.format() == QImage::Format_Grayscale8, greyFile);
+    QCOMPARE(saved.convertToFormat(QImage::Format_ARGB32), picture.convertToFormat(QImage::Format_ARGB32));
 }
 
 void TstWriteSafety::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
