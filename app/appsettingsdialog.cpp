@@ -14,6 +14,10 @@
 
 namespace {
 
+constexpr int MinimumQuality = 4;
+constexpr int MaximumQuality = 256;
+constexpr int DefaultQuality = 256;
+
 QVariant storedValue(const QString& key, const QVariant& defaultValue)
 {
     // Without the program's application object (a tool linking the library
@@ -52,7 +56,7 @@ AppSettingsDialog::AppSettingsDialog(QWidget* parent)
     webFaviconsBox = new QCheckBox(tr("Favicon and touch icons for Web"));
     lossyBox = new QCheckBox(tr("Apply lossy compression\nto save more than 60% of image file size"));
     qualitySlider = new QMWidgets::ComboSlider(QStringLiteral("Quality"));
-    qualitySlider->setRange(4, 256);
+    qualitySlider->setRange(MinimumQuality, MaximumQuality);
 
     // setChecked() emits no clicked(), so loading sets the enabled state too.
     connect(lossyBox, &QCheckBox::clicked, qualitySlider, &QWidget::setEnabled);
@@ -184,7 +188,11 @@ bool AppSettingsDialog::keyLossyCompression()
 
 int AppSettingsDialog::keyQuality()
 {
-    return storedValue(QStringLiteral("KeyQuality"), 256).toInt();
+    // The saver uses what the dialog shows: a number out of the dialog's range
+    // is clamped into it, anything that is no number gives the default.
+    bool isNumber = false;
+    const int quality = storedValue(QStringLiteral("KeyQuality"), DefaultQuality).toInt(&isNumber);
+    return isNumber ? qBound(MinimumQuality, quality, MaximumQuality) : DefaultQuality;
 }
 
 void AppSettingsDialog::slotSaveSettings()

@@ -7,6 +7,7 @@
 #include "iconwriter.h"
 #include "imageeffects.h"
 #include "imagesaver.h"
+#include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
 #include "writefailures.h"
@@ -100,6 +101,18 @@ void Creator::slotDropped(bool)
 
 void Creator::slotConvert()
 {
+    // The base name names files inside "Icons"; one that is a path could
+    // write anywhere, over files of the user, without a question.
+    const QString baseName = m_effects->saveName();
+    if (!ExportRun::isUsableBaseName(baseName)) {
+        QMWidgets::MessageBox::warning(
+            this, QStringLiteral("Warning"),
+            tr("The name \"%1\" cannot be used for the icon files. A name may contain neither \"/\" nor "
+               "\"\\\" and may not be \".\" or \"..\", so that every file stays inside the folder \"Icons\".")
+                .arg(baseName));
+        return;
+    }
+
     QMWidgets::App* app = QMWidgets::app();
     const QString folder = Os::getExistingDirectory(this, tr("Select Path to Store the Icons"),
                                                     app->lastOpenDirectory(), QFileDialog::ShowDirsOnly);
@@ -125,37 +138,52 @@ void Creator::slotConvert()
     setProgress(20);
     progress.open();
 
-    // Both masters are made once; a picture that can no longer be read stops
-    // the run before anything is written.
+    // Both masters are made once; a picture that can no longer be read, or
+    // not be scaled with the memory available, stops the run before anything
+    // is written.
     const QString picture = m_dropArea->fileName();
-    QPixmap master(picture);
-    if (master.isNull()) {
+    const QString effectState = m_effects->effectState();
+    QPixmap plain;
+    MasterPicture::Result loaded = MasterPicture::load(picture, QSize(1024, 1024), &plain);
+    QPixmap master = plain;
+    if (loaded == MasterPicture::Scaled) {
+        applyEffects(master, effectState, true);
+        if (master.isNull())
+            loaded = MasterPicture::TooLarge;
+    }
+    if (loaded != MasterPicture::Scaled) {
         progress.close();
-        QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"),
-                                       tr("The picture \"%1\" can no longer be read. Nothing was saved.")
-                                           .arg(QDir::toNativeSeparators(picture)));
+        const QString shown = QDir::toNativeSeparators(picture);
+        QMWidgets::MessageBox::warning(
+            this, QStringLiteral("Warning"),
+            loaded == MasterPicture::Unreadable
+                ? tr("The picture \"%1\" can no longer be read. Nothing was saved.").arg(shown)
+                : tr("The picture \"%1\" is too large to be processed with the memory available. Nothing was "
+                     "saved.")
+                      .arg(shown));
         return;
     }
-    master = master.scaled(1024, 1024, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    master.setDevicePixelRatio(1.0);
-    const QPixmap plain = master;
-    const QString effectState = m_effects->effectState();
-    applyEffects(master, effectState, true);
 
-    ExportRun run(folder, m_effects->saveName(), effectState);
+    ExportRun run(folder, baseName, effectState);
     connect(&run, &ExportRun::progress, this, setProgress);
     WriteFailures failures;
     run.run(master, plain, [&progress] { return progress.wasCanceled(); });
 
     if (failures.count() > 0) {
         const QString first = QDir::toNativeSeparators(failures.first());
+        const QString reason = failures.firstReason().isEmpty() ? tr("unknown") : failures.firstReason();
         const QString text = failures.count() == 1
-            ? tr("1 file could not be written:\n%1").arg(first)
-            : tr("%1 files could not be written. The first of them:\n%2").arg(failures.count()).arg(first);
+            ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
+            : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
+                  .arg(failures.count())
+                  .arg(first, reason);
         QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text);
     }
     Os::showInExplorer(folder + QStringLiteral("/Icons"));
-    Os::requestReview(false);
+    // A review is asked for only after a run that wrote all its files: a user
+    // just told that files are missing is in no mood to rate the program.
+    if (failures.count() == 0)
+        Os::requestReview(false);
 }
 
 void Creator::saveImage(const QPixmap& picture, const QString& path, const QString& format)

@@ -2,6 +2,7 @@
 
 #include "creator.h"
 #include "creatoreffects.h"
+#include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
 
@@ -90,13 +91,22 @@ void CreatorDropArea::slotOpenClicked()
 bool CreatorDropArea::takePicture(const QString& candidate, const QString& shownName,
                                   const QString& questionStart)
 {
-    const QPixmap picture(candidate);
+    const QPixmap picture = MasterPicture::read(candidate);
     const QString title = QStringLiteral("Warning");
-    // A file that is no picture would be taken as an empty master and the export
-    // would write nothing, so it is refused outright.
+    // A file that is no picture (or no regular file at all) would be taken as an
+    // empty master and the export would write nothing, so it is refused outright.
     if (picture.isNull()) {
         QMWidgets::MessageBox::warning(
             this, title, tr("The file \"%1\" is not a picture that Lumastrand can read.").arg(shownName));
+        return false;
+    }
+    // A picture that cannot even be scaled for the preview could not be
+    // exported either; refused before the user is asked anything.
+    const QPixmap preview = previewOf(picture);
+    if (preview.isNull()) {
+        QMWidgets::MessageBox::warning(
+            this, title,
+            tr("The picture \"%1\" is too large to be processed with the memory available.").arg(shownName));
         return false;
     }
     if (picture.size() != QSize(MasterSide, MasterSide)) {
@@ -110,7 +120,7 @@ bool CreatorDropArea::takePicture(const QString& candidate, const QString& shown
     }
 
     m_path = candidate;
-    updatePreview();
+    setPixmap(preview);
     setText(QString());
     emit dropped(true);
     m_openButton->hide();
@@ -128,12 +138,20 @@ void CreatorDropArea::updatePreview()
     if (m_path.isEmpty())
         return;
     // Rebuilt from the file each time: no decoded picture is kept in between.
-    QPixmap preview(m_path);
-    if (preview.isNull()) {
+    const QPixmap picture = MasterPicture::read(m_path);
+    if (picture.isNull()) {
         setPixmap(QPixmap());
         return;
     }
-    preview = preview.scaled(size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // A preview that cannot be made now keeps the one shown.
+    const QPixmap preview = previewOf(picture);
+    if (!preview.isNull())
+        setPixmap(preview);
+}
+
+QPixmap CreatorDropArea::previewOf(const QPixmap& picture) const
+{
+    QPixmap preview = MasterPicture::scaled(picture, size() * 2);
     Creator::applyEffects(preview, m_effects ? m_effects->effectState() : QString(), true);
-    setPixmap(preview);
+    return preview;
 }

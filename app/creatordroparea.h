@@ -39,6 +39,9 @@ private:
     // messages; questionStart starts the size question. Returns whether the
     // picture was taken.
     bool takePicture(const QString& candidate, const QString& shownName, const QString& questionStart);
+    // The picture scaled to twice the field with the chosen effects; null when
+    // it could not be scaled.
+    QPixmap previewOf(const QPixmap& picture) const;
 
     QString m_path;
     CreatorEffects* m_effects = nullptr;

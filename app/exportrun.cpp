@@ -4,11 +4,12 @@
 #include "appsettingsdialog.h"
 #include "creator.h"
 #include "iconwriter.h"
+#include "imagefile.h"
 #include "imagesaver.h"
+#include "wholefile.h"
 #include "writefailures.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSize>
 
 namespace {
@@ -150,8 +151,16 @@ ExportRun::ExportRun(const QString& chosenFolder, const QString& baseName, const
 {
 }
 
+bool ExportRun::isUsableBaseName(const QString& name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
+        && name != QLatin1String("..");
+}
+
 void ExportRun::run(const QPixmap& decorated, const QPixmap& plain, const std::function<bool()>& canceled)
 {
+    if (!isUsableBaseName(m_baseName))
+        return;
     m_canceled = canceled;
 
     emit progress(2);
@@ -192,8 +201,17 @@ bool ExportRun::enterBlock(bool enabled, const QString& folder) const
 
 void ExportRun::copyTemplate(const QString& source, const QString& folder, const QString& name) const
 {
-    if (!QMWidgets::app()->copyFile(source, folder, name))
-        WriteFailures::report(QDir(folder).filePath(name));
+    QString reason;
+    if (!QMWidgets::app()->copyFile(source, folder, name, &reason))
+        WriteFailures::report(QDir(folder).filePath(name), reason);
+}
+
+void ExportRun::saveIco(const QPixmap& picture, int side, const QString& path) const
+{
+    // The .ico files bypass the saver: they are never palette-reduced.
+    QString reason;
+    if (!MGraphX::saveImageFile(IconWriter::scaledSquare(picture, side).toImage(), path, "ICO", -1, &reason))
+        WriteFailures::report(path, reason);
 }
 
 void ExportRun::saveIcon(const QPixmap& picture, int side, const QString& path) const
@@ -284,23 +302,15 @@ void ExportRun::writeWindows(const QPixmap& decorated)
     for (int size : kWindowsSizes)
         IconWriter::writeSquareIcon(folder, size, decorated, false);
 
-    // The .ico bypasses the saver: it is never palette-reduced.
-    const QString icoPath = m_base + QStringLiteral(".ico");
-    if (!IconWriter::scaledSquare(decorated, 256).save(icoPath, "ICO", -1))
-        WriteFailures::report(icoPath);
+    saveIco(decorated, 256, m_base + QStringLiteral(".ico"));
 
     // One line without a line end, naming the .ico beside the script.
     const QString scriptPath = m_icons + QStringLiteral("winappicon.rc");
-    QFile script(scriptPath);
-    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        WriteFailures::report(scriptPath);
-        return;
-    }
     const QString line
         = QStringLiteral("IDI_ICON1\tICON\tDISCARDABLE\t\"") + m_baseName + QStringLiteral(".ico\"");
-    if (script.write(line.toLatin1()) < 0)
-        WriteFailures::report(scriptPath);
-    script.close();
+    QString reason;
+    if (!MTools::WholeFile::write(scriptPath, line.toLatin1(), &reason))
+        WriteFailures::report(scriptPath, reason);
 }
 
 void ExportRun::writeWebIcons(const QPixmap& decorated)
@@ -309,9 +319,7 @@ void ExportRun::writeWebIcons(const QPixmap& decorated)
     copyTemplate(QStringLiteral(":/touchiconsreadme.txt"), folder, QStringLiteral("readme.txt"));
     copyTemplate(QStringLiteral(":/browserconfig.xml"), folder, QStringLiteral("browserconfig.xml"));
 
-    const QString faviconPath = folder + QStringLiteral("favicon.ico");
-    if (!IconWriter::scaledSquare(decorated, 48).save(faviconPath, "ICO", -1))
-        WriteFailures::report(faviconPath);
+    saveIco(decorated, 48, folder + QStringLiteral("favicon.ico"));
 
     saveIcon(decorated, 180, folder + QStringLiteral("apple-touch-icon.png"));
 

@@ -18,12 +18,18 @@ public:
     ExportRun(const QString& chosenFolder, const QString& baseName, const QString& effectState,
               QObject* parent = nullptr);
 
+    // Whether every file named after name stays inside "Icons": the name may
+    // contain neither "/" nor "\\" and may not be "." or "..". The empty name
+    // is usable (it gives hidden names such as ".icns").
+    static bool isUsableBaseName(const QString& name);
+
     // The base path: chosen folder + "/Icons/" + base name.
     QString basePath() const { return m_base; }
 
     // Runs every block. decorated is the 1024 x 1024 master with the effects
     // and the mask; plain is the same master before any effect. canceled is
-    // asked between blocks.
+    // asked between blocks. With a base name that is not usable nothing is
+    // written.
     void run(const QPixmap& decorated, const QPixmap& plain, const std::function<bool()>& canceled);
 
 signals:
@@ -35,6 +41,7 @@ private:
     bool enterBlock(bool enabled, const QString& folder) const;
     void copyTemplate(const QString& source, const QString& folder, const QString& name) const;
     void saveIcon(const QPixmap& picture, int side, const QString& path) const;
+    void saveIco(const QPixmap& picture, int side, const QString& path) const;
 
     void writeMacOS(const QPixmap& decorated);
     void writeIOS(const QPixmap& decorated, const QPixmap& plain);

@@ -15,11 +15,13 @@ WriteFailures::~WriteFailures()
     current = m_previous;
 }
 
-void WriteFailures::report(const QString& path)
+void WriteFailures::report(const QString& path, const QString& reason)
 {
     if (!current)
         return;
-    if (current->m_count == 0)
+    if (current->m_count == 0) {
         current->m_first = path;
+        current->m_firstReason = reason;
+    }
     ++current->m_count;
 }

@@ -13,13 +13,16 @@ public:
     WriteFailures(const WriteFailures&) = delete;
     WriteFailures& operator=(const WriteFailures&) = delete;
 
-    static void report(const QString& path);
+    // path could not be written; reason says why in plain words.
+    static void report(const QString& path, const QString& reason = QString());
 
     int count() const { return m_count; }
     QString first() const { return m_first; }
+    QString firstReason() const { return m_firstReason; }
 
 private:
     WriteFailures* m_previous;
     int m_count = 0;
     QString m_first;
+    QString m_firstReason;
 };

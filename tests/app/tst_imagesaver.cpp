@@ -59,7 +59,7 @@ void TstImageSaver::saves_data()
     QTest::newRow("lossless ignores quality") << 4 << "png" << 0;
     QTest::newRow("png 4") << 4 << "png" << 4;
     QTest::newRow("icns 4") << 4 << "ICNS" << 4;
-    // Out of the dialog's range the stored value is passed on unchanged.
+    // Out of the dialog's range the stored value is clamped into it.
     QTest::newRow("png 1000") << 1000 << "png" << 256;
 }
 

@@ -1,8 +1,10 @@
 #include "colorreducer.h"
 
 #include "cube.h"
+#include "imagefile.h"
 #include "palettesearch.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -352,13 +354,15 @@ QImage ColorReducer::reduce(int colors) const
     return result;
 }
 
-bool ColorReducer::reduceAndSave(const QImage& image, const QString& path, int colors, const QString& format)
+bool ColorReducer::reduceAndSave(const QImage& image, const QString& path, int colors, const QString& format,
+                                 QString* reason)
 {
-    if (image.isNull())
+    QImage reduced = image.isNull() ? QImage() : ColorReducer(image).reduce(colors);
+    if (reduced.isNull()) {
+        if (reason)
+            *reason = QCoreApplication::translate("MGraphX::ColorReducer", "The picture is empty");
         return false;
-    QImage reduced = ColorReducer(image).reduce(colors);
-    if (reduced.isNull())
-        return false;
+    }
 
     // PNG and the PNG-based ICNS keep alpha in a palette (PLTE + tRNS). Other
     // writers drop the palette's alpha (BMP, TIFF, XPM) or expand the palette
@@ -368,7 +372,7 @@ bool ColorReducer::reduceAndSave(const QImage& image, const QString& path, int c
     if (kind != QLatin1String("png") && kind != QLatin1String("icns"))
         reduced = reduced.convertToFormat(QImage::Format_ARGB32);
 
-    return reduced.save(path, formatName.constData(), 0);
+    return saveImageFile(reduced, path, formatName, 0, reason);
 }
 
 } // namespace MGraphX

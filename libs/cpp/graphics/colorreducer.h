@@ -50,9 +50,11 @@ public:
     // Reduces the picture to the colour count and saves it with maximum
     // compression in the given format (e.g. "PNG" or "ICNS"). Formats whose
     // writers cannot keep alpha in a palette get the reduced picture as 32-bit
-    // ARGB. Returns whether the file was written (callers may ignore it); a
-    // null picture writes nothing.
-    static bool reduceAndSave(const QImage& image, const QString& path, int colors, const QString& format);
+    // ARGB. The file is written whole or not at all. Returns whether it was
+    // written (callers may ignore it), and when not, reason (if given) says
+    // why; a null picture writes nothing.
+    static bool reduceAndSave(const QImage& image, const QString& path, int colors, const QString& format,
+                              QString* reason = nullptr);
 
 private:
     std::vector<ColorPoint> boxPoints(std::vector<int>& slotPoint) const;

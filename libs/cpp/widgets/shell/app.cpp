@@ -10,6 +10,7 @@
 #include "ratedialog.h"
 #include "sharedialog.h"
 #include "translationsmanager.h"
+#include "wholefile.h"
 
 #include <QDesktopWidget>
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <QFileOpenEvent>
 #include <QLabel>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QSettings>
 #include <QUrl>
@@ -162,7 +162,7 @@ QStringList App::standardDirectories() const
              picturesDirectory(), musicDirectory(), moviesDirectory(), downloadsDirectory() };
 }
 
-bool App::copyFile(const QString& source, const QString& folder, const QString& name) const
+bool App::copyFile(const QString& source, const QString& folder, const QString& name, QString* reason) const
 {
     QDir dir(folder);
     if (!dir.exists())
@@ -173,20 +173,14 @@ bool App::copyFile(const QString& source, const QString& folder, const QString& 
         return true;
 
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = in.readAll();
-
-    // Written through a temporary file, so that a failed write never leaves a
-    // partial file behind that a later copy would then refuse to replace.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(data) != data.size()) {
-        out.cancelWriting();
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = in.errorString();
         return false;
     }
-    return out.commit();
+    // Written whole or not at all, so that a failed write never leaves a
+    // partial file behind that a later copy would then refuse to replace.
+    return MTools::WholeFile::write(target, in.readAll(), reason);
 }
 
 void App::setLastOpenDirectory(const QString& path)

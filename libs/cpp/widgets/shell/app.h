@@ -68,8 +68,10 @@ public:
     // folder under name (an empty name keeps the source's file name). An
     // existing target is never overwritten: the call then copies nothing and
     // returns true. Returns false when the source cannot be read or the target
-    // cannot be written.
-    bool copyFile(const QString& source, const QString& folder, const QString& name = QString()) const;
+    // cannot be written; reason (if given) then says why. The target is written
+    // whole or not at all.
+    bool copyFile(const QString& source, const QString& folder, const QString& name = QString(),
+                  QString* reason = nullptr) const;
 
     // Folders remembered for the next file dialog of this run: the absolute
     // folder that holds the given path.

@@ -1,0 +1,37 @@
+#include "wholefile.h"
+
+#include <QSaveFile>
+
+namespace MTools {
+
+bool WholeFile::write(const QString& path, const QByteArray& data, QString* reason)
+{
+    QSaveFile file(path);
+    auto fail = [&]() {
+        if (reason)
+            *reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    };
+    // Unbuffered: every write reaches the disk at once, and a failure is seen
+    // (with its cause) where it happens, not later when a buffer is flushed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail();
+    // A write may take only part of the data (a disk that fills up midway);
+    // the next one then fails and tells why.
+    for (qint64 done = 0; done < data.size();) {
+        const qint64 written = file.write(data.constData() + done, data.size() - done);
+        if (written <= 0)
+            return fail();
+        done += written;
+    }
+    // Nothing may be left unwritten before the rename: commit() alone renames
+    // even a file whose last bytes could not be written.
+    if (!file.flush())
+        return fail();
+    if (!file.commit())
+        return fail();
+    return true;
+}
+
+} // namespace MTools

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace MTools {
+
+// Writes files whole or not at all. The data go into a temporary file beside
+// the target, which takes the target's place only after every byte has been
+// written and flushed and the file closed. When anything fails, the target
+// stays as it was (absent, or the earlier file) and no temporary file
+// remains, so a full disk never leaves an empty or cut-off file behind.
+class WholeFile
+{
+public:
+    // Writes data to path. Returns whether the file was written; when not,
+    // reason (if given) says why in plain words, such as "No space left on
+    // device" or "Permission denied".
+    static bool write(const QString& path, const QByteArray& data, QString* reason = nullptr);
+};
+
+} // namespace MTools
