@@ -1,3 +1,4 @@
+#include "csseditor.h"
 #include "mainpage.h"
 #include "productapp.h"
 #include "promomenubar.h"
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationDomain(QStringLiteral("halvick.example"));
     application.setStyleSheet(applicationStyleSheet());
     application.setShareLinks(QString());
+    // The shell's style-sheet editor slot opens the widget library's editor.
+    QMWidgets::CssEditor::registerWithShell();
 
     MainPage page;
     page.menuBar()->fillCrossPromo(QStringLiteral("graphics"));

@@ -49,6 +49,14 @@ void lookAtStartup()
                  << QStringLiteral("reminders %1 %2").arg(app->reminderInterval()).arg(app->reminderKind())
                  << app->helpSlides().join(' ').remove(app->resourcesDirectory());
         }
+        // The shell's style-sheet slot reaches the widget library's editor.
+        if (App* app = App::instance()) {
+            app->slotShowCssEditor();
+            int editors = 0;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                editors += widget->inherits("QMWidgets::CssEditor") && widget->isVisible();
+            view << QStringLiteral("style-sheet editors %1").arg(editors);
+        }
         QCoreApplication::exit(7);
     });
 }
@@ -103,7 +111,7 @@ void TestMainPage::startUp()
         slides << QStringLiteral("Slide%1_%2.jpg").arg(i).arg(slideLanguage);
     QCOMPARE(view,
              QStringList({ "Halvick Lumastrand Lumastrand", "290x390 1", "more apps 0", "reminders 2 1",
-                           slides.join(' ') }));
+                           slides.join(' '), "style-sheet editors 1" }));
 
     // Quitting a fresh profile counts the run without asking for a rating.
     QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
