@@ -14,28 +14,17 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include <algorithm>
-
-using QMWidgets::HybridWidget;
-using QMWidgets::ResolutionSetupWidget;
-using QMWidgets::VirtualResolutionDialog;
-using QMWidgets::VirtualResolutionWidget;
+using namespace QMWidgets;
 
 namespace {
-
-QPushButton* button(const QWidget& parent, const QString& text)
+void clickButton(const QWidget& parent, const QString& text)
 {
-    const QList<QPushButton*> buttons = parent.findChildren<QPushButton*>();
-    const auto found = std::find_if(buttons.begin(), buttons.end(),
-                                    [&](const QPushButton* candidate) { return candidate->text() == text; });
-    return found == buttons.end() ? nullptr : *found;
+    for (QPushButton* button : parent.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QFAIL(qPrintable("no button " + text));
 }
-
-QString sizeText(const QSize& s)
-{
-    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
-}
-
 } // namespace
 
 class TestVirtualResolution : public QObject
@@ -43,185 +32,161 @@ class TestVirtualResolution : public QObject
     Q_OBJECT
 
 private slots:
-    void dialogPicksModeAndSize();
-    void outOfRangeAndEmptyAreHarmless();
-    void virtualModeLaysContentOutAtTheChosenSize_data();
-    void virtualModeLaysContentOutAtTheChosenSize();
-    void dialogDrivesTheHost();
-    void destroyedInVirtualModeIsClean();
-};
+    void dialogPicksModeAndSize()
+    {
+        VirtualResolutionDialog dialog;
+        QStringList events;
+        const auto record = [&](const QString& what, const QSize& s) {
+            events << QStringLiteral("%1 %2x%3").arg(what).arg(s.width()).arg(s.height());
+        };
+        connect(&dialog, &VirtualResolutionDialog::virtualResolutionChanged, this,
+                [&](const QSize& s) { record("picked", s); });
+        connect(&dialog, &VirtualResolutionDialog::changeVirtualResolution, this,
+                [&](const QSize& s) { record("apply", s); });
+        connect(&dialog, &VirtualResolutionDialog::changeSettings, this, [&] { events << "settings"; });
+        dialog.show();
+        ResolutionSetupWidget* box = dialog.resolutionBox();
+        QTest::keyClick(box->slider(), Qt::Key_Right);
+        QTest::keyClick(box->slider(), Qt::Key_End);
+        QCOMPARE(events, QStringList({ "picked 1152x864", "picked 5300x3200" }));
 
-void TestVirtualResolution::dialogPicksModeAndSize()
-{
-    VirtualResolutionDialog dialog;
-    QStringList events;
-    connect(&dialog, &VirtualResolutionDialog::virtualResolutionChanged, this,
-            [&](const QSize& s) { events << "picked " + sizeText(s); });
-    connect(&dialog, &VirtualResolutionDialog::changeVirtualResolution, this,
-            [&](const QSize& s) { events << "apply " + sizeText(s); });
-    connect(&dialog, &VirtualResolutionDialog::changeSettings, this, [&] { events << "settings"; });
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // Typing says nothing until "&Apply", which passes the typed size on.
+        events.clear();
+        box->widthSpinBox()->selectAll();
+        QTest::keyClicks(box->widthSpinBox(), QStringLiteral("1500"));
+        QVERIFY(events.isEmpty());
+        clickButton(dialog, QStringLiteral("&Apply"));
+        QCOMPARE(events, QStringList({ "apply 1500x3200", "settings" }));
+        QVERIFY(dialog.isVisible());
 
-    ResolutionSetupWidget* box = dialog.resolutionBox();
-    QCOMPARE(box->resolution(), QSize(1024, 768));
-    QTest::keyClick(box->slider(), Qt::Key_Right);
-    QTest::keyClick(box->slider(), Qt::Key_End);
-    QCOMPARE(events, QStringList({ "picked 1152x864", "picked 5300x3200" }));
-
-    // Typing says nothing until "&Apply", which passes the typed size on.
-    events.clear();
-    box->widthSpinBox()->selectAll();
-    QTest::keyClicks(box->widthSpinBox(), QStringLiteral("1500"));
-    QVERIFY(events.isEmpty());
-    QTest::mouseClick(button(dialog, QStringLiteral("&Apply")), Qt::LeftButton);
-    QCOMPARE(events, QStringList({ "apply 1500x3200", "settings" }));
-    QVERIFY(dialog.isVisible());
-
-    // The mode chosen switches the box.
-    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
-    QCOMPARE(dialog.mode(), VirtualResolutionDialog::NormalMode);
-    QVERIFY(!box->isEnabled());
-    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
-    QTest::keyClick(dialog.modeCombo(), Qt::Key_Up);
-    QVERIFY(box->isEnabled());
-
-    events.clear();
-    QTest::mouseClick(button(dialog, QStringLiteral("&Ok")), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(events.isEmpty());
-}
-
-void TestVirtualResolution::outOfRangeAndEmptyAreHarmless()
-{
-    // A box without entries keeps the slider's default range.
-    ResolutionSetupWidget empty;
-    QSignalSpy emptySpy(&empty, &ResolutionSetupWidget::resolutionChanged);
-    empty.slider()->setValue(50);
-    QCOMPARE(emptySpy.count(), 0);
-
-    ResolutionSetupWidget box;
-    box.addResolution(800, 600);
-    box.addResolution(1920, 1080);
-    QSignalSpy spy(&box, &ResolutionSetupWidget::resolutionChanged);
-    for (const int position : { -1, 2, 1000 })
-        box.slotValueChanged(position);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(box.resolution(), QSize(800, 600));
-
-    // The shared view embeds nothing at first.
-    VirtualResolutionWidget* shared = VirtualResolutionWidget::instance();
-    QCOMPARE(VirtualResolutionWidget::instance(), shared);
-
-    // Sizes and resizes before a widget is embedded are harmless; the last
-    // size is given to the widget when it comes.
-    shared->slotSetSize(QSize(640, 480));
-    shared->slotSetWidth(700);
-    shared->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shared));
-    shared->resize(400, 300);
-    auto* label = new QLabel(QStringLiteral("late"));
-    shared->setWidget(label);
-    QCOMPARE(label->size(), QSize(700, 480));
-    shared->hide();
-}
-
-void TestVirtualResolution::virtualModeLaysContentOutAtTheChosenSize_data()
-{
-    QTest::addColumn<int>("sliderPosition"); // -1: the dialog was never opened
-    QTest::addColumn<QSize>("virtualSize");
-    QTest::newRow("without the dialog") << -1 << QSize(1280, 800);
-    QTest::newRow("dialog as it opens") << 0 << QSize(1024, 768);
-    QTest::newRow("dialog at 1440 x 900") << 4 << QSize(1440, 900);
-}
-
-void TestVirtualResolution::virtualModeLaysContentOutAtTheChosenSize()
-{
-    QFETCH(int, sliderPosition);
-    QFETCH(QSize, virtualSize);
-
-    HybridWidget hybrid;
-    auto* content = new QLabel(QStringLiteral("content"));
-    hybrid.addWidget(content);
-    hybrid.move(200, 150);
-    hybrid.resize(320, 240);
-    hybrid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&hybrid));
-    if (sliderPosition >= 0) {
-        hybrid.slotShowSettingsDialog();
-        hybrid.settingsDialog()->resolutionBox()->slider()->setValue(sliderPosition);
+        // The mode chosen switches the box.
+        QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
+        QCOMPARE(dialog.mode(), VirtualResolutionDialog::NormalMode);
+        QVERIFY(!box->isEnabled());
+        QTest::keyClick(dialog.modeCombo(), Qt::Key_Up);
+        QVERIFY(box->isEnabled());
+        events.clear();
+        clickButton(dialog, QStringLiteral("&Ok"));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(events.isEmpty());
     }
 
-    hybrid.slotSetVirtualResolutionMode(true);
-    VirtualResolutionWidget* view = hybrid.resolutionView();
-    QVERIFY(!hybrid.isWindow() && view->isVisible());
-    QCOMPARE(hybrid.size(), virtualSize);
-    QCOMPARE(content->size(), virtualSize);
+    void outOfRangeAndEarlySizesAreHarmless()
+    {
+        // A box without entries keeps the slider's default range.
+        ResolutionSetupWidget empty;
+        QSignalSpy emptySpy(&empty, &ResolutionSetupWidget::resolutionChanged);
+        empty.slider()->setValue(50);
+        QCOMPARE(emptySpy.count(), 0);
 
-    // A square view stretches the content by a factor of its own each way.
-    view->resize(600, 600);
-    QTRY_COMPARE(view->size(), QSize(600, 600));
-    const QSize viewport = view->graphicsView()->viewport()->size();
-    const QTransform stretch = view->graphicsView()->transform();
-    QVERIFY(qAbs(stretch.m11() * virtualSize.width() - viewport.width()) < 6);
-    QVERIFY(qAbs(stretch.m22() * virtualSize.height() - viewport.height()) < 6);
+        ResolutionSetupWidget box;
+        box.addResolution(800, 600);
+        box.addResolution(1920, 1080);
+        QSignalSpy spy(&box, &ResolutionSetupWidget::resolutionChanged);
+        for (const int position : { -1, 2, 1000 })
+            box.slotValueChanged(position);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(box.resolution(), QSize(800, 600));
 
-    // Back as a window of the old size, at (50, 50).
-    hybrid.slotSetVirtualResolutionMode(false);
-    QVERIFY(hybrid.isWindow() && hybrid.isVisible() && !view->isVisible());
-    QCOMPARE(hybrid.pos(), QPoint(50, 50));
-    QCOMPARE(hybrid.size(), QSize(320, 240));
-}
+        // Sizes and resizes before a widget is embedded are harmless; the last
+        // size is given to the widget when it comes.
+        VirtualResolutionWidget view;
+        view.slotSetSize(QSize(640, 480));
+        view.slotSetWidth(700);
+        view.show();
+        view.resize(400, 300);
+        auto* label = new QLabel(QStringLiteral("late"));
+        view.setWidget(label);
+        QCOMPARE(label->size(), QSize(700, 480));
+    }
 
-void TestVirtualResolution::dialogDrivesTheHost()
-{
-    HybridWidget hybrid;
-    hybrid.resize(300, 200);
-    hybrid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&hybrid));
+    void virtualModeLaysContentOutAtTheChosenSize_data()
+    {
+        QTest::addColumn<int>("sliderPosition"); // -1: the dialog was never opened
+        QTest::addColumn<QSize>("virtualSize");
+        QTest::newRow("without the dialog") << -1 << QSize(1280, 800);
+        QTest::newRow("dialog as it opens") << 0 << QSize(1024, 768);
+        QTest::newRow("dialog at 1440 x 900") << 4 << QSize(1440, 900);
+    }
 
-    // In normal mode a size is neither used nor kept.
-    hybrid.slotSetSize(QSize(640, 480));
-    QCOMPARE(hybrid.size(), QSize(300, 200));
+    void virtualModeLaysContentOutAtTheChosenSize()
+    {
+        QFETCH(int, sliderPosition);
+        QFETCH(QSize, virtualSize);
+        HybridWidget hybrid;
+        auto* content = new QLabel(QStringLiteral("content"));
+        hybrid.addWidget(content);
+        hybrid.move(200, 150);
+        hybrid.resize(320, 240);
+        hybrid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&hybrid));
+        if (sliderPosition >= 0) {
+            hybrid.slotShowSettingsDialog();
+            hybrid.settingsDialog()->resolutionBox()->slider()->setValue(sliderPosition);
+        }
 
-    hybrid.slotShowSettingsDialog();
-    VirtualResolutionDialog* dialog = hybrid.settingsDialog();
-    QPushButton* apply = button(*dialog, QStringLiteral("&Apply"));
-    QTest::mouseClick(apply, Qt::LeftButton);
-    QVERIFY(hybrid.isVirtualResolutionMode());
-    QCOMPARE(hybrid.size(), QSize(1024, 768));
+        hybrid.slotSetVirtualResolutionMode(true);
+        VirtualResolutionWidget* view = hybrid.resolutionView();
+        QVERIFY(!hybrid.isWindow() && view->isVisible());
+        QCOMPARE(hybrid.size(), virtualSize);
+        QCOMPARE(content->size(), virtualSize);
 
-    // Applying again in virtual mode only changes the size.
-    QTest::keyClick(dialog->resolutionBox()->slider(), Qt::Key_End);
-    QTest::mouseClick(apply, Qt::LeftButton);
-    QCOMPARE(hybrid.size(), QSize(5300, 3200));
-    hybrid.slotSetSize(QSize(800, 600));
-    QCOMPARE(hybrid.size(), QSize(800, 600));
+        // A square view stretches the content by a factor of its own each way.
+        view->resize(600, 600);
+        QTRY_COMPARE(view->size(), QSize(600, 600));
+        const QSize viewport = view->graphicsView()->viewport()->size();
+        const QTransform stretch = view->graphicsView()->transform();
+        QVERIFY(qAbs(stretch.m11() * virtualSize.width() - viewport.width()) < 6);
+        QVERIFY(qAbs(stretch.m22() * virtualSize.height() - viewport.height()) < 6);
 
-    // Full screen follows the window on screen, the view in virtual mode.
-    hybrid.slotShowFullScreenMode(true);
-    QVERIFY(hybrid.resolutionView()->isFullScreen());
+        // Back as a window of the old size, at (50, 50).
+        hybrid.slotSetVirtualResolutionMode(false);
+        QVERIFY(hybrid.isWindow() && hybrid.isVisible() && !view->isVisible());
+        QCOMPARE(QRect(hybrid.pos(), hybrid.size()), QRect(50, 50, 320, 240));
+    }
 
-    QTest::keyClick(dialog->modeCombo(), Qt::Key_Down);
-    QTest::mouseClick(apply, Qt::LeftButton);
-    QVERIFY(!hybrid.isVirtualResolutionMode());
-    QCOMPARE(hybrid.size(), QSize(300, 200));
-}
+    void dialogDrivesTheHost()
+    {
+        HybridWidget hybrid;
+        hybrid.resize(300, 200);
+        hybrid.show();
+        // In normal mode a size is neither used nor kept.
+        hybrid.slotSetSize(QSize(640, 480));
+        QCOMPARE(hybrid.size(), QSize(300, 200));
 
-void TestVirtualResolution::destroyedInVirtualModeIsClean()
-{
-    auto* hybrid = new HybridWidget;
-    QPointer<QLabel> content = new QLabel(QStringLiteral("content"));
-    hybrid->addWidget(content);
-    hybrid->show();
-    hybrid->slotShowSettingsDialog();
-    hybrid->slotSetVirtualResolutionMode(true);
-    QPointer<VirtualResolutionWidget> view = hybrid->resolutionView();
-    QPointer<VirtualResolutionDialog> dialog = hybrid->settingsDialog();
+        hybrid.slotShowSettingsDialog();
+        VirtualResolutionDialog* dialog = hybrid.settingsDialog();
+        QTest::keyClick(dialog->resolutionBox()->slider(), Qt::Key_End);
+        clickButton(*dialog, QStringLiteral("&Apply"));
+        QVERIFY(hybrid.isVirtualResolutionMode());
+        QCOMPARE(hybrid.size(), QSize(5300, 3200));
+        hybrid.slotSetSize(QSize(800, 600));
+        QCOMPARE(hybrid.size(), QSize(800, 600));
 
-    delete hybrid;
-    QVERIFY(content.isNull() && view.isNull() && dialog.isNull());
-}
+        // Full screen follows the window on screen, the view in virtual mode.
+        hybrid.slotShowFullScreenMode(true);
+        QVERIFY(hybrid.resolutionView()->isFullScreen());
+
+        QTest::keyClick(dialog->modeCombo(), Qt::Key_Down);
+        clickButton(*dialog, QStringLiteral("&Apply"));
+        QVERIFY(!hybrid.isVirtualResolutionMode());
+        QCOMPARE(hybrid.size(), QSize(300, 200));
+    }
+
+    void destroyedInVirtualModeIsClean()
+    {
+        auto* hybrid = new HybridWidget;
+        QPointer<QLabel> content = new QLabel(QStringLiteral("content"));
+        hybrid->addWidget(content);
+        hybrid->show();
+        hybrid->slotShowSettingsDialog();
+        hybrid->slotSetVirtualResolutionMode(true);
+        QPointer<VirtualResolutionWidget> view = hybrid->resolutionView();
+        QPointer<VirtualResolutionDialog> dialog = hybrid->settingsDialog();
+        delete hybrid;
+        QVERIFY(content.isNull() && view.isNull() && dialog.isNull());
+    }
+};
 
 QTEST_MAIN(TestVirtualResolution)
 #include "tst_virtualresolution.moc"
