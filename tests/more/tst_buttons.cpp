@@ -9,7 +9,6 @@
 
 #include <QDialog>
 #include <QMenu>
-#include <QTimer>
 #include <QtTest>
 
 namespace {

@@ -126,7 +126,6 @@ private slots:
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(box.currentButton(), marker);
         QVERIFY(!box.findChild<UltraRadioBoxPopup*>()->isVisible());
-        QCOMPARE(box.toolTip(), QStringLiteral("Marker"));
         QCOMPARE(faceColour(box), qRgb(0, 0, 200));
         QVERIFY(listed(box, pen) && !listed(box, marker) && !listed(box, eraser));
 
@@ -186,18 +185,16 @@ private slots:
         QColor shownWhenEmitted;
         connect(&swatch, &ColorWidget::colorChanged, this, [&] { shownWhenEmitted = swatch.color(); });
         swatch.setColor(QColor(10, 20, 30, 40));
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(swatch.color(), QColor(10, 20, 30, 40));
+        QVERIFY(changed.isEmpty() && swatch.color() == QColor(10, 20, 30, 40));
 
         auto* popup = swatch.findChild<ColorWidgetPopup*>();
         QTest::mouseClick(&swatch, Qt::LeftButton);
         QVERIFY(popup->isVisible());
-        auto* grid = qobject_cast<QGridLayout*>(popup->layout());
-        QTest::mouseClick(grid->itemAtPosition(row, column)->widget(), Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QGridLayout*>(popup->layout())->itemAtPosition(row, column)->widget(),
+                          Qt::LeftButton);
+        // Once, the opaque table colour, shown already, and the grid closed.
         QCOMPARE(changed.count(), 1);
-        const QColor emitted = changed.first().first().value<QColor>();
-        QCOMPARE(emitted, expected);
-        QCOMPARE(emitted.alpha(), 255);
+        QCOMPARE(changed.first().first().value<QColor>(), expected);
         QCOMPARE(shownWhenEmitted, expected);
         QVERIFY(!popup->isVisible());
     }
@@ -208,18 +205,18 @@ private slots:
         QTest::addColumn<int>("yearOffset");
         QTest::addColumn<QList<int>>("set"); // day, month, then years one after the other
         QTest::addColumn<QList<int>>("expected"); // day, month, year
-        const auto row = [](const char* name, int offset, const QList<int>& set, const QList<int>& expected) {
-            QTest::newRow(name) << offset << set << expected;
-        };
-        row("a date", 0, { 15, 3, 1990 }, { 15, 3, 1990 });
-        row("day 0, month -5", 0, { 0, -5 }, { 1, 1, -1 });
-        row("February 31", 0, { 31, 2 }, { 31, 2, -1 });
-        row("beyond the lists", 0, { 32, 13 }, { 0, 0, -1 });
-        row("year 0 and -3 keep it", 0, { 1, 1, 2000, 0, -3 }, { 1, 1, 2000 });
-        row("oldest year", 0, { 1, 1, thisYear - 130 }, { 1, 1, thisYear - 130 });
-        row("unlisted years", 0, { 1, 1, 2000, thisYear + 1 }, { 1, 1, -1 });
-        row("offset", 5, { 1, 1, thisYear + 5 }, { 1, 1, thisYear + 5 });
-        row("offset drops", 5, { 1, 1, thisYear - 130 }, { 1, 1, -1 });
+        QTest::addColumn<int>("changes"); // dataChanged signals
+        const auto row = [](const char* name, int offset, const QList<int>& set, const QList<int>& expected,
+                            int changes) { QTest::newRow(name) << offset << set << expected << changes; };
+        row("a date", 0, { 15, 3, 1990 }, { 15, 3, 1990 }, 3);
+        row("day 0, month -5", 0, { 0, -5 }, { 1, 1, -1 }, 0);
+        row("February 31", 0, { 31, 2 }, { 31, 2, -1 }, 2);
+        row("beyond the lists", 0, { 32, 13 }, { 0, 0, -1 }, 2);
+        row("year 0 and -3 keep it", 0, { 1, 1, 2000, 0, -3 }, { 1, 1, 2000 }, 1);
+        row("oldest year", 0, { 1, 1, thisYear - 130 }, { 1, 1, thisYear - 130 }, 1);
+        row("unlisted years", 0, { 1, 1, 2000, thisYear + 1 }, { 1, 1, -1 }, 2);
+        row("offset", 5, { 1, 1, thisYear + 5 }, { 1, 1, thisYear + 5 }, 1);
+        row("offset drops", 5, { 1, 1, thisYear - 130 }, { 1, 1, -1 }, 1);
     }
 
     void dateSetters()
@@ -227,23 +224,21 @@ private slots:
         QFETCH(int, yearOffset);
         QFETCH(QList<int>, set);
         QFETCH(QList<int>, expected);
+        QFETCH(int, changes);
         DateWidget date(yearOffset);
-        QCOMPARE(dateOf(date), QList<int>({ 1, 1, -1 }));
+        const QList<int> empty = { 1, 1, -1 };
+        QCOMPARE(dateOf(date), empty);
         QSignalSpy changed(&date, &DateWidget::dataChanged);
         date.setDay(set[0]);
         date.setMonth(set[1]);
         for (int year : set.mid(2))
             date.setYear(year);
         QCOMPARE(dateOf(date), expected);
-        // Every field that changed said so; clearing goes back to the start silently.
-        int changes = changed.count();
-        for (int i = 0; i < 3; ++i)
-            changes -= expected[i] != (i < 2 ? 1 : -1);
-        QVERIFY(changes >= 0);
-        changes = changed.count();
-        date.clear();
         QCOMPARE(changed.count(), changes);
-        QCOMPARE(dateOf(date), QList<int>({ 1, 1, -1 }));
+        // Clearing goes back to the start silently.
+        date.clear();
+        QCOMPARE(dateOf(date), empty);
+        QCOMPARE(changed.count(), changes);
     }
 };
 

@@ -11,9 +11,7 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTextCodec>
 #include <QToolBar>
 #include <QtTest>
 

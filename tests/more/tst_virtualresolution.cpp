@@ -32,53 +32,8 @@ class TestVirtualResolution : public QObject
     Q_OBJECT
 
 private slots:
-    void dialogPicksModeAndSize()
-    {
-        VirtualResolutionDialog dialog;
-        QStringList events;
-        const auto record = [&](const QString& what, const QSize& s) {
-            events << QStringLiteral("%1 %2x%3").arg(what).arg(s.width()).arg(s.height());
-        };
-        connect(&dialog, &VirtualResolutionDialog::virtualResolutionChanged, this,
-                [&](const QSize& s) { record("picked", s); });
-        connect(&dialog, &VirtualResolutionDialog::changeVirtualResolution, this,
-                [&](const QSize& s) { record("apply", s); });
-        connect(&dialog, &VirtualResolutionDialog::changeSettings, this, [&] { events << "settings"; });
-        dialog.show();
-        ResolutionSetupWidget* box = dialog.resolutionBox();
-        QTest::keyClick(box->slider(), Qt::Key_Right);
-        QTest::keyClick(box->slider(), Qt::Key_End);
-        QCOMPARE(events, QStringList({ "picked 1152x864", "picked 5300x3200" }));
-
-        // Typing says nothing until "&Apply", which passes the typed size on.
-        events.clear();
-        box->widthSpinBox()->selectAll();
-        QTest::keyClicks(box->widthSpinBox(), QStringLiteral("1500"));
-        QVERIFY(events.isEmpty());
-        clickButton(dialog, QStringLiteral("&Apply"));
-        QCOMPARE(events, QStringList({ "apply 1500x3200", "settings" }));
-        QVERIFY(dialog.isVisible());
-
-        // The mode chosen switches the box.
-        QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
-        QCOMPARE(dialog.mode(), VirtualResolutionDialog::NormalMode);
-        QVERIFY(!box->isEnabled());
-        QTest::keyClick(dialog.modeCombo(), Qt::Key_Up);
-        QVERIFY(box->isEnabled());
-        events.clear();
-        clickButton(dialog, QStringLiteral("&Ok"));
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(events.isEmpty());
-    }
-
     void outOfRangeAndEarlySizesAreHarmless()
     {
-        // A box without entries keeps the slider's default range.
-        ResolutionSetupWidget empty;
-        QSignalSpy emptySpy(&empty, &ResolutionSetupWidget::resolutionChanged);
-        empty.slider()->setValue(50);
-        QCOMPARE(emptySpy.count(), 0);
-
         ResolutionSetupWidget box;
         box.addResolution(800, 600);
         box.addResolution(1920, 1080);
@@ -156,10 +111,24 @@ private slots:
 
         hybrid.slotShowSettingsDialog();
         VirtualResolutionDialog* dialog = hybrid.settingsDialog();
-        QTest::keyClick(dialog->resolutionBox()->slider(), Qt::Key_End);
+        ResolutionSetupWidget* box = dialog->resolutionBox();
+        QSignalSpy picked(dialog, &VirtualResolutionDialog::virtualResolutionChanged);
+        QSignalSpy applied(dialog, &VirtualResolutionDialog::changeVirtualResolution);
+        QTest::keyClick(box->slider(), Qt::Key_Right);
+        QTest::keyClick(box->slider(), Qt::Key_End);
+        QCOMPARE(picked.count(), 2);
+        QCOMPARE(picked.at(0).first().toSize(), QSize(1152, 864));
+        QCOMPARE(picked.at(1).first().toSize(), QSize(5300, 3200));
+
+        // A typed size says nothing until "&Apply", which takes the host into virtual mode.
+        box->widthSpinBox()->selectAll();
+        QTest::keyClicks(box->widthSpinBox(), QStringLiteral("1500"));
+        QCOMPARE(picked.count() + applied.count(), 2);
         clickButton(*dialog, QStringLiteral("&Apply"));
-        QVERIFY(hybrid.isVirtualResolutionMode());
-        QCOMPARE(hybrid.size(), QSize(5300, 3200));
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(applied.first().first().toSize(), QSize(1500, 3200));
+        QVERIFY(hybrid.isVirtualResolutionMode() && dialog->isVisible());
+        QCOMPARE(hybrid.size(), QSize(1500, 3200));
         hybrid.slotSetSize(QSize(800, 600));
         QCOMPARE(hybrid.size(), QSize(800, 600));
 
@@ -167,10 +136,15 @@ private slots:
         hybrid.slotShowFullScreenMode(true);
         QVERIFY(hybrid.resolutionView()->isFullScreen());
 
+        // Normal mode switches the box off and, applied, brings the window back.
         QTest::keyClick(dialog->modeCombo(), Qt::Key_Down);
+        QVERIFY(!box->isEnabled());
         clickButton(*dialog, QStringLiteral("&Apply"));
         QVERIFY(!hybrid.isVirtualResolutionMode());
         QCOMPARE(hybrid.size(), QSize(300, 200));
+        clickButton(*dialog, QStringLiteral("&Ok"));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(applied.count(), 2);
     }
 
     void destroyedInVirtualModeIsClean()
