@@ -4,13 +4,11 @@
 #include "colorwidget.h"
 #include "colorwidgetpopup.h"
 #include "datewidget.h"
-#include "mtools.h"
 #include "radiobox.h"
 #include "testapp.h"
 #include "ultraradiobox.h"
 #include "ultraradioboxpopup.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QToolButton>
@@ -21,9 +19,10 @@ using namespace QMWidgets;
 namespace {
 
 // A host button whose picture tells checked (blue) from unchecked (red).
-QToolButton* hostButton()
+QToolButton* hostButton(const char* name = "")
 {
     auto* button = new QToolButton;
+    button->setObjectName(QLatin1String(name));
     button->setFixedSize(40, 30);
     button->setStyleSheet(QStringLiteral("QToolButton { background: rgb(200, 0, 0); border: none; }"
                                          "QToolButton:checked { background: rgb(0, 0, 200); }"));
@@ -45,6 +44,11 @@ bool listed(UltraRadioBox& box, QAbstractButton* button)
             return button->isVisibleTo(popup) && caption->isVisibleTo(popup);
     }
     return false;
+}
+
+QList<int> dateOf(const DateWidget& date)
+{
+    return { date.day(), date.month(), date.year() };
 }
 
 } // namespace
@@ -98,11 +102,9 @@ private slots:
         box.show();
         auto* popup = box.findChild<UltraRadioBoxPopup*>();
         QSignalSpy pressed(&box, &UltraRadioBox::actionPerformed);
-
         QTest::mouseClick(&box, Qt::LeftButton);
         QVERIFY(popup->isVisible());
         QVERIFY(qAbs(popup->windowOpacity() - opacity) < 0.01);
-        QCOMPARE(popup->pos(), box.mapToGlobal(QPoint(0, box.height())));
         QTest::mouseClick(&box, Qt::LeftButton);
         QVERIFY(!popup->isVisible());
         QCOMPARE(pressed.count(), 2);
@@ -111,34 +113,26 @@ private slots:
     void ultraRadioChoiceKeepsHiddenButtonsHidden()
     {
         UltraRadioBox box;
-        QList<QToolButton*> buttons;
-        for (const char* name : { "Pen", "Marker", "Eraser" }) {
-            buttons.append(hostButton());
-            buttons.last()->setObjectName(QLatin1String(name));
-            box.addButton(buttons.last(), QLatin1String(name));
-        }
-        QToolButton *pen = buttons[0], *marker = buttons[1], *eraser = buttons[2];
+        QToolButton *pen = hostButton("Pen"), *marker = hostButton("Marker"), *eraser = hostButton("Eraser");
+        for (QToolButton* button : { pen, marker, eraser })
+            box.addButton(button, button->objectName());
         box.setButtonVisible(eraser, false);
         box.show();
         QSignalSpy chosen(&box, &UltraRadioBox::buttonClicked);
-        QCOMPARE(box.size(), pen->size());
 
         // A click on the caption chooses its button.
         QTest::mouseClick(&box, Qt::LeftButton);
-        const QList<QPushButton*> captions = box.findChildren<QPushButton*>();
-        QTest::mouseClick(captions[1], Qt::LeftButton);
+        QTest::mouseClick(box.findChildren<QPushButton*>()[1], Qt::LeftButton);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(box.currentButton(), marker);
         QVERIFY(!box.findChild<UltraRadioBoxPopup*>()->isVisible());
-        QCOMPARE(box.toolTip(), QStringLiteral("Marker"));
         QCOMPARE(faceColour(box), qRgb(0, 0, 200));
         QVERIFY(listed(box, pen) && !listed(box, marker) && !listed(box, eraser));
 
         // Under the pointer the chosen button shows unchecked.
-        QEvent enter(QEvent::Enter);
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
         QApplication::sendEvent(&box, &enter);
         QCOMPARE(faceColour(box), qRgb(200, 0, 0));
-        QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&box, &leave);
         QCOMPARE(faceColour(box), qRgb(0, 0, 200));
 
@@ -149,30 +143,15 @@ private slots:
         QVERIFY(listed(box, marker) && !marker->isChecked() && !listed(box, eraser));
         box.setButtonVisible(eraser, true);
         QVERIFY(listed(box, eraser));
-    }
 
-    void ultraRadioIgnoresUnknownButtons()
-    {
-        UltraRadioBox box;
-        QToolButton* pen = hostButton();
-        QToolButton* doomed = hostButton();
-        box.addButton(pen, QStringLiteral("Pen"));
-        box.addButton(doomed, QStringLiteral("Doomed"));
-        box.setCurrentButton(pen);
+        // Unknown buttons change nothing; a button the host deletes is forgotten with its caption.
         QToolButton stranger;
-
         box.addButton(nullptr, QStringLiteral("Nothing"));
-        box.setCurrentButton(nullptr);
-        box.setButtonVisible(nullptr, false);
         box.setCurrentButton(&stranger);
         box.setButtonVisible(&stranger, false);
         QCOMPARE(box.currentButton(), pen);
-        QCOMPARE(box.toolTip(), QStringLiteral("Pen"));
-
-        // A button the host deletes is forgotten with its caption.
-        delete doomed;
-        box.setCurrentButton(pen);
-        QTRY_COMPARE(box.findChildren<QPushButton*>().size(), 1);
+        delete marker;
+        QTRY_COMPARE(box.findChildren<QPushButton*>().size(), 2);
     }
 
     void colourGridCells_data()
@@ -200,27 +179,22 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(QColor, expected);
-
         ColorWidget swatch;
-        swatch.resize(40, 24);
         swatch.show();
-        QCOMPARE(swatch.color(), QColor(Qt::green));
         QSignalSpy changed(&swatch, &ColorWidget::colorChanged);
         QColor shownWhenEmitted;
         connect(&swatch, &ColorWidget::colorChanged, this, [&] { shownWhenEmitted = swatch.color(); });
         swatch.setColor(QColor(10, 20, 30, 40));
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(swatch.color(), QColor(10, 20, 30, 40));
+        QVERIFY(changed.isEmpty() && swatch.color() == QColor(10, 20, 30, 40));
 
-        auto* popup = swatch.findChild<ColorWidgetPopup*>(QStringLiteral("ColorWidgetPopup"));
+        auto* popup = swatch.findChild<ColorWidgetPopup*>();
         QTest::mouseClick(&swatch, Qt::LeftButton);
         QVERIFY(popup->isVisible());
-        auto* grid = qobject_cast<QGridLayout*>(popup->layout());
-        QTest::mouseClick(grid->itemAtPosition(row, column)->widget(), Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QGridLayout*>(popup->layout())->itemAtPosition(row, column)->widget(),
+                          Qt::LeftButton);
+        // Once, the opaque table colour, shown already, and the grid closed.
         QCOMPARE(changed.count(), 1);
-        const QColor emitted = changed.first().first().value<QColor>();
-        QCOMPARE(emitted, expected);
-        QCOMPARE(emitted.alpha(), 255);
+        QCOMPARE(changed.first().first().value<QColor>(), expected);
         QCOMPARE(shownWhenEmitted, expected);
         QVERIFY(!popup->isVisible());
     }
@@ -231,20 +205,18 @@ private slots:
         QTest::addColumn<int>("yearOffset");
         QTest::addColumn<QList<int>>("set"); // day, month, then years one after the other
         QTest::addColumn<QList<int>>("expected"); // day, month, year
-
-        QTest::newRow("a date") << 0 << QList<int> { 15, 3, 1990 } << QList<int> { 15, 3, 1990 };
-        QTest::newRow("day 0, month -5") << 0 << QList<int> { 0, -5 } << QList<int> { 1, 1, -1 };
-        QTest::newRow("February 31") << 0 << QList<int> { 31, 2 } << QList<int> { 31, 2, -1 };
-        QTest::newRow("beyond the lists") << 0 << QList<int> { 32, 13 } << QList<int> { 0, 0, -1 };
-        QTest::newRow("year 0 and -3 keep it")
-            << 0 << QList<int> { 1, 1, 2000, 0, -3 } << QList<int> { 1, 1, 2000 };
-        QTest::newRow("oldest year") << 0 << QList<int> { 1, 1, thisYear - 130 }
-                                     << QList<int> { 1, 1, thisYear - 130 };
-        QTest::newRow("unlisted years")
-            << 0 << QList<int> { 1, 1, 2000, thisYear + 1 } << QList<int> { 1, 1, -1 };
-        QTest::newRow("offset") << 5 << QList<int> { 1, 1, thisYear + 5 }
-                                << QList<int> { 1, 1, thisYear + 5 };
-        QTest::newRow("offset drops") << 5 << QList<int> { 1, 1, thisYear - 130 } << QList<int> { 1, 1, -1 };
+        QTest::addColumn<int>("changes"); // dataChanged signals
+        const auto row = [](const char* name, int offset, const QList<int>& set, const QList<int>& expected,
+                            int changes) { QTest::newRow(name) << offset << set << expected << changes; };
+        row("a date", 0, { 15, 3, 1990 }, { 15, 3, 1990 }, 3);
+        row("day 0, month -5", 0, { 0, -5 }, { 1, 1, -1 }, 0);
+        row("February 31", 0, { 31, 2 }, { 31, 2, -1 }, 2);
+        row("beyond the lists", 0, { 32, 13 }, { 0, 0, -1 }, 2);
+        row("year 0 and -3 keep it", 0, { 1, 1, 2000, 0, -3 }, { 1, 1, 2000 }, 1);
+        row("oldest year", 0, { 1, 1, thisYear - 130 }, { 1, 1, thisYear - 130 }, 1);
+        row("unlisted years", 0, { 1, 1, 2000, thisYear + 1 }, { 1, 1, -1 }, 2);
+        row("offset", 5, { 1, 1, thisYear + 5 }, { 1, 1, thisYear + 5 }, 1);
+        row("offset drops", 5, { 1, 1, thisYear - 130 }, { 1, 1, -1 }, 1);
     }
 
     void dateSetters()
@@ -252,32 +224,21 @@ private slots:
         QFETCH(int, yearOffset);
         QFETCH(QList<int>, set);
         QFETCH(QList<int>, expected);
-
+        QFETCH(int, changes);
         DateWidget date(yearOffset);
-        QCOMPARE(QList<int>({ date.day(), date.month(), date.year() }), QList<int>({ 1, 1, -1 }));
+        const QList<int> empty = { 1, 1, -1 };
+        QCOMPARE(dateOf(date), empty);
+        QSignalSpy changed(&date, &DateWidget::dataChanged);
         date.setDay(set[0]);
         date.setMonth(set[1]);
         for (int year : set.mid(2))
             date.setYear(year);
-        QCOMPARE(QList<int>({ date.day(), date.month(), date.year() }), expected);
-    }
-
-    void dateListsAndClear()
-    {
-        DateWidget date;
-        const QList<QComboBox*> combos = date.findChildren<QComboBox*>();
-        QCOMPARE(combos[1]->itemText(0), MTools::monthName(1));
-        QCOMPARE(combos[1]->itemText(11), MTools::monthName(12));
-        QCOMPARE(combos[2]->itemText(1), QString::number(QDate::currentDate().year()));
-
-        QSignalSpy changed(&date, &DateWidget::dataChanged);
-        date.setDay(20);
-        date.setMonth(6);
-        date.setYear(1980);
-        QCOMPARE(changed.count(), 3);
+        QCOMPARE(dateOf(date), expected);
+        QCOMPARE(changed.count(), changes);
+        // Clearing goes back to the start silently.
         date.clear();
-        QCOMPARE(changed.count(), 3);
-        QCOMPARE(QList<int>({ date.day(), date.month(), date.year() }), QList<int>({ 1, 1, -1 }));
+        QCOMPARE(dateOf(date), empty);
+        QCOMPARE(changed.count(), changes);
     }
 };
 

@@ -12,19 +12,15 @@
 #include "tooling.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 using QMWidgets::MessageBox;
 using QMWidgets::SettingsDialog;
 
 namespace {
-// A page with two values, saved as attributes of its element.
+// A page with one value, saved as an attribute of its element.
 class ValuesPage : public QMWidgets::SettingsWidget
 {
 public:
@@ -36,21 +32,16 @@ public:
     QDomElement saveSettings(QDomDocument& document) override
     {
         QDomElement element = document.createElement(m_tag);
-        element.setAttribute(QStringLiteral("text"), text->text());
-        element.setAttribute(QStringLiteral("number"), number);
+        element.setAttribute(QStringLiteral("text"), text);
         return element;
     }
     void loadSettings(const QDomElement& element) override
     {
-        text->setText(element.attribute(QStringLiteral("text")));
-        number = element.attribute(QStringLiteral("number")).toInt();
+        text = element.attribute(QStringLiteral("text"));
     }
-    void slotApply() override { applied = values(); }
-    QString values() const { return text->text() + QLatin1Char('|') + QString::number(number); }
-    void set(const QString& t, int n) { text->setText(t), number = n; }
+    void slotApply() override { applied = text; }
 
-    QLineEdit* text = new QLineEdit(this);
-    int number = 0;
+    QString text = QStringLiteral("start");
     QString applied;
 
 private:
@@ -68,178 +59,152 @@ class TestSettingsDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void pagesOutliveDialogsAndFilesKeepEveryValue_data();
-    void pagesOutliveDialogsAndFilesKeepEveryValue();
-    void savingNeverLosesAFileSilently_data();
-    void savingNeverLosesAFileSilently();
-    void loadingFiles_data();
-    void loadingFiles();
-    void pagesMoveBetweenOpenDialogs();
+    void initTestCase()
+    {
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        SettingsDialog::registerPage(QStringLiteral("Beta"), m_beta);
+        SettingsDialog::registerPage(QStringLiteral("Alpha"), m_alpha);
+        SettingsDialog::registerPage(QStringLiteral("Plain"), new QLabel(QStringLiteral("no settings page")));
+    }
+
+    void init()
+    {
+        QCOMPARE(TestSupport::clearDialogSeams(), 0);
+        m_alpha->text = m_beta->text = QStringLiteral("start");
+    }
+
+    void pagesOutliveDialogsAndFilesKeepEveryValue_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("suffix given") << "one.tssettings" << QString("one.tssettings");
+        QTest::newRow("suffix appended") << "two" << QString("two.tssettings");
+        QTest::newRow("suffix in capitals") << "three.TSSETTINGS" << QString("three.TSSETTINGS.tssettings");
+    }
+
+    void pagesOutliveDialogsAndFilesKeepEveryValue()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        const QTemporaryDir dir;
+        m_alpha->text = QStringLiteral("Grüße €");
+        m_beta->text = QStringLiteral("<&\"'>");
+
+        auto* first = new SettingsDialog;
+        first->show();
+        Os::setNextFileDialogAnswer({ dir.filePath(chosen) });
+        click(first, "StorageBrowserSS");
+        delete first;
+        QVERIFY(m_alpha && m_beta);
+        const QByteArray file = TestSupport::fileContents(dir.filePath(written));
+        QVERIFY(file.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>"));
+        QCOMPARE(QMWidgets::app()->lastSaveDirectory(), QDir(dir.path()).absolutePath());
+
+        // A second dialog shows the same pages, loads the file back and applies it with "&Ok".
+        m_alpha->text = m_beta->text = QStringLiteral("changed");
+        SettingsDialog second;
+        second.show();
+        QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
+        Os::setNextFileDialogAnswer({ dir.filePath(written) });
+        click(&second, "StorageBrowserLS");
+        QCOMPARE(m_alpha->text, QStringLiteral("Grüße €"));
+        QCOMPARE(m_beta->text, QStringLiteral("<&\"'>"));
+        QCOMPARE(TestSupport::answerDialog(second, QStringLiteral("&Ok")), int(QDialog::Accepted));
+        QCOMPARE(m_alpha->applied + m_beta->applied, m_alpha->text + m_beta->text);
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    void savingNeverLosesAFileSilently_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("answer"); // to the one question or warning expected, 0 for none
+        QTest::addColumn<bool>("replaced");
+        const QString file = QStringLiteral("a.tssettings");
+        QTest::newRow("suffix meets a file, kept") << "a" << file << int(QMessageBox::No) << false;
+        QTest::newRow("suffix meets a file, replaced") << "a" << file << int(QMessageBox::Yes) << true;
+        QTest::newRow("file the dialog asked about") << file << file << 0 << true;
+        QTest::newRow("folder missing") << "no/" + file << "no/" + file << int(QMessageBox::Ok) << false;
+    }
+
+    void savingNeverLosesAFileSilently()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, target);
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(target);
+        TestSupport::writeFile(path, "old");
+
+        SettingsDialog dialog;
+        dialog.show();
+        if (answer)
+            MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
+        Os::setNextFileDialogAnswer({ dir.filePath(chosen) });
+        click(&dialog, "StorageBrowserSS");
+
+        QCOMPARE(MessageBox::shown().size(), answer ? 1 : 0);
+        if (answer)
+            QVERIFY(MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
+        const QByteArray now = TestSupport::fileContents(path);
+        QCOMPARE(now.startsWith("<?xml"), replaced);
+        QCOMPARE(now == "old", !replaced && answer != QMessageBox::Ok);
+        // Nothing half-written is left beside the target.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), now.isEmpty() ? 0 : 1);
+    }
+
+    void loadingFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("alpha"); // the text of both pages named "Alpha" afterwards
+        QTest::newRow("earlier Latin-1 file") << QByteArray("<Settings>\n <Alpha text=\"Gr\xfc\xdf"
+                                                            "e\"/>\n</Settings>\n")
+                                              << "Grüße";
+        QTest::newRow("earlier UTF-8 file")
+            << QStringLiteral("<Settings><Alpha text=\"Grüße €\"/></Settings>").toUtf8() << "Grüße €";
+        QTest::newRow("root of another name")
+            << QByteArray("<?xml version=\"1.0\"?><X><Alpha text=\"x\"/></X>") << "x";
+        QTest::newRow("text, comment, instruction")
+            << QByteArray("<Settings>t<!-- c --><?pi x?><Alpha text=\"y\"/></Settings>") << "y";
+        QTest::newRow("no element for the page")
+            << QByteArray("<Settings><Gamma text=\"z\"/></Settings>") << "start";
+        QTest::newRow("broken file") << QByteArray("<Settings><Alpha text=\"q\"></Settings") << "start";
+    }
+
+    void loadingFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, alpha);
+        ValuesPage first(QStringLiteral("Alpha")), twin(QStringLiteral("Alpha")),
+            other(QStringLiteral("Beta"));
+        QDomDocument document;
+        if (QMWidgets::SettingsFile::read(file, &document))
+            QMWidgets::SettingsFile::loadPages(document.documentElement(), { &first, &twin, &other });
+        QCOMPARE(QStringList({ first.text, twin.text, other.text }), QStringList({ alpha, alpha, "start" }));
+    }
+
+    void pagesMoveBetweenOpenDialogs()
+    {
+        SettingsDialog first;
+        first.show();
+        {
+            SettingsDialog second;
+            second.show();
+            QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
+            first.hide();
+            first.show();
+        }
+        // The second dialog held no pages any more when it went; the first keeps them.
+        QVERIFY(m_alpha);
+        QCOMPARE(first.tabWidget()->indexOf(m_alpha), 1);
+    }
 
 private:
     // Registered as "Beta", "Alpha" and a plain label, all without a parent.
     QPointer<ValuesPage> m_alpha = new ValuesPage(QStringLiteral("Alpha"));
     QPointer<ValuesPage> m_beta = new ValuesPage(QStringLiteral("Beta"));
 };
-
-void TestSettingsDialog::initTestCase()
-{
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
-    SettingsDialog::registerPage(QStringLiteral("Beta"), m_beta);
-    SettingsDialog::registerPage(QStringLiteral("Alpha"), m_alpha);
-    SettingsDialog::registerPage(QStringLiteral("Plain"), new QLabel(QStringLiteral("no settings page")));
-}
-
-void TestSettingsDialog::init()
-{
-    QCOMPARE(TestSupport::clearDialogSeams(), 0);
-    m_alpha->set(QStringLiteral("start"), 1);
-    m_beta->set(QStringLiteral("start"), 1);
-}
-
-void TestSettingsDialog::pagesOutliveDialogsAndFilesKeepEveryValue_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("suffix given") << "one.tssettings"
-                                  << "one.tssettings";
-    QTest::newRow("suffix appended") << "two"
-                                     << "two.tssettings";
-    QTest::newRow("suffix in capitals") << "three.TSSETTINGS"
-                                        << "three.TSSETTINGS.tssettings";
-}
-
-void TestSettingsDialog::pagesOutliveDialogsAndFilesKeepEveryValue()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, written);
-    const QTemporaryDir dir;
-    m_alpha->set(QStringLiteral("Grüße €"), 42);
-    m_beta->set(QStringLiteral("<&\"'>"), 7);
-
-    auto* first = new SettingsDialog;
-    first->show();
-    Os::setNextFileDialogAnswer({ dir.filePath(chosen) });
-    click(first, "StorageBrowserSS");
-    delete first;
-    QVERIFY(m_alpha && m_beta);
-
-    const QByteArray file = TestSupport::fileContents(dir.filePath(written));
-    QVERIFY(file.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>\n <Alpha "));
-    QVERIFY(file.contains(QStringLiteral("Grüße €").toUtf8()));
-    QCOMPARE(QMWidgets::app()->lastSaveDirectory(), QDir(dir.path()).absolutePath());
-
-    m_alpha->set(QStringLiteral("changed"), 3);
-    m_beta->set(QStringLiteral("changed"), 3);
-    SettingsDialog second;
-    second.show();
-    QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
-    Os::setNextFileDialogAnswer({ dir.filePath(written) });
-    click(&second, "StorageBrowserLS");
-    QCOMPARE(m_alpha->values(), QStringLiteral("Grüße €|42"));
-    QCOMPARE(m_beta->values(), QStringLiteral("<&\"'>|7"));
-    // "&Ok" applies every registered page.
-    QCOMPARE(TestSupport::answerDialog(second, QStringLiteral("&Ok")), int(QDialog::Accepted));
-    QCOMPARE(m_alpha->applied, m_alpha->values());
-    QCOMPARE(m_beta->applied, m_beta->values());
-    QVERIFY(MessageBox::shown().isEmpty());
-}
-
-void TestSettingsDialog::savingNeverLosesAFileSilently_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("answer"); // to the one question or warning expected, 0 for none
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("suffix meets a file, kept") << "a"
-                                               << "a.tssettings" << int(QMessageBox::No) << false;
-    QTest::newRow("suffix meets a file, replaced") << "a"
-                                                   << "a.tssettings" << int(QMessageBox::Yes) << true;
-    QTest::newRow("file the dialog asked about") << "a.tssettings"
-                                                 << "a.tssettings" << 0 << true;
-    QTest::newRow("folder missing") << "no/a.tssettings"
-                                    << "no/a.tssettings" << int(QMessageBox::Ok) << false;
-}
-
-void TestSettingsDialog::savingNeverLosesAFileSilently()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, target);
-    QFETCH(int, answer);
-    QFETCH(bool, replaced);
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(target);
-    TestSupport::writeFile(path, "old");
-
-    SettingsDialog dialog;
-    dialog.show();
-    if (answer)
-        MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
-    Os::setNextFileDialogAnswer({ dir.filePath(chosen) });
-    click(&dialog, "StorageBrowserSS");
-
-    QCOMPARE(MessageBox::shown().size(), answer ? 1 : 0);
-    if (answer)
-        QVERIFY(MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
-    const QByteArray now = TestSupport::fileContents(path);
-    QCOMPARE(now.startsWith("<?xml"), replaced);
-    QCOMPARE(now == "old", !replaced && answer != QMessageBox::Ok);
-    // Nothing half-written is left beside the target.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), now.isEmpty() ? 0 : 1);
-}
-
-void TestSettingsDialog::loadingFiles_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("alpha"); // the values of both pages named "Alpha" afterwards
-    QTest::newRow("earlier Latin-1 file") << QByteArray("<Settings>\n <Alpha text=\"Gr\xfc\xdf"
-                                                        "e\" number=\"5\"/>\n</Settings>\n")
-                                          << "Grüße|5";
-    QTest::newRow("earlier UTF-8 file")
-        << QStringLiteral("<Settings><Alpha text=\"Grüße €\" number=\"6\"/></Settings>").toUtf8()
-        << "Grüße €|6";
-    QTest::newRow("root of another name")
-        << QByteArray("<?xml version=\"1.0\"?><X><Alpha text=\"x\"/></X>") << "x|0";
-    QTest::newRow("text, comment, instruction")
-        << QByteArray("<Settings>t<!-- c --><?pi x?><Alpha text=\"y\" number=\"3\"/></Settings>") << "y|3";
-    QTest::newRow("no element for the page")
-        << QByteArray("<Settings><Gamma text=\"z\"/></Settings>") << "start|1";
-    QTest::newRow("broken file") << QByteArray("<Settings><Alpha text=\"q\"></Settings") << "start|1";
-}
-
-void TestSettingsDialog::loadingFiles()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, alpha);
-    ValuesPage first(QStringLiteral("Alpha")), twin(QStringLiteral("Alpha")), other(QStringLiteral("Beta"));
-    for (ValuesPage* page : { &first, &twin, &other })
-        page->set(QStringLiteral("start"), 1);
-
-    QDomDocument document;
-    if (QMWidgets::SettingsFile::read(file, &document))
-        QMWidgets::SettingsFile::loadPages(document.documentElement(), { &first, &twin, &other });
-    QCOMPARE(first.values(), alpha);
-    QCOMPARE(twin.values(), alpha);
-    QCOMPARE(other.values(), QStringLiteral("start|1"));
-}
-
-void TestSettingsDialog::pagesMoveBetweenOpenDialogs()
-{
-    SettingsDialog first;
-    first.show();
-    {
-        SettingsDialog second;
-        second.show();
-        QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
-        first.hide();
-        first.show();
-    }
-    // The second dialog held no pages any more when it went; the first keeps them.
-    QVERIFY(m_alpha);
-    QCOMPARE(first.tabWidget()->indexOf(m_alpha), 1);
-}
 
 LUMASTRAND_APP_TEST_MAIN(TestSettingsDialog)
 #include "tst_settingsdialog.moc"

@@ -1,19 +1,21 @@
-// The small widgets, and a choice popup's setting, on a plain QApplication
-// host without the shell's application object.
+// The small widgets, the library's pictures and the shell services on a plain
+// QApplication host without the shell's application object.
 
 #include "advancedlabel.h"
 #include "comboboxfilter.h"
 #include "dirview.h"
+#include "pictures.h"
 #include "pixelcompare.h"
+#include "shellservices.h"
 #include "tooling.h"
 #include "ultraradiobox.h"
 #include "ultraradioboxpopup.h"
 
 #include <QComboBox>
+#include <QDesktopWidget>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPainter>
-#include <QSettings>
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
@@ -30,6 +32,14 @@ QImage painted(QWidget* widget)
     widget->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
     return picture.convertToFormat(QImage::Format_ARGB32);
 }
+
+QStringList warnings;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg)
+        warnings.append(message);
+}
 } // namespace
 
 class TestSmallWidgets : public QObject
@@ -37,129 +47,119 @@ class TestSmallWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Halvick"));
-        QCoreApplication::setApplicationName(QStringLiteral("Lumastrand"));
-    }
-
-    void dirViewClicks_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("folder") << QStringLiteral("notes") << true;
-        QTest::newRow("file") << QStringLiteral("notes.txt") << false;
-    }
-
     void dirViewClicks()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, folder);
-
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString notesFolder = dir.filePath(QStringLiteral("notes"));
-        QVERIFY(QDir().mkdir(notesFolder));
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("notes"))));
         QVERIFY(TestSupport::writeFile(dir.filePath(QStringLiteral("notes.txt")), "text"));
-
         DirView view;
         QSignalSpy contents(&view, &DirView::showContent);
         QSignalSpy items(&view, &DirView::showItem);
-        view.resize(300, 200);
         view.setRootPath(dir.path());
         view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-
         // The model belongs to the view and reads the folder in the background.
         auto* model = view.findChild<QFileSystemModel*>();
-        QVERIFY(model);
         QCOMPARE(model->parent(), &view);
         auto* tree = view.findChild<QTreeView*>();
-        const QString path = dir.filePath(name);
-        QTRY_COMPARE(model->rowCount(model->index(dir.path())), 2);
-        const QModelIndex index = model->index(path);
-        QTRY_VERIFY(tree->visualRect(index).isValid());
-
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
-        QSignalSpy& expected = folder ? contents : items;
-        QCOMPARE(expected.count(), 1);
-        QCOMPARE(QFileInfo(expected.first().first().toString()), QFileInfo(path));
-        QCOMPARE(contents.count() + items.count(), 1);
-    }
-
-    void advancedLabelPicture_data()
-    {
-        QTest::addColumn<bool>("hovered");
-        QTest::addColumn<QRgb>("opaquePart");
-        QTest::newRow("pointer outside") << false << qRgb(240, 150, 200);
-        // Lighter by 30 in every channel, red saturating at 255.
-        QTest::newRow("pointer over it") << true << qRgb(255, 180, 230);
+        for (const QString& name : { QStringLiteral("notes"), QStringLiteral("notes.txt") }) {
+            const QModelIndex index = model->index(dir.filePath(name));
+            QTRY_VERIFY(tree->visualRect(index).isValid());
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
+        }
+        // A folder shows its content, a file is shown as an item.
+        QCOMPARE(contents.count() + items.count(), 2);
+        QCOMPARE(QFileInfo(contents.value(0).value(0).toString()), QFileInfo(dir.filePath("notes")));
+        QCOMPARE(QFileInfo(items.value(0).value(0).toString()), QFileInfo(dir.filePath("notes.txt")));
     }
 
     void advancedLabelPicture()
     {
-        QFETCH(bool, hovered);
-        QFETCH(QRgb, opaquePart);
-
         // Left half opaque, right half transparent.
         QImage picture(40, 20, QImage::Format_ARGB32);
         picture.fill(Qt::transparent);
         QPainter(&picture).fillRect(0, 0, 20, 20, QColor(240, 150, 200));
-
-        QWidget host;
-        auto* label = new AdvancedLabel(&host);
-        label->setGeometry(0, 0, 100, 60);
-        label->setMargin(10);
-        label->setPixmap(QPixmap::fromImage(picture));
-        if (hovered) {
+        AdvancedLabel label;
+        label.resize(100, 60);
+        label.setMargin(10);
+        label.setPixmap(QPixmap::fromImage(picture));
+        // Under the pointer lighter by 30 in every channel, red saturating at 255.
+        for (const QRgb opaquePart : { qRgb(240, 150, 200), qRgb(255, 180, 230) }) {
+            // The picture fills 80 x 40 from (10, 10).
+            const QImage shown = painted(&label);
+            QVERIFY(pixelsClose(shown.pixel(30, 30), opaquePart, 2));
+            QVERIFY(pixelsClose(shown.pixel(12, 12), opaquePart, 2));
+            QCOMPARE(qAlpha(shown.pixel(70, 30)) + qAlpha(shown.pixel(87, 47)) + qAlpha(shown.pixel(5, 30)),
+                     0);
             QEvent enter(QEvent::Enter);
-            QApplication::sendEvent(label, &enter);
+            QApplication::sendEvent(&label, &enter);
         }
-
-        // The picture fills 80 x 40 from (10, 10).
-        const QImage shown = painted(label);
-        QVERIFY(pixelsClose(shown.pixel(30, 30), opaquePart, 2));
-        QVERIFY(pixelsClose(shown.pixel(12, 12), opaquePart, 2));
-        QCOMPARE(qAlpha(shown.pixel(70, 30)), 0);
-        QCOMPARE(qAlpha(shown.pixel(87, 47)), 0);
-        QCOMPARE(qAlpha(shown.pixel(5, 30)), 0);
     }
 
     void comboBoxFilterPaints()
     {
-        QWidget host;
         ComboBoxFilter filter;
-        auto* combo = new QComboBox(&host);
-        combo->setGeometry(0, 0, 100, 30);
-        QPalette palette = combo->palette();
+        QComboBox combo;
+        combo.resize(100, 30);
+        QPalette palette = combo.palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, QColor(0, 0, 160));
-        combo->setPalette(palette);
-        combo->installEventFilter(&filter);
-        auto* label = new QLabel(QStringLiteral("Painted by the style"), &host);
-        label->setGeometry(0, 40, 100, 30);
-        label->installEventFilter(&filter);
+        combo.setPalette(palette);
+        combo.installEventFilter(&filter);
+        QLabel label(QStringLiteral("Painted by the style"));
+        label.installEventFilter(&filter);
 
         // The triangle's corners are (93, 23), (93, 13) and (83, 23).
-        const QImage comboPicture = combo->grab().toImage();
+        const QImage comboPicture = combo.grab().toImage();
         QVERIFY(pixelsClose(comboPicture.pixel(91, 21), qRgb(0, 0, 160), 8));
         QVERIFY(pixelsClose(comboPicture.pixel(85, 15), qRgb(255, 255, 255), 8));
         QVERIFY(pixelsClose(comboPicture.pixel(96, 21), qRgb(255, 255, 255), 8));
-
         // Anything but a combo box paints nothing at all.
-        QCOMPARE(TestSupport::colorsOf(painted(label)), QSet<QRgb> { 0u });
+        QCOMPARE(TestSupport::colorsOf(painted(&label)), QSet<QRgb> { 0u });
     }
 
-    void ultraRadioSettingOnPlainApplication()
+    void standInsForMissingPictures_data()
     {
-        // The store a host of these names keeps, under the same key prefix as the shell's.
-        QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"))
-            .setValue(QStringLiteral("Lumastrand/TransparencyParameters/UltraRadioPopups"), 80);
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("carried by the library") << QStringLiteral(":/droparea.png") << true;
+        QTest::newRow("left to the host") << QStringLiteral(":/pix/absent.png") << false;
+    }
 
+    void standInsForMissingPictures()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, present);
+        using namespace QMWidgets::Pictures;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(recordWarnings);
+        for (int paint = 0; paint < 3; ++paint) {
+            QCOMPARE(!pixmap(path).isNull(), present);
+            QCOMPARE(!scaled(path, QSize(16, 16)).isNull(), present);
+            QCOMPARE(!icon(path).isNull(), present);
+            QCOMPARE(cursor(path, 0, 0, Qt::CrossCursor).shape(),
+                     present ? Qt::BitmapCursor : Qt::CrossCursor);
+        }
+        qInstallMessageHandler(previous);
+        // A missing picture is reported once for the whole run, not at every use.
+        QCOMPARE(warnings.size(), present ? 0 : 1);
+        QVERIFY(present || warnings.first().contains(path));
+    }
+
+    void shellServicesOnPlainApplication()
+    {
+        using namespace QMWidgets::ShellServices;
+        setLastSaveDirectory(QStringLiteral("/tmp/a/b.tssettings"));
+        setLastOpenDirectory(QStringLiteral("/tmp/a/b.tssettings"));
+        QCOMPARE(lastSaveDirectory() + lastOpenDirectory(), QString());
+        const QRect desktop = QApplication::desktop()->geometry();
+        QCOMPARE(smallerScreenSide(), qMin(desktop.width(), desktop.height()));
+
+        // A choice popup reads the store a host of these names keeps, under the shell's key prefix.
+        QCoreApplication::setOrganizationName(QStringLiteral("Halvick"));
+        QCoreApplication::setApplicationName(QStringLiteral("Lumastrand"));
+        QSettings().setValue(QStringLiteral("Lumastrand/TransparencyParameters/UltraRadioPopups"), 80);
         UltraRadioBox box;
-        auto* button = new QToolButton;
-        button->setFixedSize(30, 30);
-        box.addButton(button, QStringLiteral("Only"));
+        box.addButton(new QToolButton, QStringLiteral("Only"));
         box.show();
         QTest::mouseClick(&box, Qt::LeftButton);
         QVERIFY(qAbs(box.findChild<UltraRadioBoxPopup*>()->windowOpacity() - 0.5) < 0.01);

@@ -14,28 +14,17 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include <algorithm>
-
-using QMWidgets::HybridWidget;
-using QMWidgets::ResolutionSetupWidget;
-using QMWidgets::VirtualResolutionDialog;
-using QMWidgets::VirtualResolutionWidget;
+using namespace QMWidgets;
 
 namespace {
-
-QPushButton* button(const QWidget& parent, const QString& text)
+void clickButton(const QWidget& parent, const QString& text)
 {
-    const QList<QPushButton*> buttons = parent.findChildren<QPushButton*>();
-    const auto found = std::find_if(buttons.begin(), buttons.end(),
-                                    [&](const QPushButton* candidate) { return candidate->text() == text; });
-    return found == buttons.end() ? nullptr : *found;
+    for (QPushButton* button : parent.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QFAIL(qPrintable("no button " + text));
 }
-
-QString sizeText(const QSize& s)
-{
-    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
-}
-
 } // namespace
 
 class TestVirtualResolution : public QObject
@@ -43,185 +32,135 @@ class TestVirtualResolution : public QObject
     Q_OBJECT
 
 private slots:
-    void dialogPicksModeAndSize();
-    void outOfRangeAndEmptyAreHarmless();
-    void virtualModeLaysContentOutAtTheChosenSize_data();
-    void virtualModeLaysContentOutAtTheChosenSize();
-    void dialogDrivesTheHost();
-    void destroyedInVirtualModeIsClean();
-};
+    void outOfRangeAndEarlySizesAreHarmless()
+    {
+        ResolutionSetupWidget box;
+        box.addResolution(800, 600);
+        box.addResolution(1920, 1080);
+        QSignalSpy spy(&box, &ResolutionSetupWidget::resolutionChanged);
+        for (const int position : { -1, 2, 1000 })
+            box.slotValueChanged(position);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(box.resolution(), QSize(800, 600));
 
-void TestVirtualResolution::dialogPicksModeAndSize()
-{
-    VirtualResolutionDialog dialog;
-    QStringList events;
-    connect(&dialog, &VirtualResolutionDialog::virtualResolutionChanged, this,
-            [&](const QSize& s) { events << "picked " + sizeText(s); });
-    connect(&dialog, &VirtualResolutionDialog::changeVirtualResolution, this,
-            [&](const QSize& s) { events << "apply " + sizeText(s); });
-    connect(&dialog, &VirtualResolutionDialog::changeSettings, this, [&] { events << "settings"; });
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
-    ResolutionSetupWidget* box = dialog.resolutionBox();
-    QCOMPARE(box->resolution(), QSize(1024, 768));
-    QTest::keyClick(box->slider(), Qt::Key_Right);
-    QTest::keyClick(box->slider(), Qt::Key_End);
-    QCOMPARE(events, QStringList({ "picked 1152x864", "picked 5300x3200" }));
-
-    // Typing says nothing until "&Apply", which passes the typed size on.
-    events.clear();
-    box->widthSpinBox()->selectAll();
-    QTest::keyClicks(box->widthSpinBox(), QStringLiteral("1500"));
-    QVERIFY(events.isEmpty());
-    QTest::mouseClick(button(dialog, QStringLiteral("&Apply")), Qt::LeftButton);
-    QCOMPARE(events, QStringList({ "apply 1500x3200", "settings" }));
-    QVERIFY(dialog.isVisible());
-
-    // The mode chosen switches the box.
-    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
-    QCOMPARE(dialog.mode(), VirtualResolutionDialog::NormalMode);
-    QVERIFY(!box->isEnabled());
-    QTest::keyClick(dialog.modeCombo(), Qt::Key_Down);
-    QTest::keyClick(dialog.modeCombo(), Qt::Key_Up);
-    QVERIFY(box->isEnabled());
-
-    events.clear();
-    QTest::mouseClick(button(dialog, QStringLiteral("&Ok")), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(events.isEmpty());
-}
-
-void TestVirtualResolution::outOfRangeAndEmptyAreHarmless()
-{
-    // A box without entries keeps the slider's default range.
-    ResolutionSetupWidget empty;
-    QSignalSpy emptySpy(&empty, &ResolutionSetupWidget::resolutionChanged);
-    empty.slider()->setValue(50);
-    QCOMPARE(emptySpy.count(), 0);
-
-    ResolutionSetupWidget box;
-    box.addResolution(800, 600);
-    box.addResolution(1920, 1080);
-    QSignalSpy spy(&box, &ResolutionSetupWidget::resolutionChanged);
-    for (const int position : { -1, 2, 1000 })
-        box.slotValueChanged(position);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(box.resolution(), QSize(800, 600));
-
-    // The shared view embeds nothing at first.
-    VirtualResolutionWidget* shared = VirtualResolutionWidget::instance();
-    QCOMPARE(VirtualResolutionWidget::instance(), shared);
-
-    // Sizes and resizes before a widget is embedded are harmless; the last
-    // size is given to the widget when it comes.
-    shared->slotSetSize(QSize(640, 480));
-    shared->slotSetWidth(700);
-    shared->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shared));
-    shared->resize(400, 300);
-    auto* label = new QLabel(QStringLiteral("late"));
-    shared->setWidget(label);
-    QCOMPARE(label->size(), QSize(700, 480));
-    shared->hide();
-}
-
-void TestVirtualResolution::virtualModeLaysContentOutAtTheChosenSize_data()
-{
-    QTest::addColumn<int>("sliderPosition"); // -1: the dialog was never opened
-    QTest::addColumn<QSize>("virtualSize");
-    QTest::newRow("without the dialog") << -1 << QSize(1280, 800);
-    QTest::newRow("dialog as it opens") << 0 << QSize(1024, 768);
-    QTest::newRow("dialog at 1440 x 900") << 4 << QSize(1440, 900);
-}
-
-void TestVirtualResolution::virtualModeLaysContentOutAtTheChosenSize()
-{
-    QFETCH(int, sliderPosition);
-    QFETCH(QSize, virtualSize);
-
-    HybridWidget hybrid;
-    auto* content = new QLabel(QStringLiteral("content"));
-    hybrid.addWidget(content);
-    hybrid.move(200, 150);
-    hybrid.resize(320, 240);
-    hybrid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&hybrid));
-    if (sliderPosition >= 0) {
-        hybrid.slotShowSettingsDialog();
-        hybrid.settingsDialog()->resolutionBox()->slider()->setValue(sliderPosition);
+        // Sizes and resizes before a widget is embedded are harmless; the last
+        // size is given to the widget when it comes.
+        VirtualResolutionWidget view;
+        view.slotSetSize(QSize(640, 480));
+        view.slotSetWidth(700);
+        view.show();
+        view.resize(400, 300);
+        auto* label = new QLabel(QStringLiteral("late"));
+        view.setWidget(label);
+        QCOMPARE(label->size(), QSize(700, 480));
     }
 
-    hybrid.slotSetVirtualResolutionMode(true);
-    VirtualResolutionWidget* view = hybrid.resolutionView();
-    QVERIFY(!hybrid.isWindow() && view->isVisible());
-    QCOMPARE(hybrid.size(), virtualSize);
-    QCOMPARE(content->size(), virtualSize);
+    void virtualModeLaysContentOutAtTheChosenSize_data()
+    {
+        QTest::addColumn<int>("sliderPosition"); // -1: the dialog was never opened
+        QTest::addColumn<QSize>("virtualSize");
+        QTest::newRow("without the dialog") << -1 << QSize(1280, 800);
+        QTest::newRow("dialog as it opens") << 0 << QSize(1024, 768);
+        QTest::newRow("dialog at 1440 x 900") << 4 << QSize(1440, 900);
+    }
 
-    // A square view stretches the content by a factor of its own each way.
-    view->resize(600, 600);
-    QTRY_COMPARE(view->size(), QSize(600, 600));
-    const QSize viewport = view->graphicsView()->viewport()->size();
-    const QTransform stretch = view->graphicsView()->transform();
-    QVERIFY(qAbs(stretch.m11() * virtualSize.width() - viewport.width()) < 6);
-    QVERIFY(qAbs(stretch.m22() * virtualSize.height() - viewport.height()) < 6);
+    void virtualModeLaysContentOutAtTheChosenSize()
+    {
+        QFETCH(int, sliderPosition);
+        QFETCH(QSize, virtualSize);
+        HybridWidget hybrid;
+        auto* content = new QLabel(QStringLiteral("content"));
+        hybrid.addWidget(content);
+        hybrid.move(200, 150);
+        hybrid.resize(320, 240);
+        hybrid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&hybrid));
+        if (sliderPosition >= 0) {
+            hybrid.slotShowSettingsDialog();
+            hybrid.settingsDialog()->resolutionBox()->slider()->setValue(sliderPosition);
+        }
 
-    // Back as a window of the old size, at (50, 50).
-    hybrid.slotSetVirtualResolutionMode(false);
-    QVERIFY(hybrid.isWindow() && hybrid.isVisible() && !view->isVisible());
-    QCOMPARE(hybrid.pos(), QPoint(50, 50));
-    QCOMPARE(hybrid.size(), QSize(320, 240));
-}
+        hybrid.slotSetVirtualResolutionMode(true);
+        VirtualResolutionWidget* view = hybrid.resolutionView();
+        QVERIFY(!hybrid.isWindow() && view->isVisible());
+        QCOMPARE(hybrid.size(), virtualSize);
+        QCOMPARE(content->size(), virtualSize);
 
-void TestVirtualResolution::dialogDrivesTheHost()
-{
-    HybridWidget hybrid;
-    hybrid.resize(300, 200);
-    hybrid.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&hybrid));
+        // A square view stretches the content by a factor of its own each way.
+        view->resize(600, 600);
+        QTRY_COMPARE(view->size(), QSize(600, 600));
+        const QSize viewport = view->graphicsView()->viewport()->size();
+        const QTransform stretch = view->graphicsView()->transform();
+        QVERIFY(qAbs(stretch.m11() * virtualSize.width() - viewport.width()) < 6);
+        QVERIFY(qAbs(stretch.m22() * virtualSize.height() - viewport.height()) < 6);
 
-    // In normal mode a size is neither used nor kept.
-    hybrid.slotSetSize(QSize(640, 480));
-    QCOMPARE(hybrid.size(), QSize(300, 200));
+        // Back as a window of the old size, at (50, 50).
+        hybrid.slotSetVirtualResolutionMode(false);
+        QVERIFY(hybrid.isWindow() && hybrid.isVisible() && !view->isVisible());
+        QCOMPARE(QRect(hybrid.pos(), hybrid.size()), QRect(50, 50, 320, 240));
+    }
 
-    hybrid.slotShowSettingsDialog();
-    VirtualResolutionDialog* dialog = hybrid.settingsDialog();
-    QPushButton* apply = button(*dialog, QStringLiteral("&Apply"));
-    QTest::mouseClick(apply, Qt::LeftButton);
-    QVERIFY(hybrid.isVirtualResolutionMode());
-    QCOMPARE(hybrid.size(), QSize(1024, 768));
+    void dialogDrivesTheHost()
+    {
+        HybridWidget hybrid;
+        hybrid.resize(300, 200);
+        hybrid.show();
+        // In normal mode a size is neither used nor kept.
+        hybrid.slotSetSize(QSize(640, 480));
+        QCOMPARE(hybrid.size(), QSize(300, 200));
 
-    // Applying again in virtual mode only changes the size.
-    QTest::keyClick(dialog->resolutionBox()->slider(), Qt::Key_End);
-    QTest::mouseClick(apply, Qt::LeftButton);
-    QCOMPARE(hybrid.size(), QSize(5300, 3200));
-    hybrid.slotSetSize(QSize(800, 600));
-    QCOMPARE(hybrid.size(), QSize(800, 600));
+        hybrid.slotShowSettingsDialog();
+        VirtualResolutionDialog* dialog = hybrid.settingsDialog();
+        ResolutionSetupWidget* box = dialog->resolutionBox();
+        QSignalSpy picked(dialog, &VirtualResolutionDialog::virtualResolutionChanged);
+        QSignalSpy applied(dialog, &VirtualResolutionDialog::changeVirtualResolution);
+        QTest::keyClick(box->slider(), Qt::Key_Right);
+        QTest::keyClick(box->slider(), Qt::Key_End);
+        QCOMPARE(picked.count(), 2);
+        QCOMPARE(picked.at(0).first().toSize(), QSize(1152, 864));
+        QCOMPARE(picked.at(1).first().toSize(), QSize(5300, 3200));
 
-    // Full screen follows the window on screen, the view in virtual mode.
-    hybrid.slotShowFullScreenMode(true);
-    QVERIFY(hybrid.resolutionView()->isFullScreen());
+        // A typed size says nothing until "&Apply", which takes the host into virtual mode.
+        box->widthSpinBox()->selectAll();
+        QTest::keyClicks(box->widthSpinBox(), QStringLiteral("1500"));
+        QCOMPARE(picked.count() + applied.count(), 2);
+        clickButton(*dialog, QStringLiteral("&Apply"));
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(applied.first().first().toSize(), QSize(1500, 3200));
+        QVERIFY(hybrid.isVirtualResolutionMode() && dialog->isVisible());
+        QCOMPARE(hybrid.size(), QSize(1500, 3200));
+        hybrid.slotSetSize(QSize(800, 600));
+        QCOMPARE(hybrid.size(), QSize(800, 600));
 
-    QTest::keyClick(dialog->modeCombo(), Qt::Key_Down);
-    QTest::mouseClick(apply, Qt::LeftButton);
-    QVERIFY(!hybrid.isVirtualResolutionMode());
-    QCOMPARE(hybrid.size(), QSize(300, 200));
-}
+        // Full screen follows the window on screen, the view in virtual mode.
+        hybrid.slotShowFullScreenMode(true);
+        QVERIFY(hybrid.resolutionView()->isFullScreen());
 
-void TestVirtualResolution::destroyedInVirtualModeIsClean()
-{
-    auto* hybrid = new HybridWidget;
-    QPointer<QLabel> content = new QLabel(QStringLiteral("content"));
-    hybrid->addWidget(content);
-    hybrid->show();
-    hybrid->slotShowSettingsDialog();
-    hybrid->slotSetVirtualResolutionMode(true);
-    QPointer<VirtualResolutionWidget> view = hybrid->resolutionView();
-    QPointer<VirtualResolutionDialog> dialog = hybrid->settingsDialog();
+        // Normal mode switches the box off and, applied, brings the window back.
+        QTest::keyClick(dialog->modeCombo(), Qt::Key_Down);
+        QVERIFY(!box->isEnabled());
+        clickButton(*dialog, QStringLiteral("&Apply"));
+        QVERIFY(!hybrid.isVirtualResolutionMode());
+        QCOMPARE(hybrid.size(), QSize(300, 200));
+        clickButton(*dialog, QStringLiteral("&Ok"));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(applied.count(), 2);
+    }
 
-    delete hybrid;
-    QVERIFY(content.isNull() && view.isNull() && dialog.isNull());
-}
+    void destroyedInVirtualModeIsClean()
+    {
+        auto* hybrid = new HybridWidget;
+        QPointer<QLabel> content = new QLabel(QStringLiteral("content"));
+        hybrid->addWidget(content);
+        hybrid->show();
+        hybrid->slotShowSettingsDialog();
+        hybrid->slotSetVirtualResolutionMode(true);
+        QPointer<VirtualResolutionWidget> view = hybrid->resolutionView();
+        QPointer<VirtualResolutionDialog> dialog = hybrid->settingsDialog();
+        delete hybrid;
+        QVERIFY(content.isNull() && view.isNull() && dialog.isNull());
+    }
+};
 
 QTEST_MAIN(TestVirtualResolution)
 #include "tst_virtualresolution.moc"
