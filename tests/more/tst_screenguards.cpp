@@ -99,6 +99,12 @@ void TestScreenGuards::protectionHidesAndRestoresExactly()
     QTest::mouseClick(other, Qt::LeftButton);
     shownAsBefore();
     QCOMPARE(QApplication::focusWidget(), other);
+
+    // Deleting the protection while its content has the focus: the focus
+    // change that deletion causes must not reach the deleted protection.
+    secret->setFocus();
+    delete guard;
+    QCOMPARE(QApplication::focusWidget(), nullptr);
 }
 
 void TestScreenGuards::lockerLocksAtOnceUntilUnlock()

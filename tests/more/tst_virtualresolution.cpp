@@ -53,6 +53,15 @@ private slots:
         auto* label = new QLabel(QStringLiteral("late"));
         view.setWidget(label);
         QCOMPARE(label->size(), QSize(700, 480));
+        // Embedding the same widget again keeps it; a host deleting it leaves
+        // the view empty, not pointing at it.
+        view.setWidget(label);
+        QCOMPARE(view.widget(), label);
+        delete label;
+        QCOMPARE(view.widget(), nullptr);
+        view.resize(500, 350);
+        view.setWidget(new QLabel(QStringLiteral("next")));
+        QCOMPARE(view.widget()->size(), QSize(700, 480));
     }
 
     void virtualModeLaysContentOutAtTheChosenSize_data()

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -38,9 +39,10 @@ QString styleSheetPath()
     QDir().mkpath(folder);
     const QString path = folder + QStringLiteral("/gallery.qss");
     if (!QFile::exists(path)) {
-        QFile file(path);
+        QSaveFile file(path);
         if (file.open(QIODevice::WriteOnly))
             file.write(kSampleStyleSheet, sizeof(kSampleStyleSheet) - 1);
+        file.commit();
     }
     return path;
 }

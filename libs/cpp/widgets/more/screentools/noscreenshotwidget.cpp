@@ -29,6 +29,13 @@ NoScreenShotWidget::NoScreenShotWidget(const QString& text, QWidget* parent)
             Qt::QueuedConnection);
 }
 
+NoScreenShotWidget::~NoScreenShotWidget()
+{
+    // Deleting a focused child makes the application announce a focus change
+    // after this object is gone; it must not reach the slots any more.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void NoScreenShotWidget::protectChildren()
 {
     if (!m_filter)

@@ -26,6 +26,7 @@ class NoScreenShotWidget : public QLabel
 public:
     explicit NoScreenShotWidget(QWidget* parent = nullptr);
     explicit NoScreenShotWidget(const QString& text, QWidget* parent = nullptr);
+    ~NoScreenShotWidget() override;
 
     // Filters key presses of every widget below this one (those there now).
     void protectChildren();

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
@@ -199,7 +200,11 @@ void ScreenCropper::mouseReleaseEvent(QMouseEvent* event)
     const QRect area
         = ScreenCut::onPicture(ScreenCut::between(m_startPoint, m_endPoint), size(), m_screenPixmap.size());
     m_croppedPixmap = area.isEmpty() ? QPixmap() : m_screenPixmap.copy(area);
+    // A host may delete the tool when it closes.
+    const QPointer<ScreenCropper> alive(this);
     slotClose();
+    if (!alive)
+        return;
     emit done(m_croppedPixmap);
     emit done();
 }

@@ -31,6 +31,14 @@ void ScreenMeasurer::grabScreen()
     repaint();
     setFocus(Qt::ActiveWindowFocusReason);
     setCursor(Qt::CrossCursor);
+    // A hidden measurer takes the cursor only once the host shows it.
+    if (isVisible())
+        setToolCursor(Qt::CrossCursor);
+}
+
+void ScreenMeasurer::showEvent(QShowEvent* event)
+{
+    ScreenCropper::showEvent(event);
     setToolCursor(Qt::CrossCursor);
 }
 

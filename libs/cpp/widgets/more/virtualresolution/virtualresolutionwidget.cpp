@@ -32,7 +32,11 @@ VirtualResolutionWidget::VirtualResolutionWidget(QWidget* parent)
 
 void VirtualResolutionWidget::setWidget(QWidget* w)
 {
+    if (m_proxy && m_proxy->widget() == w)
+        return;
     delete m_proxy;
+    if (!w)
+        return;
     m_proxy = m_graphicsScene->addWidget(w);
     if (m_virtualSize.isValid())
         applyVirtualSize();

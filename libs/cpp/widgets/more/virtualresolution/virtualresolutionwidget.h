@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 
@@ -47,7 +48,8 @@ private:
 
     QGraphicsScene* m_graphicsScene;
     QGraphicsView* m_graphicsView;
-    QGraphicsProxyWidget* m_proxy = nullptr;
+    // Deleted with the embedded widget when a host deletes that one.
+    QPointer<QGraphicsProxyWidget> m_proxy;
     QSize m_virtualSize;
 };
 
