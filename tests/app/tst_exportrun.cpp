@@ -92,6 +92,7 @@ private slots:
     void vanishedPictureStopsBeforeWriting();
     void resourceScriptNamesTheIcon_data();
     void resourceScriptNamesTheIcon();
+    void masterSavedAgainInTheSameSecondIsReadAgain();
 
 private:
     void setFlag(const char* key, bool on) { QMWidgets::app()->setValue(QLatin1String(key), on); }
@@ -497,6 +498,24 @@ void TestExportRun::resourceScriptNamesTheIcon()
                     QStringLiteral("-o"), m_dir->filePath(QStringLiteral("icon.res")) },
                   icons);
     QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.output));
+}
+
+void TestExportRun::masterSavedAgainInTheSameSecondIsReadAgain()
+{
+    // BMP: two pictures of one size give files of one size.
+    QImage picture(1024, 1024, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    takePicture(picture, QStringLiteral("master.bmp"));
+    const QDateTime modified = QFileInfo(m_picture).lastModified();
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(m_picture));
+    QFile file(m_picture);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    enableOnly({ "KeyIco" });
+    convert(m_dir->path());
+    QCOMPARE(QImage(m_dir->filePath(QStringLiteral("Icons/MyApp.ico"))).pixel(128, 128), qRgb(0, 0, 255));
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestExportRun)
