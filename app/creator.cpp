@@ -108,7 +108,8 @@ void Creator::slotConvert()
         QMWidgets::MessageBox::warning(
             this, QStringLiteral("Warning"),
             tr("The name \"%1\" cannot be used for the icon files. A name may contain neither \"/\" nor "
-               "\"\\\" and may not be \".\" or \"..\", so that every file stays inside the folder \"Icons\".")
+               "\"\\\" and may not be \".\" or \"..\", so that every file stays inside the folder \"Icons\"; "
+               "nor may it contain a quotation mark, a control character or any of < > : | ? *.")
                 .arg(baseName));
         return;
     }

@@ -137,7 +137,7 @@ void CreatorDropArea::updatePreview()
 {
     if (m_path.isEmpty())
         return;
-    // Rebuilt from the file each time: no decoded picture is kept in between.
+    // Rebuilt from the file each time, so that a master saved again is shown as it is now.
     const QPixmap picture = MasterPicture::read(m_path);
     if (picture.isNull()) {
         setPixmap(QPixmap());

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QSize>
 
+#include <algorithm>
+
 namespace {
 
 const int kMacSizes[] = { 16, 32, 128, 256, 512 };
@@ -153,8 +155,15 @@ ExportRun::ExportRun(const QString& chosenFolder, const QString& baseName, const
 
 bool ExportRun::isUsableBaseName(const QString& name)
 {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
-        && name != QLatin1String("..");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    // No path separators, nothing Windows forbids in file names, and no quote
+    // or control character that would break the resource script's line.
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || QStringLiteral("/\\\"<>:|?*").contains(c))
+            return false;
+    }
+    return true;
 }
 
 void ExportRun::run(const QPixmap& decorated, const QPixmap& plain, const std::function<bool()>& canceled)
@@ -304,12 +313,16 @@ void ExportRun::writeWindows(const QPixmap& decorated)
 
     saveIco(decorated, 256, m_base + QStringLiteral(".ico"));
 
-    // One line without a line end, naming the .ico beside the script.
+    // One line without a line end, naming the .ico beside the script, in
+    // Latin-1. A name beyond Latin-1 would turn into question marks there, so
+    // such a script is UTF-8 and says so in a first line.
     const QString scriptPath = m_icons + QStringLiteral("winappicon.rc");
     const QString line
         = QStringLiteral("IDI_ICON1\tICON\tDISCARDABLE\t\"") + m_baseName + QStringLiteral(".ico\"");
+    const bool latin1 = std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x100; });
+    const QByteArray script = latin1 ? line.toLatin1() : "#pragma code_page(65001)\n" + line.toUtf8();
     QString reason;
-    if (!MTools::WholeFile::write(scriptPath, line.toLatin1(), &reason))
+    if (!MTools::WholeFile::write(scriptPath, script, &reason))
         WriteFailures::report(scriptPath, reason);
 }
 

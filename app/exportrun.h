@@ -18,9 +18,11 @@ public:
     ExportRun(const QString& chosenFolder, const QString& baseName, const QString& effectState,
               QObject* parent = nullptr);
 
-    // Whether every file named after name stays inside "Icons": the name may
-    // contain neither "/" nor "\\" and may not be "." or "..". The empty name
-    // is usable (it gives hidden names such as ".icns").
+    // Whether every file named after name stays inside "Icons" and can be
+    // named in the resource script and on Windows: the name may contain
+    // neither "/" nor "\\", nor a quotation mark, a control character or any of
+    // < > : | ? *, and may not be "." or "..". The empty name is usable (it
+    // gives hidden names such as ".icns").
     static bool isUsableBaseName(const QString& name);
 
     // The base path: chosen folder + "/Icons/" + base name.

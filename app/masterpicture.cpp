@@ -1,6 +1,7 @@
 #include "masterpicture.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace {
 MasterPicture::Scaler& scaler()
@@ -14,7 +15,10 @@ QPixmap MasterPicture::read(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return QPixmap();
-    return QPixmap(path);
+    // Not QPixmap(path): that goes through the pixmap cache, keyed on the
+    // modification time in whole seconds, and would give back the earlier
+    // picture of a file saved again within the same second.
+    return QPixmap::fromImage(QImageReader(path).read());
 }
 
 QPixmap MasterPicture::scaled(const QPixmap& picture, const QSize& size)

@@ -90,6 +90,9 @@ private slots:
     void failedWritesAreCounted();
     void oneFailedFileIsReported();
     void vanishedPictureStopsBeforeWriting();
+    void resourceScriptNamesTheIcon_data();
+    void resourceScriptNamesTheIcon();
+    void masterSavedAgainInTheSameSecondIsReadAgain();
 
 private:
     void setFlag(const char* key, bool on) { QMWidgets::app()->setValue(QLatin1String(key), on); }
@@ -462,6 +465,57 @@ void TestExportRun::vanishedPictureStopsBeforeWriting()
     QCOMPARE(QMWidgets::MessageBox::shown().size(), 1);
     QVERIFY(QMWidgets::MessageBox::shown().first().text.contains(m_picture));
     QVERIFY(m_desktop.shownItems.isEmpty());
+}
+
+void TestExportRun::resourceScriptNamesTheIcon_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("script");
+    QTest::newRow("Latin-1") << QStringLiteral("Caf\u00e9")
+                             << QByteArray("IDI_ICON1\tICON\tDISCARDABLE\t\"Caf\xe9.ico\"");
+    QTest::newRow("Cyrillic") << QStringLiteral("\u0438\u043a\u043e\u043d\u043a\u0430")
+                              << QByteArray("#pragma code_page(65001)\nIDI_ICON1\tICON\tDISCARDABLE\t\""
+                                            "\xd0\xb8\xd0\xba\xd0\xbe\xd0\xbd\xd0\xba\xd0\xb0.ico\"");
+}
+
+void TestExportRun::resourceScriptNamesTheIcon()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, script);
+    enableOnly({ "KeyIco" });
+    WriteFailures failures;
+    ExportRun(m_dir->path(), name, QString()).run(QPixmap::fromImage(makeMaster(Qt::blue)), QPixmap(), {});
+    QCOMPARE(failures.count(), 0);
+    const QString icons = m_dir->filePath(QStringLiteral("Icons"));
+    QCOMPARE(fileContents(icons + "/winappicon.rc"), script);
+    // The resource compiler finds the icon the script names. (A Latin-1
+    // script names "é" in the Windows code page, not as this file system does.)
+    if (!script.startsWith("#pragma"))
+        return;
+    const ToolRun run
+        = runTool(QStringLiteral("i686-w64-mingw32-windres"),
+                  { QStringLiteral("winappicon.rc"), QStringLiteral("-O"), QStringLiteral("coff"),
+                    QStringLiteral("-o"), m_dir->filePath(QStringLiteral("icon.res")) },
+                  icons);
+    QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.output));
+}
+
+void TestExportRun::masterSavedAgainInTheSameSecondIsReadAgain()
+{
+    // BMP: two pictures of one size give files of one size.
+    QImage picture(1024, 1024, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    takePicture(picture, QStringLiteral("master.bmp"));
+    const QDateTime modified = QFileInfo(m_picture).lastModified();
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(m_picture));
+    QFile file(m_picture);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    enableOnly({ "KeyIco" });
+    convert(m_dir->path());
+    QCOMPARE(QImage(m_dir->filePath(QStringLiteral("Icons/MyApp.ico"))).pixel(128, 128), qRgb(0, 0, 255));
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestExportRun)

@@ -99,6 +99,9 @@ void TstWriteSafety::pathLikeBaseNameIsRefused_data()
     QTest::newRow("backslash") << "a\\b" << true;
     QTest::newRow("dot") << "." << true;
     QTest::newRow("dot dot") << ".." << true;
+    QTest::newRow("quotation mark") << "a\"b" << true;
+    QTest::newRow("control character") << "a\tb" << true;
+    QTest::newRow("colon") << "a:b" << true;
     QTest::newRow("dots inside a name") << "..logo" << false;
     QTest::newRow("empty") << "" << false;
 }

@@ -1,11 +1,13 @@
-// The application object's own services: the settings store and its folders.
-// (Its file copy is checked through the export run, which relies on it.)
+// The application object's own services: the settings store, its folders
+// and its file copy (which the export run relies on as well).
 
 #include "app.h"
 #include "testapp.h"
+#include "tooling.h"
 
 #include <QDir>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestShellBasics : public QObject
@@ -16,6 +18,8 @@ private slots:
     void freshInstallationOnlyOnFirstStart();
     void settingsKeysCarryApplicationPrefix();
     void standardDirectories();
+    void copyFile_data();
+    void copyFile();
 };
 
 void TestShellBasics::freshInstallationOnlyOnFirstStart()
@@ -53,6 +57,37 @@ void TestShellBasics::standardDirectories()
     QCOMPARE(app.workDirectory(true), QDir::homePath() + QStringLiteral("/Lumastrand/"));
     QVERIFY(QDir(app.workDirectory()).exists());
     QCOMPARE(app.resourcesDirectory(), app.applicationDirPath() + QStringLiteral("/Resources/"));
+}
+
+void TestShellBasics::copyFile_data()
+{
+    QTest::addColumn<QString>("source"); // empty: a file holding "new"
+    QTest::addColumn<bool>("folderAtTarget");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("new copy") << QString() << false << true;
+    QTest::newRow("folder at the target") << QString() << true << false;
+    // Reading the start of a process's memory fails.
+    QTest::newRow("source read fails") << "/proc/self/mem" << false << false;
+}
+
+void TestShellBasics::copyFile()
+{
+    QFETCH(QString, source);
+    QFETCH(bool, folderAtTarget);
+    QFETCH(bool, copied);
+    TestApp app;
+    QTemporaryDir dir;
+    if (source.isEmpty()) {
+        source = dir.filePath(QStringLiteral("in"));
+        QVERIFY(TestSupport::writeFile(source, "new"));
+    }
+    const QString target = dir.filePath(QStringLiteral("copy"));
+    QVERIFY(!folderAtTarget || QDir().mkpath(target));
+
+    QString reason;
+    QCOMPARE(app.copyFile(source, dir.path(), QStringLiteral("copy"), &reason), copied);
+    QCOMPARE(reason.isEmpty(), copied);
+    QCOMPARE(TestSupport::fileContents(target), QByteArray(copied ? "new" : ""));
 }
 
 QTEST_APPLESS_MAIN(TestShellBasics)

@@ -28,12 +28,17 @@ QString LoopbackServer::unreachableAddress()
 void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body,
                                const QByteArray& headers)
 {
-    m_answers[path] = { status, body, headers, false };
+    m_answers[path] = { status, body, headers, false, false };
 }
 
 void LoopbackServer::setSilent(const QString& path)
 {
-    m_answers[path] = { 0, QByteArray(), QByteArray(), true };
+    m_answers[path] = { 0, QByteArray(), QByteArray(), true, false };
+}
+
+void LoopbackServer::setRawAnswer(const QString& path, const QByteArray& bytes)
+{
+    m_answers[path] = { 0, bytes, QByteArray(), false, true };
 }
 
 void LoopbackServer::serve(QTcpSocket* socket)
@@ -51,6 +56,11 @@ void LoopbackServer::serve(QTcpSocket* socket)
     const Answer answer = m_answers.value(path);
     if (answer.silent)
         return;
+    if (answer.raw) {
+        socket->write(answer.body);
+        socket->disconnectFromHost();
+        return;
+    }
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Canned\r\n";
     reply += answer.headers;
     reply += "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(answer.body.size());

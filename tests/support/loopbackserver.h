@@ -22,6 +22,8 @@ public:
     void setAnswer(const QString& path, int status, const QByteArray& body,
                    const QByteArray& headers = QByteArray());
     void setSilent(const QString& path);
+    // Sends bytes as they are, with no status line or headers added, and closes.
+    void setRawAnswer(const QString& path, const QByteArray& bytes);
     // The paths (with query) asked for, in order.
     QStringList requests() const { return m_requests; }
 
@@ -37,6 +39,7 @@ private:
         QByteArray body;
         QByteArray headers;
         bool silent = false;
+        bool raw = false;
     };
     QMap<QString, Answer> m_answers;
     QStringList m_requests;

@@ -2,6 +2,11 @@
 
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace MTools {
 
 bool WholeFile::write(const QString& path, const QByteArray& data, QString* reason)
@@ -29,6 +34,23 @@ bool WholeFile::write(const QString& path, const QByteArray& data, QString* reas
     // even a file whose last bytes could not be written.
     if (!file.flush())
         return fail();
+#ifdef Q_OS_UNIX
+        // commit() ignores the result of its own sync and of closing, so on NFS or
+        // under a quota a file cut short could still take the target's place. The
+        // data are synced here, where a failure can still cancel the write.
+#ifdef Q_OS_DARWIN
+    const int synced = ::fsync(file.handle());
+#else
+    const int synced = ::fdatasync(file.handle());
+#endif
+    if (synced != 0) {
+        const int error = errno;
+        if (reason)
+            *reason = qt_error_string(error);
+        file.cancelWriting();
+        return false;
+    }
+#endif
     if (!file.commit())
         return fail();
     return true;

@@ -7,9 +7,11 @@ namespace MTools {
 
 // Writes files whole or not at all. The data go into a temporary file beside
 // the target, which takes the target's place only after every byte has been
-// written and flushed and the file closed. When anything fails, the target
-// stays as it was (absent, or the earlier file) and no temporary file
-// remains, so a full disk never leaves an empty or cut-off file behind.
+// written and flushed and, on Unix, synced to the disk. (A failure that a file
+// system reports only when the file is closed is not seen.) When anything
+// fails, the target stays as it was (absent, or the earlier file) and no
+// temporary file remains, so a full disk never leaves an empty or cut-off file
+// behind.
 class WholeFile
 {
 public:

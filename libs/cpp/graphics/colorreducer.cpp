@@ -357,10 +357,17 @@ QImage ColorReducer::reduce(int colors) const
 bool ColorReducer::reduceAndSave(const QImage& image, const QString& path, int colors, const QString& format,
                                  QString* reason)
 {
-    QImage reduced = image.isNull() ? QImage() : ColorReducer(image).reduce(colors);
-    if (reduced.isNull()) {
+    if (image.isNull()) {
         if (reason)
             *reason = QCoreApplication::translate("MGraphX::ColorReducer", "The picture is empty");
+        return false;
+    }
+    // Only the memory for the reduced copy can be missing here.
+    QImage reduced = ColorReducer(image).reduce(colors);
+    if (reduced.isNull()) {
+        if (reason)
+            *reason = QCoreApplication::translate(
+                "MGraphX::ColorReducer", "There is not enough memory to reduce the colours of the picture");
         return false;
     }
 

@@ -169,6 +169,11 @@ bool Downloader::readHead(const QByteArray& head)
                 fail(tr("The server announced no valid length"));
                 return false;
             }
+            // Refused now rather than after receiving up to the limit.
+            if (m_contentLength > m_maximumSize) {
+                fail(tr("The answer is too large"));
+                return false;
+            }
         } else if (name == "transfer-encoding" && value != "identity") {
             fail(tr("The server sent its answer in an encoding that is not supported"));
             return false;

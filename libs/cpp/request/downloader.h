@@ -18,7 +18,8 @@ namespace QMRequest {
 // cannot be reached, answers with anything but status 200, redirects
 // (redirects are not followed), sends more than maximumSize() bytes in all
 // (status line and headers count: a flood of header lines ends the download
-// as soon as it passes the limit), ends before the length it announced, or
+// as soon as it passes the limit, a larger announced length as soon as the
+// headers are read), ends before the length it announced, or
 // does not finish within timeout() milliseconds.
 class Downloader : public QObject
 {

@@ -66,9 +66,10 @@ public:
 
     // Copies source (a file or a resource such as ":/manifest.json") into
     // folder under name (an empty name keeps the source's file name). An
-    // existing target is never overwritten: the call then copies nothing and
-    // returns true. Returns false when the source cannot be read or the target
-    // cannot be written; reason (if given) then says why. The target is written
+    // existing target file is never overwritten: the call then copies nothing
+    // and returns true. Returns false when the target exists but is no file,
+    // the source cannot be read whole or the target cannot be written; reason
+    // (if given) then says why. The target is written
     // whole or not at all.
     bool copyFile(const QString& source, const QString& folder, const QString& name = QString(),
                   QString* reason = nullptr) const;
