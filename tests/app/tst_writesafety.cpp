@@ -21,9 +21,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using QMWidgets::MessageBox;
@@ -232,16 +230,11 @@ void TstWriteSafety::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
     };
     take(QStringLiteral("master.png"));
 
-    // No file may grow beyond 10000 bytes, as on a disk that is nearly full;
-    // a write past that fails with EFBIG instead of ending the process.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 10000;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    convert();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    // No file may grow beyond 10000 bytes, as on a disk that is nearly full.
+    {
+        const TestSupport::FileSizeLimit limit(10000);
+        convert();
+    }
 
     QCOMPARE(MessageBox::shown().size(), 1);
     const QString text = MessageBox::shown().first().text;

@@ -15,9 +15,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using QMWidgets::CssDoc;
 using QMWidgets::CssEditor;
@@ -165,16 +163,11 @@ private slots:
         m_editor->doc()->setPlainText(QString(64 * 1024, QLatin1Char('x')));
         m_editor->setWindowTitle(QStringLiteral("before"));
 
-        // Files may grow to 4 KiB only, so the write fails half-way.
-        rlimit previous {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        clickTool(*m_editor, QStringLiteral("&Save"));
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            // Files may grow to 4 KiB only, so the write fails half-way.
+            const FileSizeLimit limit(4096);
+            clickTool(*m_editor, QStringLiteral("&Save"));
+        }
 
         QCOMPARE(fileContents(path), old);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "style.qss" });

@@ -5,6 +5,7 @@
 #include "screentools/screencut.h"
 #include "screentools/screenmeasurer.h"
 #include "testapp.h"
+#include "tooling.h"
 
 #include <QScreen>
 #include <QSignalSpy>
@@ -161,12 +162,15 @@ void TestScreenCropper::savesOnlyAWrittenCut_data()
     QTest::addColumn<bool>("desktop"); // the home folder has a Desktop folder
     QTest::addColumn<bool>("cut");
     QTest::addColumn<bool>("blocked"); // folders stand where the files go
+    QTest::addColumn<bool>("full"); // the disk fills up during the write
     QTest::addColumn<Qt::KeyboardModifiers>("release");
     QTest::newRow("on the Desktop, revealed")
-        << true << true << false << Qt::KeyboardModifiers(Qt::AltModifier);
-    QTest::newRow("at home") << false << true << false << Qt::KeyboardModifiers();
-    QTest::newRow("no cut yet") << false << false << false << Qt::KeyboardModifiers();
-    QTest::newRow("cannot be written") << true << true << true << Qt::KeyboardModifiers(Qt::AltModifier);
+        << true << true << false << false << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("at home") << false << true << false << false << Qt::KeyboardModifiers();
+    QTest::newRow("no cut yet") << false << false << false << false << Qt::KeyboardModifiers();
+    QTest::newRow("cannot be written")
+        << true << true << true << false << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("disk full") << true << true << false << true << Qt::KeyboardModifiers(Qt::AltModifier);
 }
 
 void TestScreenCropper::savesOnlyAWrittenCut()
@@ -174,6 +178,7 @@ void TestScreenCropper::savesOnlyAWrittenCut()
     QFETCH(bool, desktop);
     QFETCH(bool, cut);
     QFETCH(bool, blocked);
+    QFETCH(bool, full);
     QFETCH(Qt::KeyboardModifiers, release);
     QCOMPARE(ScreenCut::fileName(QDateTime(QDate(2024, 3, 2), QTime(9, 5, 7))),
              QStringLiteral("ScreenShot_2024-03-02_09-05-07.png"));
@@ -194,8 +199,13 @@ void TestScreenCropper::savesOnlyAWrittenCut()
         QVERIFY(!blocked || folder.mkpath(name));
     QSignalSpy saved(&cropper, &ScreenCropper::saved);
 
-    const bool written = cut && !blocked;
-    QCOMPARE(cropper.slotSave(), written);
+    const bool written = cut && !blocked && !full;
+    if (full) {
+        const TestSupport::FileSizeLimit limit(100);
+        QVERIFY(!cropper.slotSave());
+    } else {
+        QCOMPARE(cropper.slotSave(), written);
+    }
     QCOMPARE(saved.count(), written ? 1 : 0);
     const QStringList files
         = folder.entryList({ QStringLiteral("ScreenShot_*") }, QDir::Files | QDir::Hidden);

@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace TestSupport {
 
 QByteArray fileContents(const QString& path, const QByteArray& missing)
@@ -16,6 +19,25 @@ bool writeFile(const QString& path, const QByteArray& data)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = qint64(limit.rlim_cur);
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_previous);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 ToolRun runTool(const QString& program, const QStringList& arguments, const QString& workingDirectory)

@@ -12,6 +12,22 @@ QByteArray fileContents(const QString& path, const QByteArray& missing = QByteAr
 // Writes data to a new or truncated file; false when not all of it was written.
 bool writeFile(const QString& path, const QByteArray& data);
 
+// While it lives, no file of this process may grow beyond the given size, as
+// on a disk that is nearly full: a write past it fails (EFBIG) instead of
+// ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    qint64 m_previous;
+    void (*m_previousHandler)(int);
+};
+
 // What a run of an external program gave.
 struct ToolRun
 {

@@ -31,13 +31,13 @@ bool WholeFile::write(const QString& path, const QByteArray& data, QString* reas
         done += written;
     }
     // Nothing may be left unwritten before the rename: commit() alone renames
-    // even a file whose last bytes could not be written.
+    // even a file whose last bytes could not be written. It also ignores the
+    // result of its own sync and of closing, so on NFS or under a quota a file
+    // cut short could still take the target's place: the data are synced here,
+    // where a failure can still cancel the write.
     if (!file.flush())
         return fail();
 #ifdef Q_OS_UNIX
-        // commit() ignores the result of its own sync and of closing, so on NFS or
-        // under a quota a file cut short could still take the target's place. The
-        // data are synced here, where a failure can still cancel the write.
 #ifdef Q_OS_DARWIN
     const int synced = ::fsync(file.handle());
 #else

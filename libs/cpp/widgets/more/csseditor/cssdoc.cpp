@@ -2,9 +2,9 @@
 
 #include "csssyntaxhighlighter.h"
 #include "os.h"
+#include "wholefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace QMWidgets {
@@ -67,17 +67,8 @@ bool CssDoc::saveFile()
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
 
-    // Written beside the file and renamed over it at the end, so a failed
-    // write leaves the old file as it was.
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    // A write cut short (a full disk, a file-size limit) may report no error
-    // of its own; the file is then not committed.
-    if (file.write(bytes) != bytes.size())
-        file.cancelWriting();
-    if (!file.commit())
+    // A failed write leaves the old file as it was.
+    if (!MTools::WholeFile::write(m_fileName, text.toUtf8()))
         return false;
     emit changeWindowTitle(m_fileName);
     return true;

@@ -1,6 +1,7 @@
 #include "imagenoteworkarea.h"
 
 #include "imageeffects.h"
+#include "imagefile.h"
 #include "noteeditwidget.h"
 #include "notegeometry.h"
 #include "notetools.h"
@@ -10,7 +11,6 @@
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -133,8 +133,7 @@ void ImageNoteWorkArea::slotSave()
     render(&shown, QPoint(), QRegion(), RenderFlags(DrawWindowBackground | DrawChildren));
     // The work counts as saved only once the whole file is in place; a file
     // that cannot be written leaves nothing behind and the work unsaved.
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && shown.save(&file, "PNG") && file.commit())
+    if (MGraphX::saveImageFile(shown.toImage(), fileName, "PNG", -1))
         m_unsaved = false;
     ShellServices::setLastSaveDirectory(fileName);
 }

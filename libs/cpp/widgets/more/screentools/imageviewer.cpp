@@ -1,6 +1,7 @@
 #include "imageviewer.h"
 
 #include "imagearea.h"
+#include "imagefile.h"
 #include "platform/desktopservices.h"
 #include "shellservices.h"
 
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QUrl>
@@ -164,8 +164,7 @@ void ImageViewer::slotSysPreview()
     const QString path = ShellServices::workDirectory(true) + QStringLiteral("preview.png");
     // A picture that cannot be written leaves the previous file as it was,
     // and that file, of another picture, is not opened.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "png") || !file.commit())
+    if (!MGraphX::saveImageFile(picture.toImage(), path, "png", -1))
         return;
     if (Platform::DesktopServices::openUrl(QUrl::fromLocalFile(path)))
         emit systemPreviewOpened();

@@ -1,5 +1,6 @@
 #include "screencropper.h"
 
+#include "imagefile.h"
 #include "os.h"
 #include "screencut.h"
 #include "shellservices.h"
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -106,8 +106,7 @@ bool ScreenCropper::slotSave()
         return false;
     const QString path = m_saveFolder + QLatin1Char('/') + ScreenCut::fileName(QDateTime::currentDateTime());
     // The file appears whole or not at all.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !m_croppedPixmap.save(&file, "PNG") || !file.commit())
+    if (!MGraphX::saveImageFile(m_croppedPixmap.toImage(), path, "PNG", -1))
         return false;
     m_savedPath = path;
     if (m_revealAfterSave)

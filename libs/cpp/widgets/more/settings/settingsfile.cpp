@@ -1,8 +1,8 @@
 #include "settingsfile.h"
 
 #include "settingswidget.h"
+#include "wholefile.h"
 
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace QMWidgets {
@@ -58,11 +58,7 @@ void loadPages(const QDomElement& root, const QList<SettingsWidget*>& pages)
 
 bool save(const QString& path, const QByteArray& text, QString* error)
 {
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-    if (!saved && error)
-        *error = file.errorString();
-    return saved;
+    return MTools::WholeFile::write(path, text, error);
 }
 
 } // namespace SettingsFile
