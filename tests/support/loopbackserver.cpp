@@ -6,15 +6,6 @@
 
 #include <sys/socket.h>
 
-namespace {
-QByteArray canned(int status, const QByteArray& body, const QByteArray& headers)
-{
-    return "HTTP/1.1 " + QByteArray::number(status) + " Canned\r\n" + headers
-        + "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size())
-        + "\r\nConnection: close\r\n\r\n" + body;
-}
-} // namespace
-
 LoopbackServer::LoopbackServer(QObject* parent)
     : QTcpServer(parent)
 {
@@ -35,7 +26,10 @@ QString LoopbackServer::unreachableAddress()
 void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body,
                                const QByteArray& headers)
 {
-    m_answers[path] = { canned(status, body, headers) };
+    setRawAnswer(path,
+                 "HTTP/1.1 " + QByteArray::number(status) + " Canned\r\n" + headers
+                     + "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size())
+                     + "\r\nConnection: close\r\n\r\n" + body);
 }
 
 void LoopbackServer::setRawAnswer(const QString& path, const QByteArray& bytes, Ending ending, int interval)
@@ -91,7 +85,7 @@ void LoopbackServer::serve(QSslSocket* socket)
 
     if (path.startsWith(QLatin1String("http://")))
         path = path.mid(path.indexOf(QLatin1Char('/'), 7));
-    const Answer answer = m_answers.value(path, { canned(404, QByteArray(), QByteArray()) });
+    const Answer answer = m_answers.value(path, { "HTTP/1.1 404 Canned\r\nContent-Length: 0\r\n\r\n" });
     auto* timer = new QTimer(socket);
     connect(timer, &QTimer::timeout, socket, [socket, timer, answer, sent = 0]() mutable {
         if (sent < answer.bytes.size()) {
