@@ -23,9 +23,9 @@ namespace QMRequest {
 // with anything but status 200, redirects (redirects are not followed), sends
 // more than maximumSize() bytes in all (headers and the decoded body count
 // together: the download ends as soon as they pass the limit, and at once on
-// an announced length over it), the connection breaks or ends before the
-// answer is complete, or it does not finish within timeout() milliseconds in
-// all. Proxies named by the environment (http_proxy, https_proxy, no_proxy)
+// an announced length over it), the connection is reset or ends short of the
+// announced length or the last chunk, or the whole download takes longer than
+// timeout() milliseconds. Proxies named by the environment (http_proxy, https_proxy, no_proxy)
 // are used. A failed download keeps no data.
 class Downloader : public QObject
 {
