@@ -180,7 +180,7 @@ void Creator::slotConvert()
         if (reason.isEmpty())
             reason = tr("unknown");
         const QString text = folderFailed
-            ? tr("The folder could not be created, so the export stopped there:\n%1\n\nReason: %2")
+            ? tr("The export stopped because this folder could not be created:\n%1\n\nReason: %2")
                   .arg(first, reason)
             : failures.count() == 1
             ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)

@@ -429,7 +429,7 @@ void TestExportRun::failuresAreReported_data()
             + first + reason(EFBIG);
     };
     const QString folder
-        = QStringLiteral("The folder could not be created, so the export stopped there:\n%1/Icons");
+        = QStringLiteral("The export stopped because this folder could not be created:\n%1/Icons");
 
     row("icons", { "KeyBlackBerry" }, "Icons/", files(6, "blackberry/icon_480x480.png"));
     row("lossy icons", { "KeyBlackBerry", "KeyLossyCompression" }, "Icons/",
