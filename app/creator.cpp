@@ -107,9 +107,10 @@ void Creator::slotConvert()
     if (!ExportRun::isUsableBaseName(baseName)) {
         QMWidgets::MessageBox::warning(
             this, QStringLiteral("Warning"),
-            tr("The name \"%1\" cannot be used for the icon files. A name may contain neither \"/\" nor "
-               "\"\\\" and may not be \".\" or \"..\", so that every file stays inside the folder \"Icons\"; "
-               "nor may it contain a quotation mark, a control character or any of < > : | ? *.")
+            tr("The name \"%1\" cannot be used for the icon files. A name may not be empty, blanks only, "
+               "\".\" or \"..\" and may contain neither \"/\" nor \"\\\", so that every file stays inside "
+               "the folder \"Icons\" and can be seen there; nor may it contain a quotation mark, a control "
+               "character or any of < > : | ? *.")
                 .arg(baseName));
         return;
     }
@@ -170,10 +171,18 @@ void Creator::slotConvert()
     WriteFailures failures;
     run.run(master, plain, [&progress] { return progress.wasCanceled(); });
 
-    if (failures.count() > 0) {
-        const QString first = QDir::toNativeSeparators(failures.first());
-        const QString reason = failures.firstReason().isEmpty() ? tr("unknown") : failures.firstReason();
-        const QString text = failures.count() == 1
+    // A folder that could not be made ended the run; it is the fault to mend.
+    const bool folderFailed = !run.failedFolder().isEmpty();
+    if (folderFailed || failures.count() > 0) {
+        const QString first
+            = QDir::toNativeSeparators(QDir::cleanPath(folderFailed ? run.failedFolder() : failures.first()));
+        QString reason = folderFailed ? run.failedFolderReason() : failures.firstReason();
+        if (reason.isEmpty())
+            reason = tr("unknown");
+        const QString text = folderFailed
+            ? tr("The export stopped because this folder could not be created:\n%1\n\nReason: %2")
+                  .arg(first, reason)
+            : failures.count() == 1
             ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
             : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
                   .arg(failures.count())
@@ -183,7 +192,7 @@ void Creator::slotConvert()
     Os::showInExplorer(folder + QStringLiteral("/Icons"));
     // A review is asked for only after a run that wrote all its files: a user
     // just told that files are missing is in no mood to rate the program.
-    if (failures.count() == 0)
+    if (!folderFailed && failures.count() == 0)
         Os::requestReview(false);
 }
 

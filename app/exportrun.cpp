@@ -13,6 +13,7 @@
 #include <QSize>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -135,12 +136,6 @@ const char* const kCatalogLaunchImages[] = {
     "iPhonePortraitRetinaHD55.png",
 };
 
-void ensureFolder(const QString& folder)
-{
-    if (!QDir(folder).exists())
-        QDir().mkpath(folder);
-}
-
 } // namespace
 
 ExportRun::ExportRun(const QString& chosenFolder, const QString& baseName, const QString& effectState,
@@ -155,7 +150,8 @@ ExportRun::ExportRun(const QString& chosenFolder, const QString& baseName, const
 
 bool ExportRun::isUsableBaseName(const QString& name)
 {
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
+    // An empty name would hide every file and folder behind a leading dot.
+    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     // No path separators, nothing Windows forbids in file names, and no quote
     // or control character that would break the resource script's line.
@@ -198,20 +194,36 @@ void ExportRun::run(const QPixmap& decorated, const QPixmap& plain, const std::f
     emit progress(100);
 }
 
-bool ExportRun::enterBlock(bool enabled, const QString& folder) const
+bool ExportRun::enterBlock(bool enabled, const QString& folder)
 {
-    if (!enabled)
+    if (!enabled || !m_failedFolder.isEmpty())
         return false;
     if (m_canceled && m_canceled())
         return false;
-    ensureFolder(folder);
-    return true;
+    // "Icons" first, so that a chosen folder that takes no new folder is
+    // named as the one at fault rather than the block's.
+    return makeFolder(m_icons) && makeFolder(folder);
 }
 
-void ExportRun::copyTemplate(const QString& source, const QString& folder, const QString& name) const
+bool ExportRun::makeFolder(const QString& folder)
+{
+    if (QDir(folder).exists())
+        return true;
+    errno = 0;
+    if (QDir().mkpath(folder))
+        return true;
+    // The system's reason is left in errno by the failed mkdir.
+    const int error = errno;
+    m_failedFolder = folder;
+    m_failedFolderReason = error ? qt_error_string(error) : QString();
+    return false;
+}
+
+void ExportRun::copyFile(const QString& source, const QString& folder, const QString& name,
+                         QMWidgets::App::ExistingTarget existing) const
 {
     QString reason;
-    if (!QMWidgets::app()->copyFile(source, folder, name, &reason))
+    if (!QMWidgets::app()->copyFile(source, folder, name, &reason, existing))
         WriteFailures::report(QDir(folder).filePath(name), reason);
 }
 
@@ -255,7 +267,8 @@ void ExportRun::writeIOS(const QPixmap& decorated, const QPixmap& plain)
     emit progress(36);
     if (AppSettingsDialog::keyLaunchScreens()) {
         const QString launchFolder = m_base + QStringLiteral(".iOS_LaunchScreens/");
-        ensureFolder(launchFolder);
+        if (!makeFolder(launchFolder))
+            return;
         IconWriter::writeLaunchScreens(launchFolder, decorated);
     }
     emit progress(38);
@@ -270,18 +283,26 @@ void ExportRun::writeAssetCatalog()
     const QString iconSet = catalog + QStringLiteral("AppIcon.appiconset/");
     const QString contents = QStringLiteral("Contents.json");
 
-    copyTemplate(QStringLiteral(":XCode9/main_contents.json"), catalog, contents);
-    copyTemplate(QStringLiteral(":XCode9/icon_contents.json"), iconSet, contents);
+    // The pictures are this run's output and replace those of an earlier
+    // run; the templates keep what the user may have edited in them.
+    if (!makeFolder(iconSet))
+        return;
+    copyFile(QStringLiteral(":XCode9/main_contents.json"), catalog, contents);
+    copyFile(QStringLiteral(":XCode9/icon_contents.json"), iconSet, contents);
     for (const char* name : kCatalogIcons)
-        copyTemplate(ios + QLatin1String(name), iconSet, QLatin1String(name));
+        copyFile(ios + QLatin1String(name), iconSet, QLatin1String(name),
+                 QMWidgets::App::ExistingTarget::Replace);
     emit progress(39);
 
     if (AppSettingsDialog::keyLaunchScreens()) {
         const QString launchSet = catalog + QStringLiteral("LaunchImage.launchimage/");
         const QString launchImages = m_base + QStringLiteral(".iOS_LaunchScreens/");
-        copyTemplate(QStringLiteral(":XCode9/launch_contents.json"), launchSet, contents);
+        if (!makeFolder(launchSet))
+            return;
+        copyFile(QStringLiteral(":XCode9/launch_contents.json"), launchSet, contents);
         for (const char* name : kCatalogLaunchImages)
-            copyTemplate(launchImages + QLatin1String(name), launchSet, QLatin1String(name));
+            copyFile(launchImages + QLatin1String(name), launchSet, QLatin1String(name),
+                     QMWidgets::App::ExistingTarget::Replace);
     }
 }
 
@@ -290,19 +311,22 @@ void ExportRun::writeAndroid(const QPixmap& decorated)
     const QString folder = m_base + QStringLiteral(".android/");
     if (AppSettingsDialog::keyLaunchScreens()) {
         const QString drawable = folder + QStringLiteral("drawable/");
-        ensureFolder(drawable);
+        if (!makeFolder(drawable))
+            return;
         IconWriter::writeLaunchScreens(drawable, decorated);
     }
     for (const Density& density : kAndroidDensities) {
         const QString densityFolder = folder + QLatin1String(density.folder);
-        ensureFolder(densityFolder);
+        if (!makeFolder(densityFolder))
+            return;
         IconWriter::writeSquareIcon(densityFolder, density.size, decorated, false);
     }
     const QString amazon = folder + QStringLiteral("AmazonAppStore/");
-    ensureFolder(amazon);
-    IconWriter::writeSquareIcon(amazon, 114, decorated, false);
-    ensureFolder(amazon);
-    IconWriter::writeSquareIcon(amazon, 512, decorated, false);
+    for (int size : { 114, 512 }) {
+        if (!makeFolder(amazon))
+            return;
+        IconWriter::writeSquareIcon(amazon, size, decorated, false);
+    }
 }
 
 void ExportRun::writeWindows(const QPixmap& decorated)
@@ -329,16 +353,17 @@ void ExportRun::writeWindows(const QPixmap& decorated)
 void ExportRun::writeWebIcons(const QPixmap& decorated)
 {
     const QString folder = m_base + QStringLiteral(".webFavicons/");
-    copyTemplate(QStringLiteral(":/touchiconsreadme.txt"), folder, QStringLiteral("readme.txt"));
-    copyTemplate(QStringLiteral(":/browserconfig.xml"), folder, QStringLiteral("browserconfig.xml"));
+    copyFile(QStringLiteral(":/touchiconsreadme.txt"), folder, QStringLiteral("readme.txt"));
+    copyFile(QStringLiteral(":/browserconfig.xml"), folder, QStringLiteral("browserconfig.xml"));
 
     saveIco(decorated, 48, folder + QStringLiteral("favicon.ico"));
 
     saveIcon(decorated, 180, folder + QStringLiteral("apple-touch-icon.png"));
 
     const QString vorpix = folder + QStringLiteral("vorpix/");
-    ensureFolder(vorpix);
-    copyTemplate(QStringLiteral(":/manifest.json"), vorpix, QStringLiteral("manifest.json"));
+    if (!makeFolder(vorpix))
+        return;
+    copyFile(QStringLiteral(":/manifest.json"), vorpix, QStringLiteral("manifest.json"));
     for (const WebIcon& icon : kWebIcons)
         saveIcon(decorated, icon.size, vorpix + QLatin1String(icon.name));
 }
@@ -359,7 +384,8 @@ void ExportRun::writeWindowsStore(const QPixmap& plain)
 {
     const QString folder = m_base + QStringLiteral(".windowsStore/");
     const QString assets = folder + QStringLiteral("Assets/");
-    ensureFolder(assets);
+    if (!makeFolder(assets))
+        return;
 
     QPixmap storeMaster = plain;
     Creator::applyEffects(storeMaster, m_effectState, false);
@@ -370,7 +396,7 @@ void ExportRun::writeWindowsStore(const QPixmap& plain)
     for (const Tile& tile : kStoreLogos)
         IconWriter::writeTile(folder, QSize(tile.width, tile.height), storeMaster, QLatin1String(tile.name),
                               tile.factor);
-    copyTemplate(QStringLiteral(":/AppxManifest.xml"), folder, QStringLiteral("AppxManifest.xml"));
+    copyFile(QStringLiteral(":/AppxManifest.xml"), folder, QStringLiteral("AppxManifest.xml"));
 }
 
 void ExportRun::writeBlackBerry(const QPixmap& decorated)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QString>
@@ -19,10 +21,8 @@ public:
               QObject* parent = nullptr);
 
     // Whether every file named after name stays inside "Icons" and can be
-    // named in the resource script and on Windows: the name may contain
-    // neither "/" nor "\\", nor a quotation mark, a control character or any of
-    // < > : | ? *, and may not be "." or "..". The empty name is usable (it
-    // gives hidden names such as ".icns").
+    // named in the resource script and on Windows: the name may contain neither "/" nor "\\", nor a quotation
+    // mark, a control character or any of < > : | ? *, and may not be empty, blanks only, "." or "..".
     static bool isUsableBaseName(const QString& name);
 
     // The base path: chosen folder + "/Icons/" + base name.
@@ -31,8 +31,14 @@ public:
     // Runs every block. decorated is the 1024 x 1024 master with the effects
     // and the mask; plain is the same master before any effect. canceled is
     // asked between blocks. With a base name that is not usable nothing is
-    // written.
+    // written. A folder that cannot be made ends the run before anything is
+    // written into it, as a cancel does.
     void run(const QPixmap& decorated, const QPixmap& plain, const std::function<bool()>& canceled);
+
+    // The folder that could not be made (empty when every one was), and why in
+    // plain words.
+    QString failedFolder() const { return m_failedFolder; }
+    QString failedFolderReason() const { return m_failedFolderReason; }
 
 signals:
     // The progress value (0 to 100) after each block and at the points inside
@@ -40,8 +46,10 @@ signals:
     void progress(int value);
 
 private:
-    bool enterBlock(bool enabled, const QString& folder) const;
-    void copyTemplate(const QString& source, const QString& folder, const QString& name) const;
+    bool enterBlock(bool enabled, const QString& folder);
+    bool makeFolder(const QString& folder);
+    void copyFile(const QString& source, const QString& folder, const QString& name,
+                  QMWidgets::App::ExistingTarget existing = QMWidgets::App::ExistingTarget::Keep) const;
     void saveIcon(const QPixmap& picture, int side, const QString& path) const;
     void saveIco(const QPixmap& picture, int side, const QString& path) const;
 
@@ -60,4 +68,6 @@ private:
     QString m_base;
     QString m_effectState;
     std::function<bool()> m_canceled;
+    QString m_failedFolder;
+    QString m_failedFolderReason;
 };

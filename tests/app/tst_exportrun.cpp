@@ -24,9 +24,18 @@ using namespace TestSupport;
 
 namespace {
 
-const char* const kKeys[] = { "KeyIcns",          "KeyIOS",          "KeyAndroid",           "KeyIco",
-                              "KeyWebFavicons",   "KeyWindowsPhone", "KeyWindowsStore",      "KeyBlackBerry",
-                              "KeyLaunchScreens", "KeyXCAssetsIOS",  "KeyAppleWatchIconsIOS" };
+const char* const kKeys[] = { "KeyIcns",
+                              "KeyIOS",
+                              "KeyAndroid",
+                              "KeyIco",
+                              "KeyWebFavicons",
+                              "KeyWindowsPhone",
+                              "KeyWindowsStore",
+                              "KeyBlackBerry",
+                              "KeyLaunchScreens",
+                              "KeyXCAssetsIOS",
+                              "KeyAppleWatchIconsIOS",
+                              "KeyLossyCompression" };
 
 // An opaque master: a gradient with a yellow disc in the middle.
 QImage makeMaster(const QColor& colour)
@@ -83,12 +92,11 @@ private slots:
     void cancelDuringIOSFinishesTheBlockAndSkipsTheRest();
     void refusedRunWritesNothing_data();
     void refusedRunWritesNothing();
-    void overwriteRewritesPicturesButKeepsCopies();
+    void overwriteRewritesPicturesButKeepsTemplates();
     void blocksUseTheirMasters_data();
     void blocksUseTheirMasters();
-    void failedWritesAreCounted_data();
-    void failedWritesAreCounted();
-    void oneFailedFileIsReported();
+    void failuresAreReported_data();
+    void failuresAreReported();
     void vanishedPictureStopsBeforeWriting();
     void resourceScriptNamesTheIcon_data();
     void resourceScriptNamesTheIcon();
@@ -296,26 +304,32 @@ void TestExportRun::refusedRunWritesNothing()
     QCOMPARE(QMWidgets::app()->lastOpenDirectory(), QStringLiteral("/somewhere"));
 }
 
-void TestExportRun::overwriteRewritesPicturesButKeepsCopies()
+void TestExportRun::overwriteRewritesPicturesButKeepsTemplates()
 {
-    enableOnly({ "KeyIOS", "KeyWebFavicons", "KeyXCAssetsIOS" });
+    enableOnly({ "KeyIOS", "KeyWebFavicons", "KeyXCAssetsIOS", "KeyLaunchScreens" });
     const QString out = m_dir->path();
     const QString icons = out + QStringLiteral("/Icons/");
-    const QString contents = icons + "MyApp.iOS/Assets.xcassets/Contents.json";
+    const QString catalog = icons + "MyApp.iOS/Assets.xcassets/";
+    QPushButton* label = m_creator->effects()->findChild<QPushButton*>(QStringLiteral("FreeLabelItem"));
 
-    takePicture(makeMaster(Qt::red), QStringLiteral("first.png"));
+    takePicture(makeMaster(Qt::red));
+    label->click();
     convert(out);
-    QVERIFY(writeFile(contents, "edited by the user"));
-    takePicture(makeMaster(Qt::blue), QStringLiteral("second.png"));
+    QVERIFY(writeFile(catalog + "Contents.json", "edited by the user"));
+    label->click();
     QMWidgets::MessageBox::setNextAnswer(QMessageBox::Yes);
     convert(out);
 
-    // (100, 100) lies in the gradient, away from the disc; the catalog's copy of
-    // an icon is never overwritten.
-    auto pixel = [&](const char* file) { return QColor(QImage(icons + file).pixel(100, 100)); };
-    QVERIFY(pixel("MyApp.iOS/Icon-1024x1024.png").blue() > 150);
-    QVERIFY(pixel("MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png").red() > 150);
-    QCOMPARE(fileContents(contents), QByteArray("edited by the user"));
+    // Every catalog picture is the one this run made; the edited template stays.
+    int copies = 0;
+    for (QDirIterator it(catalog, { "*.png" }, QDir::Files, QDirIterator::Subdirectories); it.hasNext();
+         ++copies) {
+        const char* made = it.next().contains(".appiconset/") ? "MyApp.iOS/" : "MyApp.iOS_LaunchScreens/";
+        QVERIFY2(fileContents(it.filePath()) == fileContents(icons + made + it.fileName()),
+                 qPrintable(it.filePath()));
+    }
+    QCOMPARE(copies, 15 + 14);
+    QCOMPARE(fileContents(catalog + "Contents.json"), QByteArray("edited by the user"));
     QCOMPARE(fileContents(icons + "MyApp.webFavicons/vorpix/manifest.json", "<missing>"),
              fileContents(QStringLiteral(":/manifest.json")));
 }
@@ -397,59 +411,70 @@ void TestExportRun::blocksUseTheirMasters()
         QVERIFY2(pixelsClose(mean, expected[kind], 8), qPrintable(QString::number(mean, 16)));
 }
 
-void TestExportRun::failedWritesAreCounted_data()
+void TestExportRun::failuresAreReported_data()
 {
-    QTest::addColumn<QByteArray>("key");
-    QTest::addColumn<bool>("lossy");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("first");
+    // The settings on; what stands in the way below the chosen folder ("…/" a
+    // folder, else a file; none: the chosen folder takes no new entry); the
+    // warning's start, %1 standing for the chosen folder.
+    QTest::addColumn<QList<QByteArray>>("keys");
+    QTest::addColumn<QString>("inTheWay");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, const QList<QByteArray>& keys, const char* inTheWay,
+                        const QString& text) { QTest::newRow(name) << keys << QString(inTheWay) << text; };
+    const auto reason = [](int error) { return QStringLiteral("\n\nReason: ") + qt_error_string(error); };
+    const auto files = [&](int count, const char* first) {
+        return QStringLiteral("%1 files could not be written. The first of them:\n%2/Icons/A.")
+                   .arg(count)
+                   .arg("%1")
+            + first + reason(EFBIG);
+    };
+    const QString folder
+        = QStringLiteral("The export stopped because this folder could not be created:\n%1/Icons");
 
-    QTest::newRow("icons") << QByteArray("KeyBlackBerry") << false << 6 << "A.blackberry/icon_480x480.png";
-    QTest::newRow("lossy icons") << QByteArray("KeyBlackBerry") << true << 6
-                                 << "A.blackberry/icon_480x480.png";
+    row("icons", { "KeyBlackBerry" }, "Icons/", files(6, "blackberry/icon_480x480.png"));
+    row("lossy icons", { "KeyBlackBerry", "KeyLossyCompression" }, "Icons/",
+        files(6, "blackberry/icon_480x480.png"));
     // Three copies, the favicon, the touch icon and the 18 pictures of "vorpix".
-    QTest::newRow("copies and icons")
-        << QByteArray("KeyWebFavicons") << false << 23 << "A.webFavicons/readme.txt";
-    QTest::newRow("resource script") << QByteArray("KeyIco") << false << 7 << "A.windows/icon_256x256.png";
+    row("copies and icons", { "KeyWebFavicons" }, "Icons/", files(23, "webFavicons/readme.txt"));
+    row("resource script too", { "KeyIco" }, "Icons/", files(7, "windows/icon_256x256.png"));
+    row("resource script alone", { "KeyIco", "KeyBlackBerry" }, "Icons/winappicon.rc/",
+        "1 file could not be written:\n%1/Icons/winappicon.rc\n\nReason: ");
+    // A folder that cannot be made stops the run before any picture is written.
+    row("read-only folder", { "KeyIco", "KeyBlackBerry" }, "", folder + reason(EACCES));
+    row("block folder", { "KeyIco", "KeyBlackBerry" }, "Icons/A.windows",
+        folder + "/A.windows" + reason(EEXIST));
 }
 
-void TestExportRun::failedWritesAreCounted()
+void TestExportRun::failuresAreReported()
 {
-    QFETCH(QByteArray, key);
-    QFETCH(bool, lossy);
-    QFETCH(int, count);
-    QFETCH(QString, first);
-
-    enableOnly({ key });
-    setFlag("KeyLossyCompression", lossy);
-    // A plain file where the "Icons" folder would go: nothing can be written below it.
-    const QString out = m_dir->path();
-    QVERIFY(writeFile(out + QStringLiteral("/Icons"), QByteArray()));
-
-    WriteFailures failures;
-    ExportRun(out, QStringLiteral("A"), QString())
-        .run(QPixmap::fromImage(makeMaster(Qt::yellow)), QPixmap(), {});
-    QCOMPARE(failures.count(), count);
-    QCOMPARE(failures.first(), out + QStringLiteral("/Icons/") + first);
-}
-
-void TestExportRun::oneFailedFileIsReported()
-{
-    enableOnly({ "KeyIco" });
+    QFETCH(QList<QByteArray>, keys);
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, text);
+    enableOnly(keys);
     takePicture(makeMaster(Qt::magenta));
-    const QString out = m_dir->path();
-    // A folder in the place of the resource script: the one file that fails.
-    const QString script = out + QStringLiteral("/Icons/winappicon.rc");
-    QVERIFY(QDir().mkpath(script));
-
-    QMWidgets::MessageBox::setNextAnswer(QMessageBox::Yes); // overwrite
+    m_creator->effects()->setSaveName(QStringLiteral("A"));
+    const QString out = m_dir->filePath(QStringLiteral("out"));
+    if (inTheWay.isEmpty())
+        QVERIFY(QDir().mkpath(out) && QFile::setPermissions(out, QFile::ReadOwner | QFile::ExeOwner));
+    else if (inTheWay.endsWith('/'))
+        QVERIFY(QDir().mkpath(out + '/' + inTheWay));
+    else
+        QVERIFY(QDir().mkpath(out + "/Icons") && writeFile(out + '/' + inTheWay, {}));
+    if (!inTheWay.isEmpty())
+        QMWidgets::MessageBox::setNextAnswer(QMessageBox::Yes); // overwrite
     QMWidgets::MessageBox::setNextAnswer(QMessageBox::Ok);
-    QCOMPARE(convert(out).last(), 100);
-    QCOMPARE(QMWidgets::MessageBox::shown().size(), 2);
-    const QMWidgets::MessageBox::Shown warning = QMWidgets::MessageBox::shown().last();
-    QCOMPARE(warning.icon, QMessageBox::Warning);
-    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(script)), qPrintable(warning.text));
-    QVERIFY(QFile::exists(out + QStringLiteral("/Icons/MyApp.ico")));
+    {
+        // Several files fail on a disk too full for any: none may grow beyond 16 bytes.
+        QScopedPointer<FileSizeLimit> limit(text.contains(" files ") ? new FileSizeLimit(16) : nullptr);
+        const PermissionsEnforced enforced;
+        convert(out);
+    }
+
+    const auto shown = QMWidgets::MessageBox::shown();
+    const QString warning = shown.isEmpty() ? QString() : shown.last().text;
+    QVERIFY2(warning.startsWith(text.arg(out)), qPrintable(warning));
+    for (const char* file : { "/Icons/A.ico", "/Icons/A.blackberry/icon_68x68.png" })
+        QCOMPARE(QFile::exists(out + file), text.startsWith('1'));
 }
 
 void TestExportRun::vanishedPictureStopsBeforeWriting()

@@ -101,7 +101,8 @@ void TstWriteSafety::pathLikeBaseNameIsRefused_data()
     QTest::newRow("control character") << "a\tb" << true;
     QTest::newRow("colon") << "a:b" << true;
     QTest::newRow("dots inside a name") << "..logo" << false;
-    QTest::newRow("empty") << "" << false;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("blanks only") << "  " << true;
 }
 
 void TstWriteSafety::pathLikeBaseNameIsRefused()

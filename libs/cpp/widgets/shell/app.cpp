@@ -162,7 +162,8 @@ QStringList App::standardDirectories() const
              picturesDirectory(), musicDirectory(), moviesDirectory(), downloadsDirectory() };
 }
 
-bool App::copyFile(const QString& source, const QString& folder, const QString& name, QString* reason) const
+bool App::copyFile(const QString& source, const QString& folder, const QString& name, QString* reason,
+                   ExistingTarget existing) const
 {
     QDir dir(folder);
     if (!dir.exists())
@@ -171,14 +172,14 @@ bool App::copyFile(const QString& source, const QString& folder, const QString& 
     const QString target = dir.filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
     // Only a file is "already there"; a folder (or anything else) of that
     // name means the copy is missing.
-    const QFileInfo existing(target);
-    if (existing.exists()) {
-        if (existing.isFile())
-            return true;
+    const QFileInfo present(target);
+    if (present.exists() && !present.isFile()) {
         if (reason)
             *reason = tr("\"%1\" exists but is not a file").arg(QDir::toNativeSeparators(target));
         return false;
     }
+    if (present.exists() && existing == ExistingTarget::Keep)
+        return true;
 
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
