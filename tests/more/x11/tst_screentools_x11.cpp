@@ -1,10 +1,13 @@
 // The screen tools on a real X11 screen (a private Xvfb display): the
-// cropper's grab of the real screen, and the locker's keyboard and pointer
-// grabs as another X11 client sees them.
+// cropper's grab of the real screen, the locker's keyboard and pointer grabs
+// as another X11 client sees them, and the choice popup under a window manager.
 
 #include "screentools/screencropper.h"
 #include "screentools/screenlocker.h"
 #include "testapp.h"
+#include "tooling.h"
+#include "ultraradiobox.h"
+#include "ultraradioboxpopup.h"
 
 #include <QProcess>
 #include <QPushButton>
@@ -25,6 +28,12 @@ QString probeGrabs()
         return QStringLiteral("probe failed: ") + QString::fromLocal8Bit(probe.readAllStandardError());
     return QString::fromLatin1(probe.readAllStandardOutput()).trimmed();
 }
+
+// Real input through the X server, as the window manager and the grabs see it.
+bool xdotool(const QStringList& arguments)
+{
+    return TestSupport::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
+}
 } // namespace
 
 class TestScreenToolsX11 : public QObject
@@ -35,6 +44,7 @@ private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
     void cropperCutsTheRealScreen();
     void lockerHoldsKeyboardAndPointerUntilUnlock();
+    void choicePopupClosesByPressingItsBoxUnderAWindowManager();
 };
 
 void TestScreenToolsX11::cropperCutsTheRealScreen()
@@ -71,20 +81,66 @@ void TestScreenToolsX11::lockerHoldsKeyboardAndPointerUntilUnlock()
     const QString free = QStringLiteral("keyboard 0 pointer 0");
     QCOMPARE(probeGrabs(), free);
     ScreenLocker locker;
-    locker.showUnlockButton();
     QSignalSpy unlocked(&locker, &ScreenLocker::unlocked);
     QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
     QTRY_COMPARE(locker.geometry(), QGuiApplication::primaryScreen()->geometry());
-    QTest::qWait(100);
+
+    // While the button is hidden, neither its key nor a click where it lies unlocks.
+    const QPoint button = locker.unlockButton()->mapToGlobal(locker.unlockButton()->rect().center());
+    QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" }));
+    QVERIFY(xdotool({ "mousemove", QString::number(button.x()), QString::number(button.y()), "click", "1" }));
+    QTest::qWait(200);
+    QCOMPARE(unlocked.count(), 0);
     QCOMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
 
-    QTest::mouseClick(locker.unlockButton(), Qt::LeftButton);
-    QCOMPARE(unlocked.count(), 1);
+    locker.showUnlockButton();
+    QTRY_VERIFY(locker.unlockButton()->isVisible());
+    const QPoint shown = locker.unlockButton()->mapToGlobal(locker.unlockButton()->rect().center());
+    QVERIFY(xdotool({ "mousemove", QString::number(shown.x()), QString::number(shown.y()), "click", "1" }));
+    QTRY_COMPARE(unlocked.count(), 1);
     QCOMPARE(probeGrabs(), free);
     QTest::qWait(200);
     QVERIFY(!locker.isVisible());
     QCOMPARE(probeGrabs(), free);
     QCOMPARE(unlocked.count(), 1);
+}
+
+void TestScreenToolsX11::choicePopupClosesByPressingItsBoxUnderAWindowManager()
+{
+    QProcess openbox;
+    openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
+    if (!openbox.waitForStarted())
+        QSKIP("openbox is not installed (scripts/install-deps.sh installs it)");
+    QTRY_VERIFY(
+        TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" }).output.contains("window id"));
+
+    QWidget window;
+    auto* box = new UltraRadioBox(&window);
+    for (const char* name : { "Pen", "Marker", "Eraser" }) {
+        auto* button = new QPushButton(QLatin1String(name));
+        button->setFixedSize(60, 30);
+        box->addButton(button, QLatin1String(name));
+    }
+    box->move(40, 40);
+    window.setGeometry(100, 100, 300, 200);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::qWait(300); // the window manager's frame around it settles
+    auto* popup = box->findChild<UltraRadioBoxPopup*>();
+    QSignalSpy pressed(box, &UltraRadioBox::actionPerformed);
+    const QPoint centre = box->mapToGlobal(box->rect().center());
+    const QStringList click
+        = { "mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1" };
+
+    QVERIFY(xdotool(click));
+    QTRY_COMPARE(QApplication::activeWindow(), popup); // the window manager gives it the focus
+    QVERIFY(xdotool(click));
+    QTRY_COMPARE(pressed.count(), 2);
+    QTest::qWait(300);
+    QVERIFY(!popup->isVisible());
+    openbox.terminate();
+    openbox.waitForFinished();
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestScreenToolsX11)
