@@ -111,25 +111,6 @@ private slots:
         QCOMPARE(pressed.count(), 2);
     }
 
-    void ultraRadioPopupKeepsItsHeight()
-    {
-        // Rows as the application's style sheet makes them, smaller than the style's own.
-        UltraRadioBox box;
-        box.setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
-        for (const char* name : { "Pen", "Marker", "Eraser" })
-            box.addButton(hostButton(name), QLatin1String(name));
-        box.show();
-        auto* popup = box.findChild<UltraRadioBoxPopup*>();
-        QList<int> heights;
-        for (int opening = 0; opening < 3; ++opening) {
-            QTest::mouseClick(&box, Qt::LeftButton);
-            QVERIFY(popup->isVisible());
-            heights << popup->height();
-            QTest::mouseClick(&box, Qt::LeftButton);
-        }
-        QCOMPARE(heights, QList<int>({ heights.last(), heights.last(), heights.last() }));
-    }
-
     // Hosts connect these by their signatures.
     void slotsForStringConnections_data()
     {

@@ -83,8 +83,6 @@ class TestScreenCropper : public QObject
 private slots:
     void cutsWhatTheUserSaw_data();
     void cutsWhatTheUserSaw();
-    void escapeLeavesNoCursor_data();
-    void escapeLeavesNoCursor();
     void savesOnlyAWrittenCut_data();
     void savesOnlyAWrittenCut();
     void hostMayDeleteTheToolFromAnySignal_data();
@@ -137,38 +135,6 @@ void TestScreenCropper::cutsWhatTheUserSaw()
         QCOMPARE(measurer.readOut(), QString());
         QVERIFY(measurer.pixmap().isNull());
     }
-}
-
-void TestScreenCropper::escapeLeavesNoCursor_data()
-{
-    QTest::addColumn<bool>("measurer");
-    QTest::addColumn<QByteArray>("closeSignal");
-    QTest::newRow("cropper") << false << QByteArray(SIGNAL(closed()));
-    QTest::newRow("measurer") << true << QByteArray(SIGNAL(doQuit()));
-}
-
-void TestScreenCropper::escapeLeavesNoCursor()
-{
-    QFETCH(bool, measurer);
-    QFETCH(QByteArray, closeSignal);
-    QScopedPointer<ScreenCropper> tool(measurer ? new ScreenMeasurer : new ScreenCropper);
-    bringUp(*tool, 0, QSize());
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
-    QSignalSpy closed(tool.data(), closeSignal.constData());
-    QSignalSpy escaped(tool.data(), &ScreenCropper::escaped);
-    if (measurer) { // the pointer going out and in again
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(tool.data(), &leave);
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(tool.data(), &enter);
-    }
-
-    QTest::keyClick(tool.data(), Qt::Key_Escape);
-    QCOMPARE(closed.count(), 1);
-    QCOMPARE(escaped.count(), 1);
-    QVERIFY(!tool->isVisible());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void TestScreenCropper::savesOnlyAWrittenCut_data()

@@ -34,6 +34,12 @@ bool xdotool(const QStringList& arguments)
 {
     return TestSupport::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
 }
+
+bool clickAt(const QWidget* widget)
+{
+    const QPoint centre = widget->mapToGlobal(widget->rect().center());
+    return xdotool({ "mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1" });
+}
 } // namespace
 
 class TestScreenToolsX11 : public QObject
@@ -84,25 +90,29 @@ void TestScreenToolsX11::lockerHoldsKeyboardAndPointerUntilUnlock()
     QSignalSpy unlocked(&locker, &ScreenLocker::unlocked);
     QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
     QTRY_COMPARE(locker.geometry(), QGuiApplication::primaryScreen()->geometry());
+    QCOMPARE(locker.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
+             Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
+    const QWindow* window = locker.windowHandle(); // re-locking keeps the one window
 
     // While the button is hidden, neither its key nor a click where it lies unlocks.
-    const QPoint button = locker.unlockButton()->mapToGlobal(locker.unlockButton()->rect().center());
-    QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" }));
-    QVERIFY(xdotool({ "mousemove", QString::number(button.x()), QString::number(button.y()), "click", "1" }));
+    QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" })
+            && clickAt(locker.unlockButton()));
     QTest::qWait(200);
     QCOMPARE(unlocked.count(), 0);
     QCOMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+    QCOMPARE(locker.windowHandle(), window);
 
     locker.showUnlockButton();
     QTRY_VERIFY(locker.unlockButton()->isVisible());
-    const QPoint shown = locker.unlockButton()->mapToGlobal(locker.unlockButton()->rect().center());
-    QVERIFY(xdotool({ "mousemove", QString::number(shown.x()), QString::number(shown.y()), "click", "1" }));
+    QVERIFY(clickAt(locker.unlockButton()));
     QTRY_COMPARE(unlocked.count(), 1);
     QCOMPARE(probeGrabs(), free);
     QTest::qWait(200);
     QVERIFY(!locker.isVisible());
     QCOMPARE(probeGrabs(), free);
     QCOMPARE(unlocked.count(), 1);
+    locker.slotLock(); // locks again as the first time
+    QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
 }
 
 void TestScreenToolsX11::choicePopupClosesByPressingItsBoxUnderAWindowManager()
@@ -120,6 +130,7 @@ void TestScreenToolsX11::choicePopupClosesByPressingItsBoxUnderAWindowManager()
         auto* button = new QPushButton(QLatin1String(name));
         button->setFixedSize(60, 30);
         box->addButton(button, QLatin1String(name));
+        box->setCurrentButton(button); // before the popup was ever shown
     }
     box->move(40, 40);
     window.setGeometry(100, 100, 300, 200);
@@ -129,16 +140,17 @@ void TestScreenToolsX11::choicePopupClosesByPressingItsBoxUnderAWindowManager()
     QTest::qWait(300); // the window manager's frame around it settles
     auto* popup = box->findChild<UltraRadioBoxPopup*>();
     QSignalSpy pressed(box, &UltraRadioBox::actionPerformed);
-    const QPoint centre = box->mapToGlobal(box->rect().center());
-    const QStringList click
-        = { "mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1" };
 
-    QVERIFY(xdotool(click));
+    QVERIFY(clickAt(box));
     QTRY_COMPARE(QApplication::activeWindow(), popup); // the window manager gives it the focus
-    QVERIFY(xdotool(click));
+    const int firstHeight = popup->height();
+    QVERIFY(clickAt(box));
     QTRY_COMPARE(pressed.count(), 2);
     QTest::qWait(300);
     QVERIFY(!popup->isVisible());
+    QVERIFY(clickAt(box)); // and it opens at the same height again
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(popup->height(), firstHeight);
     openbox.terminate();
     openbox.waitForFinished();
 }
