@@ -112,28 +112,21 @@ private slots:
     }
 
     // Hosts connect these by their signatures.
-    void slotsForStringConnections_data()
-    {
-        QTest::addColumn<QObject*>("object");
-        QTest::addColumn<QByteArray>("slot");
-        const auto row = [](QObject* object, const char* slot) {
-            QTest::newRow(slot) << object << QMetaObject::normalizedSignature(slot);
-        };
-        row(new RadioBox(QBoxLayout::LeftToRight), "slotButtonClicked()");
-        row(new UltraRadioBox, "slotButtonClicked()");
-        row(new UltraRadioBox, "slotFocusChanged(QWidget*,QWidget*)");
-        row(new ColorWidget, "slotColorChanged(const QColor&)");
-        row(new ColorWidgetPopup, "slotColorChanged()");
-        row(new DateWidget, "slotMonthChanged(int)");
-        row(new DirView, "slotTreeViewClicked(const QModelIndex&)");
-    }
-
     void slotsForStringConnections()
     {
-        QFETCH(QObject*, object);
-        QFETCH(QByteArray, slot);
-        QVERIFY(object->metaObject()->indexOfSlot(slot.constData()) >= 0);
-        delete object;
+        const QList<QPair<QObject*, const char*>> named = {
+            { new RadioBox(QBoxLayout::LeftToRight), "slotButtonClicked()" },
+            { new UltraRadioBox, "slotButtonClicked()" },
+            { new UltraRadioBox, "slotFocusChanged(QWidget*,QWidget*)" },
+            { new ColorWidget, "slotColorChanged(QColor)" },
+            { new ColorWidgetPopup, "slotColorChanged()" },
+            { new DateWidget, "slotMonthChanged(int)" },
+            { new DirView, "slotTreeViewClicked(QModelIndex)" },
+        };
+        for (const auto& slot : named) {
+            QVERIFY2(slot.first->metaObject()->indexOfSlot(slot.second) >= 0, slot.second);
+            delete slot.first;
+        }
     }
 
     void ultraRadioChoiceKeepsHiddenButtonsHidden()

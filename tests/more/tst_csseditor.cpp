@@ -61,16 +61,6 @@ void clickTool(const CssEditor& editor, const QString& text)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QList<CssEditor*> openEditors()
-{
-    QList<CssEditor*> editors;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* editor = qobject_cast<CssEditor*>(window))
-            editors.append(editor);
-    }
-    return editors;
-}
-
 } // namespace
 
 class TestCssEditor : public QObject
@@ -167,7 +157,6 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::newRow("opening a named pipe") << "pipe";
-        QTest::newRow("opening a file over 16 MB") << "large";
         QTest::newRow("Save As into a missing folder") << "save as";
         QTest::newRow("disk full") << "full";
     }
@@ -182,10 +171,8 @@ private slots:
         m_editor->doc()->setPlainText(QString(64 * 1024, QLatin1Char('x')));
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
-        if (failure == QLatin1String("pipe") || failure == QLatin1String("large")) {
-            QVERIFY(failure == QLatin1String("pipe")
-                        ? mkfifo(QFile::encodeName(other).constData(), 0600) == 0
-                        : writeFile(other, "a{}") && QFile::resize(other, 16 << 20 | 1));
+        if (failure == QLatin1String("pipe")) {
+            QCOMPARE(mkfifo(QFile::encodeName(other).constData(), 0600), 0);
             Os::setNextFileDialogAnswer({ other });
             clickTool(*m_editor, QStringLiteral("&Open..."));
         } else if (failure == QLatin1String("save as")) {
@@ -232,18 +219,15 @@ private slots:
         QPixmap red(32, 32);
         red.fill(Qt::red);
         qApp->setWindowIcon(QIcon(red));
-        QString text;
-        QRgb iconColour = 0;
+        QString shown;
         QMWidgets::DialogRunner::setNextHandler([&](QDialog& dialog) {
             const auto& box = static_cast<const QMessageBox&>(dialog);
-            text = box.text();
-            iconColour = box.iconPixmap().toImage().pixel(5, 5);
+            shown = box.text() + QColor(box.iconPixmap().toImage().pixel(5, 5)).name();
             return int(QMessageBox::Ok);
         });
         QTest::keyClick(m_editor.get(), Qt::Key_F1);
         qApp->setWindowIcon(QIcon());
-        QCOMPARE(text, QStringLiteral("CSS Style Editor"));
-        QCOMPARE(iconColour, qRgb(255, 0, 0));
+        QCOMPARE(shown, QStringLiteral("CSS Style Editor#ff0000"));
     }
 
     void setInfoStacksNamesIntoToolTips()
@@ -272,17 +256,24 @@ private slots:
     void shellSlotOpensOneEditor()
     {
         m_editor.reset();
+        const auto editors = [] {
+            QWidgetList found = QApplication::topLevelWidgets();
+            found.erase(std::remove_if(found.begin(), found.end(),
+                                       [](QWidget* window) { return !qobject_cast<CssEditor*>(window); }),
+                        found.end());
+            return found;
+        };
         QMWidgets::App* application = QMWidgets::App::instance();
         // Without a registered editor the slot opens nothing.
         QMWidgets::App::setCssEditorFactory(nullptr);
         QTest::ignoreMessage(QtWarningMsg, "No style-sheet editor is linked into this program");
         application->slotShowCssEditor();
-        QVERIFY(openEditors().isEmpty());
+        QVERIFY(editors().isEmpty());
 
         CssEditor::registerWithShell();
         application->slotShowCssEditor();
-        QCOMPARE(openEditors().size(), 1);
-        QPointer<QWidget> editor = openEditors().first();
+        QCOMPARE(editors().size(), 1);
+        QPointer<QWidget> editor = editors().first();
         QVERIFY(editor->isVisible());
         editor->close();
         QTRY_VERIFY(editor.isNull());
