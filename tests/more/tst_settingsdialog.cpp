@@ -183,8 +183,7 @@ private slots:
              "Grüße €");
         file("UTF-16 declared",
              QTextCodec::codecForName("UTF-16BE")
-                 ->fromUnicode(QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>")
-                               + utf16),
+                 ->fromUnicode(QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>") + utf16),
              "Grüße €");
         file("nested 30,000 deep",
              "<Settings><Alpha text=\"deep\"/>" + QByteArray("<x>").repeated(30000)
