@@ -1,5 +1,4 @@
 #include "mtools.h"
-#include "ordinaryuser.h"
 #include "tooling.h"
 #include "wholefile.h"
 
@@ -73,7 +72,7 @@ private slots:
         QString reason;
         bool result = false;
         {
-            const OrdinaryUser user;
+            const PermissionsEnforced enforced;
             const std::unique_ptr<FileSizeLimit> limit(diskRoom ? new FileSizeLimit(diskRoom) : nullptr);
             result = MTools::WholeFile::write(target, "new content", &reason);
         }
