@@ -32,23 +32,26 @@ constexpr int TextInset = 3;
 // How far the arrow's head may reach beyond the rectangle of its two points.
 constexpr int ArrowHeadReach = 32;
 
-bool isFreehand(ImageNoteWorkArea::Mode mode)
+// The tools drawn from the press point to the current point.
+bool isShape(ImageNoteWorkArea::Mode mode)
 {
     switch (mode) {
     case ImageNoteWorkArea::Rectangle:
     case ImageNoteWorkArea::FilledRectangle:
-    case ImageNoteWorkArea::BlurRectangle:
     case ImageNoteWorkArea::Oval:
     case ImageNoteWorkArea::FilledOval:
     case ImageNoteWorkArea::Line:
     case ImageNoteWorkArea::Arrow:
-    case ImageNoteWorkArea::Text:
-    case ImageNoteWorkArea::TextCanceled:
-    case ImageNoteWorkArea::TextAccepted:
-        return false;
-    default:
         return true;
+    default:
+        return false;
     }
+}
+
+bool isFreehand(ImageNoteWorkArea::Mode mode)
+{
+    return !isShape(mode) && mode != ImageNoteWorkArea::BlurRectangle && mode != ImageNoteWorkArea::Text
+        && mode != ImageNoteWorkArea::TextCanceled && mode != ImageNoteWorkArea::TextAccepted;
 }
 
 QRect grown(const QRect& rect, int by)
@@ -256,16 +259,10 @@ void ImageNoteWorkArea::fitNoteEditorToText()
 QRect ImageNoteWorkArea::toolArea() const
 {
     const QRect corners = NoteGeometry::cornerRect(m_pressPoint, m_currentPoint);
+    const int reach = NoteTools::reach(NoteTools::style(m_mode, m_color, m_thickness, m_dashLine));
+    if (isShape(m_mode))
+        return grown(corners, reach + (m_mode == Arrow ? ArrowHeadReach : 0));
     switch (m_mode) {
-    case Rectangle:
-    case FilledRectangle:
-    case Oval:
-    case FilledOval:
-    case Line:
-    case Arrow:
-        return grown(corners,
-                     NoteTools::reach(NoteTools::style(m_mode, m_color, m_thickness, m_dashLine))
-                         + (m_mode == Arrow ? ArrowHeadReach : 0));
     case BlurRectangle:
         return corners & rect();
     case Text:
@@ -277,8 +274,7 @@ QRect ImageNoteWorkArea::toolArea() const
     case TextAccepted:
         return rect();
     default:
-        return grown(m_pressed ? m_stroke.lastStep() : m_stroke.bounds(),
-                     NoteTools::reach(NoteTools::style(m_mode, m_color, m_thickness, m_dashLine)));
+        return grown(m_pressed ? m_stroke.lastStep() : m_stroke.bounds(), reach);
     }
 }
 
@@ -362,16 +358,10 @@ void ImageNoteWorkArea::paintEvent(QPaintEvent* event)
     beginPainter(widgetPainter, this);
     if (!m_picture.isNull())
         widgetPainter.drawPixmap(m_paintArea, m_picture, m_paintArea);
-    if (hasPicture) {
+    if (hasPicture && isShape(m_mode)) {
+        paintShape(widgetPainter);
+    } else if (hasPicture) {
         switch (m_mode) {
-        case Rectangle:
-        case FilledRectangle:
-        case Oval:
-        case FilledOval:
-        case Line:
-        case Arrow:
-            paintShape(widgetPainter);
-            break;
         case BlurRectangle:
             paintBlur(widgetPainter);
             break;
