@@ -1,21 +1,25 @@
-// Screenshot note editor: the work area driven by real mouse events and read
-// through its layer and its saved files, the in-place text editor, the window's
-// size rule and prompts, and the drag preview's files.
+// Screenshot note editor: the work area driven by real mouse moves of 1 to 3
+// pixels and read through its layer and saved files, the undo memory bound, the
+// text notes, the window's size rule and prompts, and the drag files.
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
+#include "messagebox.h"
 #include "mmessagebox.h"
 #include "notes/imagenoteeditor.h"
 #include "notes/imagenoteworkarea.h"
+#include "notes/notedragfiles.h"
 #include "notes/noteeditdragpreview.h"
 #include "notes/noteeditwidget.h"
-#include "notes/notegeometry.h"
+#include "notes/notehistory.h"
 #include "os.h"
 #include "shellservices.h"
 #include "testapp.h"
 #include "tooling.h"
 
 #include <QDesktopWidget>
+#include <QDirIterator>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -52,21 +56,28 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseBu
     QApplication::sendEvent(target, &event);
 }
 
-// A drag with one button along the points: press at the first, a move to each
-// of the others, release at the last. With paintEachMove the widget paints
-// after every event, otherwise only after the press and after the release.
+// A drag with one button as a real mouse makes it: a press at the first point,
+// moves of 1 to 3 pixels along the lines through the others, a release at the
+// last. With paintEachMove the widget paints after every event, otherwise only
+// after the press and after the release.
 void drag(QWidget* target, const QVector<QPoint>& points, bool paintEachMove = true,
-          Qt::MouseButton button = Qt::LeftButton)
+          Qt::MouseButton button = Qt::LeftButton, bool release = true)
 {
     sendMouse(target, QEvent::MouseButtonPress, points.first(), button, button);
     target->repaint();
     for (int i = 1; i < points.size(); ++i) {
-        sendMouse(target, QEvent::MouseMove, points.at(i), Qt::NoButton, button);
-        if (paintEachMove)
-            target->repaint();
+        const QPoint from = points.at(i - 1), to = points.at(i);
+        const int length = qMax(qAbs(to.x() - from.x()), qAbs(to.y() - from.y()));
+        for (int done = 0, step = 1; done < length; step = step % 3 + 1) {
+            done = qMin(length, done + step);
+            sendMouse(target, QEvent::MouseMove, from + (to - from) * done / length, Qt::NoButton, button);
+            if (paintEachMove)
+                target->repaint();
+        }
     }
     target->repaint();
-    sendMouse(target, QEvent::MouseButtonRelease, points.last(), button, Qt::NoButton);
+    if (release)
+        sendMouse(target, QEvent::MouseButtonRelease, points.last(), button, Qt::NoButton);
     target->repaint();
 }
 
@@ -113,7 +124,7 @@ struct Area
         exposed = QTest::qWaitForWindowExposed(&widget);
     }
     bool exposed = false;
-    QImage layer() const { return widget.layer().toImage(); }
+    QImage layer() const { return widget.layer(); }
 };
 } // namespace
 
@@ -123,16 +134,14 @@ class TestNotes : public QObject
 
 private slots:
     void initTestCase();
-    void init();
     void cleanup();
-    void arrowHead_data();
-    void arrowHead();
     void tools_data();
     void tools();
-    void fastStrokeIsContinuous();
-    void otherButtonsCommitNothing();
+    void slowDashedStrokeShowsItsDashes();
+    void strayButtonsAndLostReleases();
     void blurReadsOnlyThePictureInsideItsRectangle();
     void undoRedoRestoreWholeStates();
+    void undoMemoryStaysWithinItsLimit();
     void acceptedTextIsSavedInsideItsBox_data();
     void acceptedTextIsSavedInsideItsBox();
     void saving_data();
@@ -142,7 +151,7 @@ private slots:
     void windowSize();
     void prompts_data();
     void prompts();
-    void eachDragWritesItsOwnFile();
+    void dragFiles();
 
 private:
     QTemporaryDir m_dir;
@@ -154,45 +163,9 @@ void TestNotes::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void TestNotes::init()
-{
-    QCOMPARE(TestSupport::clearDialogSeams(), 0);
-}
-
 void TestNotes::cleanup()
 {
     QCOMPARE(TestSupport::clearDialogSeams(), 0);
-}
-
-void TestNotes::arrowHead_data()
-{
-    QTest::addColumn<QPoint>("start");
-    QTest::addColumn<QPoint>("end");
-    QTest::addColumn<QVector<QPoint>>("barbs"); // where the two strokes of the head end, sorted
-    QTest::newRow("right") << QPoint(10, 50) << QPoint(100, 50)
-                           << QVector<QPoint> { QPoint(70, 38), QPoint(70, 62) };
-    QTest::newRow("left") << QPoint(100, 50) << QPoint(10, 50)
-                          << QVector<QPoint> { QPoint(40, 38), QPoint(40, 62) };
-    QTest::newRow("down") << QPoint(50, 10) << QPoint(50, 100)
-                          << QVector<QPoint> { QPoint(38, 70), QPoint(62, 70) };
-    QTest::newRow("up") << QPoint(50, 100) << QPoint(50, 10)
-                        << QVector<QPoint> { QPoint(38, 40), QPoint(62, 40) };
-    QTest::newRow("no length") << QPoint(50, 50) << QPoint(50, 50) << QVector<QPoint>();
-}
-
-void TestNotes::arrowHead()
-{
-    QFETCH(QPoint, start);
-    QFETCH(QPoint, end);
-    QFETCH(QVector<QPoint>, barbs);
-    QVector<QPoint> ends;
-    for (const QLineF& stroke : NoteGeometry::arrowHead(start, end)) {
-        QCOMPARE(stroke.p1(), QPointF(end));
-        ends << stroke.p2().toPoint();
-    }
-    std::sort(ends.begin(), ends.end(),
-              [](QPoint a, QPoint b) { return std::tie(a.rx(), a.ry()) < std::tie(b.rx(), b.ry()); });
-    QCOMPARE(ends, barbs);
 }
 
 void TestNotes::tools_data()
@@ -205,6 +178,9 @@ void TestNotes::tools_data()
     QTest::addColumn<int>("alpha"); // of the drawn point, roughly
     QTest::newRow("pen") << int(Mode::Pen) << QPoint(20, 40) << QPoint(120, 40) << QPoint(70, 40)
                          << QPoint(70, 50) << 255;
+    QTest::newRow("pen click") << int(Mode::Pen) << QPoint(70, 40) << QPoint(70, 40) << QPoint(70, 40)
+                               << QPoint(73, 40) << 255;
+    // One stroke is one translucent mark, however many moves made it.
     QTest::newRow("highlighter") << int(Mode::Highlighter) << QPoint(20, 40) << QPoint(120, 40)
                                  << QPoint(35, 45) << QPoint(70, 70) << 26;
     QTest::newRow("rectangle") << int(Mode::Rectangle) << QPoint(120, 80) << QPoint(20, 20) << QPoint(20, 50)
@@ -219,6 +195,8 @@ void TestNotes::tools_data()
                           << QPoint(20, 80) << 255;
     QTest::newRow("arrow head") << int(Mode::Arrow) << QPoint(20, 50) << QPoint(120, 50) << QPoint(105, 44)
                                 << QPoint(135, 44) << 255;
+    QTest::newRow("arrow head up") << int(Mode::Arrow) << QPoint(60, 100) << QPoint(60, 20) << QPoint(66, 35)
+                                   << QPoint(66, 5) << 255;
 }
 
 void TestNotes::tools()
@@ -245,37 +223,28 @@ void TestNotes::tools()
     // The picture itself is never drawn on.
     QCOMPARE(area.widget.picture().toImage(), picture.toImage());
     QVERIFY(!changed.isEmpty());
-    QVERIFY(area.widget.hasUnsavedChanges());
 
-    // The eraser takes the annotation off the layer again, and only where it went.
+    // A click of the eraser takes a dot of its width (30) off the layer, and nothing else.
     area.widget.slotSetMode(Mode::Eraser);
-    drag(&area.widget, { drawn - QPoint(4, 0), drawn + QPoint(4, 0) });
-    const QImage erased = area.layer();
-    QVERIFY(!drawnAt(erased, drawn));
-    QVERIFY(drawnIn(erased, QRect(0, 0, 200, 120)) > 0);
-    QCOMPARE(area.widget.picture().toImage(), picture.toImage());
+    drag(&area.widget, { drawn });
+    QVERIFY(!drawnAt(area.layer(), drawn));
+    QVERIFY(changedOnlyInside(layer, area.layer(), QRect(drawn - QPoint(16, 16), QSize(33, 33))));
 }
 
-void TestNotes::fastStrokeIsContinuous()
+void TestNotes::slowDashedStrokeShowsItsDashes()
 {
-    Area area(plain(QSize(200, 120)));
+    Area area(plain(QSize(200, 60)));
     QVERIFY(area.exposed);
     area.widget.slotSetThikness(2);
-    // Forty moves along a zigzag arrive before the widget gets to paint once.
-    QVector<QPoint> points;
-    for (int i = 0; i <= 40; ++i)
-        points.append(QPoint(10 + 4 * i, i % 2 ? 30 : 90));
-    drag(&area.widget, points, false);
-
-    const QImage layer = area.layer();
-    for (int i = 1; i < points.size(); ++i) {
-        const QLineF segment(points.at(i - 1), points.at(i));
-        for (double t = 0.0; t <= 1.0; t += 0.1)
-            QVERIFY2(drawnAt(layer, segment.pointAt(t).toPoint()), qPrintable(QString::number(i)));
-    }
+    area.widget.slotSetDashLine(true);
+    drag(&area.widget, { QPoint(10, 30), QPoint(190, 30) });
+    int gaps = 0; // dashes of 8 and gaps of 4 pixels: 15 gaps
+    for (int x = 12; x < 188; ++x)
+        gaps += drawnAt(area.layer(), QPoint(x - 1, 30)) && !drawnAt(area.layer(), QPoint(x, 30)) ? 1 : 0;
+    QVERIFY2(gaps >= 12, qPrintable(QString::number(gaps)));
 }
 
-void TestNotes::otherButtonsCommitNothing()
+void TestNotes::strayButtonsAndLostReleases()
 {
     Area area(plain(QSize(200, 120)));
     QVERIFY(area.exposed);
@@ -296,9 +265,15 @@ void TestNotes::otherButtonsCommitNothing()
     sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
     sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
     area.widget.repaint();
-    QVERIFY(drawnAt(area.layer(), QPoint(100, 40)));
-    QVERIFY(!drawnAt(area.layer(), QPoint(150, 100)));
+    QVERIFY(drawnAt(area.layer(), QPoint(100, 40)) && !drawnAt(area.layer(), QPoint(150, 100)));
     QCOMPARE(undo.size(), 1);
+
+    // A pen stroke whose release never came (its moves not painted one by one)
+    // is kept and ends with the next one.
+    area.widget.slotSetMode(Mode::Pen);
+    drag(&area.widget, { QPoint(20, 90), QPoint(60, 90) }, false, Qt::LeftButton, false);
+    drag(&area.widget, { QPoint(20, 110), QPoint(60, 110) });
+    QVERIFY(drawnAt(area.layer(), QPoint(40, 90)) && drawnAt(area.layer(), QPoint(40, 110)));
 }
 
 void TestNotes::blurReadsOnlyThePictureInsideItsRectangle()
@@ -365,18 +340,48 @@ void TestNotes::undoRedoRestoreWholeStates()
     QCOMPARE(area.layer(), empty.copy(0, 0, 120, 80));
 }
 
+void TestNotes::undoMemoryStaysWithinItsLimit()
+{
+    // Six steps, each painting one of four tiles, under a limit of four tiles.
+    constexpr int Tile = NoteHistory::TileSize;
+    const qint64 limit = 4 * qint64(Tile) * Tile * 4;
+    NoteHistory history(limit);
+    QImage layer(4 * Tile, Tile, QImage::Format_ARGB32_Premultiplied);
+    history.reset(layer.size());
+    layer.fill(Qt::transparent);
+    QVector<QImage> states { layer };
+    for (int step = 1; step <= 6; ++step) {
+        history.pushUndo(layer);
+        layer.fill(Qt::transparent); // all of the layer changes, but only one tile keeps anything
+        QPainter(&layer).fillRect((step % 4) * Tile + 5, 7, 9, 11, QColor::fromHsv(step * 50, 255, 255));
+        history.touch(layer.rect());
+        states << layer;
+    }
+    QVERIFY(history.memory() <= limit);
+    // The oldest steps went; the kept ones bring back exactly their states.
+    int back = 0;
+    while (history.undo(layer))
+        QCOMPARE(layer, states.at(6 - ++back));
+    QVERIFY(back >= 2 && back < 6);
+}
+
 void TestNotes::acceptedTextIsSavedInsideItsBox_data()
 {
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("release");
-    QTest::addColumn<QRect>("box");
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("click") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << true;
+    QTest::addColumn<QRect>("box"); // inside the 320 x 240 picture
+    QTest::addColumn<int>("lines"); // typed; 0: cancelled
+    QTest::newRow("click") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << 1;
     QTest::newRow("short drag up and left")
-        << QPoint(60, 80) << QPoint(20, 40) << QRect(60, 80, 220, 90) << true;
+        << QPoint(60, 80) << QPoint(20, 40) << QRect(60, 80, 220, 90) << 1;
     QTest::newRow("long drag up and left")
-        << QPoint(280, 200) << QPoint(40, 30) << QRect(40, 30, 241, 171) << true;
-    QTest::newRow("cancelled") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << false;
+        << QPoint(280, 200) << QPoint(40, 30) << QRect(40, 30, 241, 171) << 1;
+    QTest::newRow("click near right and bottom")
+        << QPoint(300, 220) << QPoint(300, 220) << QRect(100, 150, 220, 90) << 1;
+    QTest::newRow("drag past the edges")
+        << QPoint(100, 100) << QPoint(400, 300) << QRect(100, 100, 220, 140) << 1;
+    QTest::newRow("six lines") << QPoint(30, 5) << QPoint(30, 5) << QRect(30, 5, 220, 90) << 6;
+    QTest::newRow("cancelled") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << 0;
 }
 
 void TestNotes::acceptedTextIsSavedInsideItsBox()
@@ -384,72 +389,80 @@ void TestNotes::acceptedTextIsSavedInsideItsBox()
     QFETCH(QPoint, press);
     QFETCH(QPoint, release);
     QFETCH(QRect, box);
-    QFETCH(bool, accept);
+    QFETCH(int, lines);
 
     const QPixmap picture = plain(QSize(320, 240));
+    const QImage plainShot = picture.toImage().convertToFormat(QImage::Format_RGB32);
     Area area(picture);
     QVERIFY(area.exposed);
     area.widget.slotSetMode(Mode::Text);
     drag(&area.widget, { press, release });
     NoteEditWidget* editor = area.widget.noteEditor();
-    QVERIFY(editor->isVisible());
     QCOMPARE(editor->geometry(), box);
 
     QTextEdit* field = editor->textField();
     QVERIFY(QTest::qWaitForWindowActive(&area.widget));
     QTRY_VERIFY(field->hasFocus());
     QTest::keyClicks(field, QStringLiteral("WWW WWW"));
+    for (int line = 1; line < lines; ++line) {
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClicks(field, QStringLiteral("WWW"));
+    }
     const double size = field->currentFont().pointSizeF();
     QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("NoteEditWidgetInc")), Qt::LeftButton);
-    QCOMPARE(editor->fontPointSize(), size + 5);
     // The whole text grows, not only what is typed afterwards.
     field->moveCursor(QTextCursor::Start);
     field->moveCursor(QTextCursor::NextCharacter);
     QCOMPARE(field->currentFont().pointSizeF(), size + 5);
+    const int lineSpacing = QFontMetrics(field->currentFont()).lineSpacing();
 
-    const char* button = accept ? "NoteEditWidgetAccept" : "NoteEditWidgetReject";
-    QTest::mouseClick(editor->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    QVERIFY(editor->isHidden());
-    QVERIFY(field->toPlainText().isEmpty());
-    if (accept) {
-        QTRY_COMPARE(area.widget.mode(), Mode::Text);
-    } else {
-        // A tool chosen during the short round trip stays chosen.
-        area.widget.slotSetMode(Mode::Arrow);
-        QTest::qWait(250);
-        QCOMPARE(area.widget.mode(), Mode::Arrow);
-    }
-
+    // Saved while open, the note and the editor's controls are not in the
+    // picture, and the work stays unsaved.
     const QString path = m_dir.filePath(QStringLiteral("text.png"));
     Os::setNextFileDialogAnswer({ path });
     area.widget.slotSave();
-    const QImage saved(path);
-    QCOMPARE(saved.size(), picture.size());
-    if (!accept) {
-        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-                 picture.toImage().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), plainShot);
+    QVERIFY(area.widget.hasUnsavedChanges());
+
+    const char* button = lines ? "NoteEditWidgetAccept" : "NoteEditWidgetReject";
+    QTest::mouseClick(editor->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    QVERIFY(editor->isHidden());
+    QVERIFY(field->toPlainText().isEmpty());
+    if (!lines) // a tool chosen during the short round trip stays chosen
+        area.widget.slotSetMode(Mode::Arrow);
+    QTest::qWait(250);
+    QCOMPARE(area.widget.mode(), lines ? Mode::Text : Mode::Arrow);
+
+    Os::setNextFileDialogAnswer({ path });
+    area.widget.slotSave();
+    const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+    if (!lines) {
+        QCOMPARE(saved, plainShot);
         return;
     }
-    // The text inside its box, and nothing else anywhere: no frame, no buttons.
-    QVERIFY(changedOnlyInside(saved.convertToFormat(QImage::Format_RGB32),
-                              picture.toImage().convertToFormat(QImage::Format_RGB32), box));
-    QVERIFY(drawnIn(area.layer(), box) > 20);
+    // The text, all of its lines, in its box grown downwards as needed, and nothing else.
+    QVERIFY(changedOnlyInside(saved, plainShot, box.adjusted(0, 0, 0, 240)));
+    const int lastLine = box.top() + 3 + (lines - 1) * lineSpacing;
+    QVERIFY(drawnIn(area.layer(), QRect(box.left(), lastLine, box.width(), lineSpacing)) > 0);
 }
 
 void TestNotes::saving_data()
 {
     QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
     QTest::addColumn<bool>("written");
-    QTest::newRow("written") << QStringLiteral("shot.png") << true;
-    QTest::newRow("cancelled") << QString() << false;
-    QTest::newRow("folder missing") << QStringLiteral("missing/shot.png") << false;
-    QTest::newRow("not a folder") << QStringLiteral("file/shot.png") << false;
+    QTest::addColumn<qint64>("room"); // the most a file may take; 0: no limit
+    QTest::newRow("written") << QStringLiteral("shot.png") << true << qint64(0);
+    QTest::newRow("cancelled") << QString() << false << qint64(0);
+    QTest::newRow("folder missing") << QStringLiteral("missing/shot.png") << false << qint64(0);
+    QTest::newRow("not a folder") << QStringLiteral("file/shot.png") << false << qint64(0);
+    QTest::newRow("disk full") << QStringLiteral("shot.png") << false << qint64(100);
 }
 
 void TestNotes::saving()
 {
     QFETCH(QString, answer);
     QFETCH(bool, written);
+    QFETCH(qint64, room);
     QTemporaryDir dir;
     QVERIFY(TestSupport::writeFile(dir.filePath(QStringLiteral("file")), "x"));
 
@@ -459,52 +472,46 @@ void TestNotes::saving()
     drag(&area.widget, { QPoint(20, 20), QPoint(100, 20) });
     const QString path = answer.isEmpty() ? QString() : dir.filePath(answer);
     Os::setNextFileDialogAnswer(path.isEmpty() ? QStringList() : QStringList { path });
+    const bool told = !written && !path.isEmpty();
+    if (told)
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+    std::unique_ptr<TestSupport::FileSizeLimit> limit(room ? new TestSupport::FileSizeLimit(room) : nullptr);
     area.widget.slotSave();
+    limit.reset();
 
     QVERIFY(QFileInfo(Os::fileDialogRequests().value(0).dir).fileName().startsWith("EditedScreenShot_"));
     QCOMPARE(area.widget.hasUnsavedChanges(), !written);
-    QCOMPARE(QFileInfo::exists(path), written);
-    // A failed save leaves nothing behind.
-    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    QCOMPARE(files, written ? QStringList({ "file", "shot.png" }) : QStringList({ "file" }));
+    // A failed save is told, with the file's name, and leaves nothing behind.
+    QCOMPARE(MessageBox::shown().size(), told ? 1 : 0);
+    if (told)
+        QVERIFY(MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             written ? QStringList({ "file", "shot.png" }) : QStringList({ "file" }));
     if (!path.isEmpty())
         QCOMPARE(ShellServices::lastSaveDirectory(), QFileInfo(path).absolutePath());
-    if (written) {
-        const QImage saved(path);
-        QCOMPARE(saved.size(), QSize(140, 90));
-        QCOMPARE(saved.pixel(60, 20), qRgb(255, 0, 0));
-    }
+    QCOMPARE(QImage(path).size(), written ? QSize(140, 90) : QSize(0, 0));
+    if (written)
+        QCOMPARE(QImage(path).pixel(60, 20), qRgb(255, 0, 0));
 }
 
 void TestNotes::cursorIsTheToolsAndStaysWithTheArea()
 {
     QWidget window;
-    window.resize(400, 300);
     auto* area = new ImageNoteWorkArea(&window);
     area->slotSetPixmap(plain(QSize(200, 120)));
     area->move(100, 100);
     area->slotSetColor(QColor(0, 200, 0));
+    window.resize(400, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-
     QTest::mouseMove(&window, QPoint(20, 20));
     QTest::mouseMove(&window, QPoint(150, 150));
     QTRY_VERIFY(area->underMouse());
-    QCOMPARE(area->cursor().shape(), Qt::BitmapCursor);
     // The blue of the host's pen cursor comes in the drawing colour, the rest stays.
     const QImage picture = area->cursor().pixmap().toImage();
     QCOMPARE(picture.pixelColor(7, 7).hue(), QColor(0, 200, 0).hue());
     QCOMPARE(picture.pixelColor(5, 0), QColor(Qt::white));
     QCOMPARE(area->cursor().hotSpot(), QPoint(7, 7));
-
-    // A new tool shows once the pointer comes back; a missing picture gives a standard cursor.
-    area->slotSetMode(Mode::Eraser);
-    QCOMPARE(area->cursor().shape(), Qt::BitmapCursor);
-    QTest::mouseMove(&window, QPoint(20, 20));
-    QTRY_VERIFY(!area->underMouse());
-    QTest::mouseMove(&window, QPoint(150, 150));
-    QTRY_VERIFY(area->underMouse());
-    QCOMPARE(area->cursor().shape(), Qt::CrossCursor);
 
     // Nothing application-wide is left for the host.
     QVERIFY(!QApplication::overrideCursor());
@@ -513,28 +520,23 @@ void TestNotes::cursorIsTheToolsAndStaysWithTheArea()
 void TestNotes::windowSize_data()
 {
     QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("window"); // before the controls' own minimum
     const QSize desktop = QApplication::desktop()->geometry().size();
     const QSize limit(int(desktop.width() / 1.5), int(desktop.height() / 1.5));
-    QTest::newRow("small") << QSize(limit.width() - 101, 100);
-    QTest::newRow("too wide") << QSize(limit.width() - 99, 100);
-    QTest::newRow("too high") << QSize(100, limit.height() - 89);
+    QTest::newRow("small") << QSize(limit.width() - 101, 100) << QSize(limit.width() - 1, 190);
+    QTest::newRow("too wide") << QSize(limit.width() - 99, 100) << limit;
+    QTest::newRow("too high") << QSize(100, limit.height() - 89) << limit;
 }
 
 void TestNotes::windowSize()
 {
     QFETCH(QSize, picture);
-    const QSize desktop = QApplication::desktop()->geometry().size();
-    const QSize limit(int(desktop.width() / 1.5), int(desktop.height() / 1.5));
-    const QSize wanted = picture + QSize(100, 90);
-    const bool fits = wanted.width() <= limit.width() && wanted.height() <= limit.height();
-    QCOMPARE(NoteGeometry::editorWindowSize(picture, desktop), fits ? wanted : limit);
-
+    QFETCH(QSize, window);
     ImageNoteEditor editor;
     editor.slotSetPixmap(plain(picture));
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    // The window cannot be smaller than its controls; otherwise it has the size of the rule.
-    QCOMPARE(editor.size(), (fits ? wanted : limit).expandedTo(editor.minimumSizeHint()));
+    QCOMPARE(editor.size(), window.expandedTo(editor.minimumSizeHint()));
     QCOMPARE(editor.workArea()->size(), picture);
     QCOMPARE(editor.preview()->pixmap().size(), picture);
 }
@@ -544,17 +546,14 @@ void TestNotes::prompts_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("answer"); // empty: the box is dismissed with Escape
     QTest::addColumn<bool>("goesAhead");
-    const auto add = [](const QString& action, const QString& answer, bool goesAhead) {
-        const QString name
-            = action + QStringLiteral(", ") + (answer.isEmpty() ? QStringLiteral("Escape") : answer);
-        QTest::newRow(qPrintable(name)) << action << answer << goesAhead;
-    };
-    for (const char* answer : { "Yes", "No", "" })
-        add(QStringLiteral("new"), QLatin1String(answer), QLatin1String(answer) == QLatin1String("Yes"));
-    for (const char* answer : { "Yes", "No" })
-        add(QStringLiteral("quit"), QLatin1String(answer), QLatin1String(answer) == QLatin1String("Yes"));
-    for (const char* answer : { "Yes", "No", "Cancel", "" })
-        add(QStringLiteral("close"), QLatin1String(answer), QLatin1String(answer) == QLatin1String("No"));
+    for (const char* answer : { "Yes", "No", "", "Cancel" }) {
+        const QString a = QLatin1String(answer), name = a.isEmpty() ? QStringLiteral("Escape") : a;
+        if (a != "Cancel")
+            QTest::newRow(qPrintable("new, " + name)) << QStringLiteral("new") << a << (a == "Yes");
+        if (!a.isEmpty() && a != "Cancel")
+            QTest::newRow(qPrintable("quit, " + name)) << QStringLiteral("quit") << a << (a == "Yes");
+        QTest::newRow(qPrintable("close, " + name)) << QStringLiteral("close") << a << (a == "No");
+    }
 }
 
 void TestNotes::prompts()
@@ -605,42 +604,54 @@ void TestNotes::prompts()
     QCOMPARE(editor.workArea()->hasUnsavedChanges(), !savedHere);
 }
 
-void TestNotes::eachDragWritesItsOwnFile()
+void TestNotes::dragFiles()
 {
-    NoteEditDragPreview preview;
-    preview.resize(80, 60);
-    preview.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&preview));
-    const QDir work(ShellServices::workDirectory());
-    const auto dragFiles = [&] {
-        return work.entryList({ QStringLiteral("EditedScreenShot_*.png") }, QDir::Files, QDir::Name);
+    // A session that ended without cleaning up left a folder behind.
+    const QString stale = NoteDragFiles::root() + QStringLiteral("/session-old");
+    QVERIFY(QDir().mkpath(stale) && TestSupport::writeFile(stale + QStringLiteral("/a.png"), "x"));
+    const auto dragFiles = [] {
+        QStringList files;
+        for (QDirIterator it(NoteDragFiles::root(), { "*.png" }, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            files << it.next();
+        return files;
     };
+    ImageNoteEditor editor;
+    QVERIFY(!QFileInfo::exists(stale));
+    NoteEditDragPreview* preview = editor.preview();
+    preview->resize(80, 60);
 
-    QMap<QString, QRgb> colours;
-    for (const QColor& colour : { QColor(Qt::red), QColor(Qt::blue) }) {
+    QStringList written;
+    for (const QColor& colour : { QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green) }) {
         const QStringList earlier = dragFiles();
         QPixmap picture(30, 20);
         picture.fill(colour);
-        preview.slotSetPixmap(picture);
-        QTest::mousePress(&preview, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        preview->slotSetPixmap(picture);
+        const bool full = colour == Qt::green;
+        std::unique_ptr<TestSupport::FileSizeLimit> limit(full ? new TestSupport::FileSizeLimit(20)
+                                                               : nullptr);
+        if (full)
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mousePress(preview, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         // A move within the drag distance starts nothing.
-        sendMouse(&preview, QEvent::MouseMove, QPoint(11, 11), Qt::NoButton, Qt::LeftButton);
+        sendMouse(preview, QEvent::MouseMove, QPoint(11, 11), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(dragFiles(), earlier);
-        sendMouse(&preview, QEvent::MouseMove, QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
-        QTest::mouseRelease(&preview, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
-        const QStringList now = dragFiles();
-        QCOMPARE(now.size(), earlier.size() + 1);
-        for (const QString& name : now)
-            if (!earlier.contains(name))
-                colours.insert(name, colour.rgb());
+        sendMouse(preview, QEvent::MouseMove, QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
+        QTest::mouseRelease(preview, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+        // A file that cannot be written is told, and no drag hands out an empty one.
+        QCOMPARE(MessageBox::shown().size(), full ? 1 : 0);
+        QCOMPARE(dragFiles().size(), earlier.size() + (full ? 0 : 1));
+        written = dragFiles();
     }
-    // Each file still holds the picture of its own drag.
-    QCOMPARE(colours.size(), 2);
-    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
-        const QImage file(work.filePath(it.key()));
-        QCOMPARE(file.size(), QSize(30, 20));
-        QCOMPARE(file.pixel(5, 5), it.value());
-    }
+    // Each file still holds the picture of its own drag, away from the user's pictures.
+    QCOMPARE(written.size(), 2);
+    const QRgb first = QImage(written.first()).pixel(5, 5), second = QImage(written.last()).pixel(5, 5);
+    QCOMPARE(QSet<QRgb>({ first, second }), QSet<QRgb>({ QColor(Qt::red).rgb(), QColor(Qt::blue).rgb() }));
+    QVERIFY(!written.first().startsWith(ShellServices::workDirectory()));
+    // Closing the editor removes them.
+    DialogRunner::setNextHandler([](QDialog& box) { return TestSupport::answerDialog(box, "No"); });
+    editor.close();
+    QVERIFY(dragFiles().isEmpty());
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestNotes)

@@ -282,6 +282,9 @@ void ImageNoteEditor::slotSetTextTool()
 
 void ImageNoteEditor::slotChanged()
 {
+    // The preview lets go of the last result first, so that the work area
+    // can bring it up to date in place instead of copying the whole picture.
+    m_preview->slotSetPixmap(QPixmap());
     m_preview->slotSetPixmap(m_workArea->resultPixmap());
 }
 
@@ -318,13 +321,13 @@ void ImageNoteEditor::slotQuitClicked()
 
 void ImageNoteEditor::closeEvent(QCloseEvent* event)
 {
-    if (!m_workArea->hasUnsavedChanges()) {
-        QFrame::closeEvent(event);
-        return;
-    }
-    const int answer = askAboutChanges(tr("Do you want to save the current changes to the file?"),
-                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const int answer = m_workArea->hasUnsavedChanges()
+        ? askAboutChanges(tr("Do you want to save the current changes to the file?"),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+        : QMessageBox::No;
     if (answer == QMessageBox::No) {
+        // Whatever was dropped somewhere has been read by now.
+        m_preview->removeDragFiles();
         QFrame::closeEvent(event);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "imageeffects.h"
 #include "imagefile.h"
+#include "messagebox.h"
 #include "noteeditwidget.h"
 #include "notegeometry.h"
 #include "notetools.h"
@@ -9,10 +10,14 @@
 #include "shellservices.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <QtMath>
 
 namespace QMWidgets {
 
@@ -24,6 +29,35 @@ constexpr int BlurRadius = 10;
 // The in-place text is painted this far inside its box, near where the text
 // field shows it.
 constexpr int TextInset = 3;
+// How far the arrow's head may reach beyond the rectangle of its two points.
+constexpr int ArrowHeadReach = 32;
+
+// The tools drawn from the press point to the current point.
+bool isShape(ImageNoteWorkArea::Mode mode)
+{
+    switch (mode) {
+    case ImageNoteWorkArea::Rectangle:
+    case ImageNoteWorkArea::FilledRectangle:
+    case ImageNoteWorkArea::Oval:
+    case ImageNoteWorkArea::FilledOval:
+    case ImageNoteWorkArea::Line:
+    case ImageNoteWorkArea::Arrow:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isFreehand(ImageNoteWorkArea::Mode mode)
+{
+    return !isShape(mode) && mode != ImageNoteWorkArea::BlurRectangle && mode != ImageNoteWorkArea::Text
+        && mode != ImageNoteWorkArea::TextCanceled && mode != ImageNoteWorkArea::TextAccepted;
+}
+
+QRect grown(const QRect& rect, int by)
+{
+    return rect.isNull() ? rect : rect.adjusted(-by, -by, by, by);
+}
 
 QPoint pixelPosition(const QMouseEvent* event)
 {
@@ -45,19 +79,24 @@ ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
     m_noteEditor->hide();
     connect(m_noteEditor, &NoteEditWidget::cancelClicked, this, &ImageNoteWorkArea::slotEditCanceled);
     connect(m_noteEditor, &NoteEditWidget::okClicked, this, &ImageNoteWorkArea::slotEditAccepted);
+    connect(m_noteEditor->textField()->document(), &QTextDocument::contentsChanged, this,
+            &ImageNoteWorkArea::fitNoteEditorToText);
     updateEditorStyle();
 }
 
 const QPixmap& ImageNoteWorkArea::resultPixmap()
 {
-    if (m_picture.isNull())
+    if (m_picture.isNull() || m_staleArea.isEmpty())
         return m_composite;
-    m_composite = QPixmap(m_picture.size());
-    m_composite.fill(Qt::transparent);
+    // Only the part the layer changed in is drawn again.
     QPainter painter;
     beginPainter(painter, &m_composite);
-    painter.drawPixmap(0, 0, m_picture);
-    painter.drawPixmap(0, 0, m_layer);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(m_staleArea, m_picture, m_staleArea);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(m_staleArea, m_layer, m_staleArea);
+    painter.end();
+    m_staleArea = QRect();
     return m_composite;
 }
 
@@ -77,11 +116,13 @@ void ImageNoteWorkArea::slotSetPixmap(const QPixmap& pixmap)
     m_unsaved = true;
     m_picture = pixmap;
     m_composite = pixmap;
+    m_staleArea = QRect();
     setFixedSize(pixmap.size());
-    m_layer = QPixmap(pixmap.size());
+    m_layer = QImage(pixmap.size(), QImage::Format_ARGB32_Premultiplied);
     m_layer.fill(QColor(0, 0, 0, 0));
-    m_undoStack.clear();
-    m_redoStack.clear();
+    m_history.reset(pixmap.size());
+    m_stroke.finish();
+    m_shown = QRect();
     emit redoAvailable(false);
     emit undoAvailable(false);
     update();
@@ -129,37 +170,39 @@ void ImageNoteWorkArea::slotSave()
     if (fileName.isEmpty())
         return;
 
-    QPixmap shown(size());
-    render(&shown, QPoint(), QRegion(), RenderFlags(DrawWindowBackground | DrawChildren));
     // The work counts as saved only once the whole file is in place; a file
     // that cannot be written leaves nothing behind and the work unsaved.
-    if (MGraphX::saveImageFile(shown.toImage(), fileName, "PNG", -1))
-        m_unsaved = false;
+    QString reason;
+    if (MGraphX::saveImageFile(resultPixmap().toImage(), fileName, "PNG", -1, &reason)) {
+        m_unsaved = m_noteEditor->isVisible() && !m_noteEditor->textField()->toPlainText().isEmpty();
+    } else {
+        MessageBox::warning(
+            this, tr("Save Picture"),
+            tr("The picture could not be saved to %1:\n%2").arg(QDir::toNativeSeparators(fileName), reason));
+    }
     ShellServices::setLastSaveDirectory(fileName);
 }
 
 void ImageNoteWorkArea::slotUndo()
 {
-    if (!m_undoStack.isEmpty()) {
-        m_redoStack.append(m_layer);
-        m_layer = m_undoStack.takeLast();
+    if (m_history.undo(m_layer)) {
+        m_staleArea = rect();
         repaint();
         emit changed();
     }
-    emit undoAvailable(!m_undoStack.isEmpty());
-    emit redoAvailable(!m_redoStack.isEmpty());
+    emit undoAvailable(m_history.canUndo());
+    emit redoAvailable(m_history.canRedo());
 }
 
 void ImageNoteWorkArea::slotRedo()
 {
-    if (!m_redoStack.isEmpty()) {
-        m_undoStack.append(m_layer);
-        m_layer = m_redoStack.takeLast();
+    if (m_history.redo(m_layer)) {
+        m_staleArea = rect();
         repaint();
         emit changed();
     }
-    emit redoAvailable(!m_redoStack.isEmpty());
-    emit undoAvailable(!m_undoStack.isEmpty());
+    emit redoAvailable(m_history.canRedo());
+    emit undoAvailable(m_history.canUndo());
 }
 
 void ImageNoteWorkArea::slotEditCanceled()
@@ -196,28 +239,76 @@ void ImageNoteWorkArea::returnToTextSoon()
     });
 }
 
+void ImageNoteWorkArea::fitNoteEditorToText()
+{
+    if (m_noteEditor->isHidden())
+        return;
+    QTextEdit* field = m_noteEditor->textField();
+    const int needed = qCeil(field->document()->size().height()) + 2 * field->frameWidth()
+        + (m_noteEditor->height() - field->height());
+    QRect box = m_noteEditor->geometry();
+    if (needed <= box.height())
+        return;
+    box.setHeight(needed);
+    box = NoteGeometry::placeInside(box, rect());
+    m_noteEditor->setGeometry(box);
+    m_pressPoint = box.topLeft();
+    m_currentPoint = box.bottomRight();
+}
+
+QRect ImageNoteWorkArea::toolArea() const
+{
+    const QRect corners = NoteGeometry::cornerRect(m_pressPoint, m_currentPoint);
+    const int reach = NoteTools::reach(NoteTools::style(m_mode, m_color, m_thickness, m_dashLine));
+    if (isShape(m_mode))
+        return grown(corners, reach + (m_mode == Arrow ? ArrowHeadReach : 0));
+    switch (m_mode) {
+    case BlurRectangle:
+        return corners & rect();
+    case Text:
+        if (m_pressed)
+            return grown(corners, 1);
+        return grown(
+            NoteGeometry::textBox(m_pressPoint, m_currentPoint, rect(), m_noteEditor->minimumSizeHint()), 2);
+    case TextCanceled:
+    case TextAccepted:
+        return rect();
+    default:
+        return grown(m_pressed ? m_stroke.lastStep() : m_stroke.bounds(), reach);
+    }
+}
+
+void ImageNoteWorkArea::updateToolArea()
+{
+    const QRect now = toolArea();
+    update(now | m_shown);
+    m_shown = now;
+}
+
 void ImageNoteWorkArea::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         m_pressed = true;
         m_pressPoint = m_lastPoint = m_currentPoint = pixelPosition(event);
-        m_stroke.start(m_currentPoint);
+        if (isFreehand(m_mode))
+            m_stroke.start(m_currentPoint);
         m_dirty = true;
-        update();
+        updateToolArea();
     }
     QWidget::mousePressEvent(event);
 }
 
 void ImageNoteWorkArea::mouseMoveEvent(QMouseEvent* event)
 {
-    // Only a drag that began with a left press here draws; every segment it
-    // travels is queued for the next paint.
+    // Only a drag that began with a left press here draws; every point it
+    // passes reaches the stroke.
     if (m_pressed && (event->buttons() & Qt::LeftButton)) {
         m_lastPoint = m_currentPoint;
         m_currentPoint = pixelPosition(event);
-        m_stroke.moveTo(m_currentPoint);
+        if (isFreehand(m_mode))
+            m_stroke.moveTo(m_currentPoint);
         m_dirty = true;
-        update();
+        updateToolArea();
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -230,7 +321,7 @@ void ImageNoteWorkArea::mouseReleaseEvent(QMouseEvent* event)
         m_lastPoint = m_currentPoint;
         m_currentPoint = pixelPosition(event);
         m_dirty = true;
-        update();
+        updateToolArea();
     }
     QWidget::mouseReleaseEvent(event);
 }
@@ -255,26 +346,22 @@ void ImageNoteWorkArea::paintEvent(QPaintEvent* event)
     // The first paint after a release keeps the layer as it was before the
     // release's annotation goes into it.
     if (hasPicture && m_dirty && !m_pressed && m_noteEditor->isHidden()) {
-        m_undoStack.append(m_layer);
+        m_history.pushUndo(m_layer);
         emit undoAvailable(true);
     }
     QWidget::paintEvent(event);
     if (m_mode != Text && m_mode != TextCanceled && m_mode != TextAccepted)
         m_noteEditor->hideAll();
 
+    m_paintArea = event->rect();
     QPainter widgetPainter;
     beginPainter(widgetPainter, this);
-    widgetPainter.drawPixmap(0, 0, m_picture);
-    if (hasPicture) {
+    if (!m_picture.isNull())
+        widgetPainter.drawPixmap(m_paintArea, m_picture, m_paintArea);
+    if (hasPicture && isShape(m_mode)) {
+        paintShape(widgetPainter);
+    } else if (hasPicture) {
         switch (m_mode) {
-        case Rectangle:
-        case FilledRectangle:
-        case Oval:
-        case FilledOval:
-        case Line:
-        case Arrow:
-            paintShape(widgetPainter);
-            break;
         case BlurRectangle:
             paintBlur(widgetPainter);
             break;
@@ -282,7 +369,7 @@ void ImageNoteWorkArea::paintEvent(QPaintEvent* event)
             paintText(widgetPainter);
             break;
         case TextCanceled:
-            widgetPainter.drawPixmap(0, 0, m_layer);
+            showLayer(widgetPainter);
             break;
         case TextAccepted:
             paintAcceptedText(widgetPainter);
@@ -301,36 +388,53 @@ void ImageNoteWorkArea::paintEvent(QPaintEvent* event)
     m_dirty = false;
 }
 
+void ImageNoteWorkArea::showLayer(QPainter& widgetPainter)
+{
+    widgetPainter.drawImage(m_paintArea, m_layer, m_paintArea);
+}
+
+void ImageNoteWorkArea::paintLayer(const QRect& area, const std::function<void(QPainter&)>& draw)
+{
+    m_history.touch(area);
+    m_staleArea |= area;
+    QPainter layerPainter;
+    beginPainter(layerPainter, &m_layer);
+    layerPainter.setClipRect(area);
+    draw(layerPainter);
+}
+
 void ImageNoteWorkArea::paintFreehand(QPainter& widgetPainter)
 {
     const NoteTools::Style style = NoteTools::style(m_mode, m_color, m_thickness, m_dashLine);
     if (!m_pressed) {
-        if (m_dirty) {
-            const QList<QLine> stroke = m_stroke.finish();
-            QPainter layerPainter;
-            beginPainter(layerPainter, &m_layer);
-            NoteTools::apply(layerPainter, style);
-            NoteTools::drawSegments(layerPainter, stroke);
+        if (m_dirty && !m_stroke.isEmpty()) {
+            const QRect area = grown(m_stroke.bounds(), NoteTools::reach(style));
+            const QVector<QPolygon> lines = m_stroke.finish();
+            paintLayer(area, [&](QPainter& painter) {
+                NoteTools::apply(painter, style);
+                NoteTools::drawLines(painter, lines);
+            });
         }
-        widgetPainter.drawPixmap(0, 0, m_layer);
+        showLayer(widgetPainter);
         return;
     }
 
-    const QList<QLine>& stroke = m_stroke.take();
     if (m_mode == Eraser) {
-        // Erasing shows through to the picture only on a copy until the release.
-        QPixmap erased = m_layer;
+        // Erasing shows through to the picture only on a copy of the part
+        // being painted until the release.
+        QImage erased = m_layer.copy(m_paintArea);
         QPainter copyPainter;
         beginPainter(copyPainter, &erased);
+        copyPainter.translate(-m_paintArea.topLeft());
         NoteTools::apply(copyPainter, style);
-        NoteTools::drawSegments(copyPainter, stroke);
+        NoteTools::drawLines(copyPainter, m_stroke.lines());
         copyPainter.end();
-        widgetPainter.drawPixmap(0, 0, erased);
+        widgetPainter.drawImage(m_paintArea.topLeft(), erased);
         return;
     }
-    widgetPainter.drawPixmap(0, 0, m_layer);
+    showLayer(widgetPainter);
     NoteTools::apply(widgetPainter, style);
-    NoteTools::drawSegments(widgetPainter, stroke);
+    NoteTools::drawLines(widgetPainter, m_stroke.lines());
 }
 
 void ImageNoteWorkArea::paintShape(QPainter& widgetPainter)
@@ -339,15 +443,15 @@ void ImageNoteWorkArea::paintShape(QPainter& widgetPainter)
     const NoteTools::Style style = NoteTools::style(m_mode, m_color, m_thickness, m_dashLine, smallOval);
     if (!m_pressed) {
         if (m_dirty) {
-            QPainter layerPainter;
-            beginPainter(layerPainter, &m_layer);
-            NoteTools::apply(layerPainter, style);
-            NoteTools::drawShape(layerPainter, m_mode, m_pressPoint, m_currentPoint);
+            paintLayer(toolArea(), [&](QPainter& painter) {
+                NoteTools::apply(painter, style);
+                NoteTools::drawShape(painter, m_mode, m_pressPoint, m_currentPoint);
+            });
         }
-        widgetPainter.drawPixmap(0, 0, m_layer);
+        showLayer(widgetPainter);
         return;
     }
-    widgetPainter.drawPixmap(0, 0, m_layer);
+    showLayer(widgetPainter);
     NoteTools::apply(widgetPainter, style);
     NoteTools::drawShape(widgetPainter, m_mode, m_pressPoint, m_currentPoint);
 }
@@ -365,21 +469,20 @@ void ImageNoteWorkArea::paintBlur(QPainter& widgetPainter)
     const QRect area = NoteGeometry::cornerRect(m_pressPoint, m_currentPoint) & m_picture.rect();
     if (!m_pressed) {
         if (m_dirty && !area.isEmpty()) {
-            QPainter layerPainter;
-            beginPainter(layerPainter, &m_layer);
-            layerPainter.drawPixmap(area.topLeft(), blurredPart(area));
+            const QPixmap blurred = blurredPart(area);
+            paintLayer(area, [&](QPainter& painter) { painter.drawPixmap(area.topLeft(), blurred); });
         }
-        widgetPainter.drawPixmap(0, 0, m_layer);
+        showLayer(widgetPainter);
         return;
     }
-    widgetPainter.drawPixmap(0, 0, m_layer);
-    if (!area.isEmpty())
+    showLayer(widgetPainter);
+    if (!area.isEmpty() && area.intersects(m_paintArea))
         widgetPainter.drawPixmap(area.topLeft(), blurredPart(area));
 }
 
 void ImageNoteWorkArea::paintText(QPainter& widgetPainter)
 {
-    widgetPainter.drawPixmap(0, 0, m_layer);
+    showLayer(widgetPainter);
     if (!m_dirty)
         return;
     if (m_pressed) {
@@ -387,12 +490,15 @@ void ImageNoteWorkArea::paintText(QPainter& widgetPainter)
         return;
     }
     m_noteEditor->showAll();
-    // The box's corners become the anchor points whichever way it was
-    // dragged, so the accepted text is laid out inside it.
-    const QRect box = NoteGeometry::textBox(m_pressPoint, m_currentPoint);
+    // The box lies inside the picture, with the editor's buttons in reach, and
+    // its corners become the anchor points whichever way it was dragged, so
+    // the accepted text is laid out inside it.
+    const QRect box
+        = NoteGeometry::textBox(m_pressPoint, m_currentPoint, rect(), m_noteEditor->minimumSizeHint());
     m_pressPoint = box.topLeft();
     m_currentPoint = box.bottomRight();
     m_noteEditor->setGeometry(box);
+    fitNoteEditorToText();
     widgetPainter.setPen(NoteTools::textFramePen());
     widgetPainter.drawRect(box);
 }
@@ -400,15 +506,20 @@ void ImageNoteWorkArea::paintText(QPainter& widgetPainter)
 void ImageNoteWorkArea::paintAcceptedText(QPainter& widgetPainter)
 {
     QTextEdit* field = m_noteEditor->textField();
-    QPainter layerPainter;
-    beginPainter(layerPainter, &m_layer);
-    layerPainter.setFont(field->currentFont());
-    NoteTools::apply(layerPainter, NoteTools::style(TextAccepted, m_color, m_thickness, m_dashLine));
-    layerPainter.drawText(QRect(m_pressPoint + QPoint(TextInset, TextInset), m_currentPoint),
-                          Qt::TextWordWrap, field->toPlainText());
-    layerPainter.end();
+    const QString text = field->toPlainText();
+    const QFont font = field->currentFont();
+    // The box grows to hold the whole text, as far as the picture allows.
+    QRect box(m_pressPoint + QPoint(TextInset, TextInset), m_currentPoint);
+    const QRect needed = QFontMetrics(font).boundingRect(box, Qt::TextWordWrap, text);
+    box.setSize(box.size().expandedTo(needed.size()));
+    box = NoteGeometry::placeInside(box, rect());
+    paintLayer(grown(box, QFontMetrics(font).height()), [&](QPainter& painter) {
+        painter.setFont(font);
+        NoteTools::apply(painter, NoteTools::style(TextAccepted, m_color, m_thickness, m_dashLine));
+        painter.drawText(box, Qt::TextWordWrap, text);
+    });
     field->clear();
-    widgetPainter.drawPixmap(0, 0, m_layer);
+    showLayer(widgetPainter);
 }
 
 } // namespace QMWidgets

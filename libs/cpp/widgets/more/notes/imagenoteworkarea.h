@@ -1,12 +1,15 @@
 #pragma once
 
+#include "notehistory.h"
 #include "notestroke.h"
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPixmap>
-#include <QVector>
 #include <QWidget>
+
+#include <functional>
 
 namespace QMWidgets {
 
@@ -15,9 +18,11 @@ class NoteEditWidget;
 // The drawing surface of the screenshot note editor. It shows one picture at
 // its natural size and lets the user annotate it with eleven tools. The
 // annotations live on a transparent layer over the untouched picture; undo and
-// redo keep whole snapshots of that layer. Mouse input is collected between
-// paints and each paint previews the shape being dragged on the widget or,
-// after the left button is released, commits it into the layer.
+// redo keep whole states of that layer (see NoteHistory for the memory they
+// take). Mouse input is collected between paints and each paint previews the
+// shape being dragged on the widget or, after the left button is released,
+// commits it into the layer. Only the part of the widget that a mouse event
+// changes is repainted, so big pictures draw as fast as small ones.
 class ImageNoteWorkArea : public QWidget
 {
     Q_OBJECT
@@ -44,7 +49,8 @@ public:
 
     explicit ImageNoteWorkArea(QWidget* parent = nullptr);
 
-    // The picture with the layer drawn over it.
+    // The picture with the layer drawn over it, drawn again only when the
+    // layer has changed since it was last asked for.
     const QPixmap& resultPixmap();
     bool hasUnsavedChanges() const { return m_unsaved; }
     // Colours the in-place editor's text in the drawing colour.
@@ -57,7 +63,9 @@ public:
     int thickness() const { return m_thickness; }
     bool dashLine() const { return m_dashLine; }
     const QPixmap& picture() const { return m_picture; }
-    const QPixmap& layer() const { return m_layer; }
+    const QImage& layer() const { return m_layer; }
+    // Bytes the undo and redo steps hold.
+    qint64 undoMemory() const { return m_history.memory(); }
     NoteEditWidget* noteEditor() const { return m_noteEditor; }
 
 signals:
@@ -72,7 +80,10 @@ public slots:
     void slotSetFont(const QFont& font);
     void slotSetThikness(int thickness);
     void slotSetDashLine(bool dashed);
-    // Asks for a file and saves what the widget shows as PNG.
+    // Asks for a file and saves the picture with its annotations as PNG. A
+    // text note that is still open is not part of the file: it is no
+    // annotation until it is accepted, and the work stays unsaved while it
+    // holds text. A failed save is told with its reason.
     void slotSave();
     void slotUndo();
     void slotRedo();
@@ -91,20 +102,35 @@ protected:
 private:
     // The steps of one paint: what the widget shows over the picture, after
     // anything the tool commits has gone into the layer.
+    void showLayer(QPainter& widgetPainter);
     void paintFreehand(QPainter& widgetPainter);
     void paintShape(QPainter& widgetPainter);
     void paintBlur(QPainter& widgetPainter);
     void paintText(QPainter& widgetPainter);
     void paintAcceptedText(QPainter& widgetPainter);
     QPixmap blurredPart(const QRect& area) const;
+    // Paints into the layer inside area (nothing outside it may change).
+    void paintLayer(const QRect& area, const std::function<void(QPainter&)>& draw);
+    // The part of the widget that the current tool's preview or commit covers.
+    QRect toolArea() const;
+    // Repaints what the last preview covered and what the tool covers now.
+    void updateToolArea();
+    // Grows the open text box to hold its text.
+    void fitNoteEditorToText();
     // Ends the text tool's round trip after a short while, unless the user has
     // chosen another tool meanwhile.
     void returnToTextSoon();
     bool committing() const { return !m_pressed && m_dirty; }
 
     QPixmap m_picture;
-    QPixmap m_layer;
+    QImage m_layer;
     QPixmap m_composite;
+    // Where the layer changed since the composite was last drawn.
+    QRect m_staleArea;
+    // What the last paint of a preview covered.
+    QRect m_shown;
+    // The part of the widget the paint in progress draws.
+    QRect m_paintArea;
     QPoint m_lastPoint;
     QPoint m_currentPoint;
     QPoint m_pressPoint;
@@ -116,8 +142,7 @@ private:
     bool m_pressed = false;
     NoteEditWidget* m_noteEditor;
     bool m_dirty = false;
-    QVector<QPixmap> m_undoStack;
-    QVector<QPixmap> m_redoStack;
+    NoteHistory m_history;
     NoteStroke m_stroke;
     bool m_unsaved = true;
 };

@@ -1,15 +1,13 @@
 #include "noteeditdragpreview.h"
 
+#include "messagebox.h"
 #include "pictures.h"
-#include "shellservices.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTemporaryFile>
 #include <QUrl>
 
 namespace QMWidgets {
@@ -27,8 +25,17 @@ NoteEditDragPreview::NoteEditDragPreview(QWidget* parent)
 
 void NoteEditDragPreview::slotSetPixmap(const QPixmap& pixmap)
 {
+    // The work area hands the same result again after every mouse move that
+    // did not change it.
+    if (pixmap.cacheKey() == m_pixmap.cacheKey())
+        return;
     m_pixmap = pixmap;
     update();
+}
+
+void NoteEditDragPreview::removeDragFiles()
+{
+    m_files.clear();
 }
 
 void NoteEditDragPreview::paintEvent(QPaintEvent* event)
@@ -36,8 +43,17 @@ void NoteEditDragPreview::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!m_pixmap.isNull() && (m_scaledKey != m_pixmap.cacheKey() || m_scaled.size() != size())) {
+        // A big picture is first brought near the size quickly; the smooth
+        // step then has little left to read.
+        const QPixmap near = m_pixmap.width() > 4 * width() && m_pixmap.height() > 4 * height()
+            ? m_pixmap.scaled(size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            : m_pixmap;
+        m_scaled = near.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaledKey = m_pixmap.cacheKey();
+    }
     if (!m_pixmap.isNull())
-        painter.drawPixmap(0, 0, m_pixmap.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.drawPixmap(0, 0, m_scaled);
     const QRect band(0, 0, width(), BandHeight);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 127));
@@ -65,33 +81,22 @@ void NoteEditDragPreview::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-QString NoteEditDragPreview::writeDragFile() const
-{
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
-    QTemporaryFile file(ShellServices::workDirectory(true) + QStringLiteral("EditedScreenShot_") + stamp
-                        + QStringLiteral("_XXXXXX.png"));
-    // The file outlives the drag: the drop target may read it at any time.
-    file.setAutoRemove(false);
-    if (!file.open())
-        return QString();
-    if (!m_pixmap.save(&file, "PNG")) {
-        file.remove();
-        return QString();
-    }
-    file.close();
-    return file.fileName();
-}
-
 void NoteEditDragPreview::startDrag()
 {
-    const QString path = writeDragFile();
-    if (path.isEmpty())
+    QString reason;
+    const QString path = m_files.write(m_pixmap.toImage(), &reason);
+    if (path.isEmpty()) {
+        MessageBox::warning(this, tr("Drag"),
+                            tr("The picture could not be written for dragging:\n%1").arg(reason));
         return;
+    }
     auto* mimeData = new QMimeData;
     mimeData->setUrls({ QUrl::fromLocalFile(path) });
     auto* drag = new QDrag(this);
     drag->setMimeData(mimeData);
-    drag->setPixmap(m_pixmap.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    drag->setPixmap(m_scaledKey == m_pixmap.cacheKey()
+                        ? m_scaled
+                        : m_pixmap.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     drag->exec(Qt::CopyAction);
     drag->deleteLater();
 }

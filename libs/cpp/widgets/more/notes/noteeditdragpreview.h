@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notedragfiles.h"
+
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -8,9 +10,8 @@ namespace QMWidgets {
 
 // A small picture of the edited result at the top of the note editor's tool
 // column, with a "Drag" band over it. Dragging it hands the result to another
-// program as a PNG file: each drag writes a file of its own in the work folder,
-// so a drop target that reads its file late still finds the picture that was
-// dragged.
+// program as a PNG file of its own (see NoteDragFiles). When the file cannot be
+// written, no drag starts and the user is told why.
 class NoteEditDragPreview : public QWidget
 {
     Q_OBJECT
@@ -19,9 +20,8 @@ public:
     explicit NoteEditDragPreview(QWidget* parent = nullptr);
 
     const QPixmap& pixmap() const { return m_pixmap; }
-    // Writes the picture to a new file for one drag; returns its path, or an
-    // empty text (and no file) when it could not be written.
-    QString writeDragFile() const;
+    // Removes the files of the drags so far.
+    void removeDragFiles();
 
 public slots:
     void slotSetPixmap(const QPixmap& pixmap);
@@ -35,7 +35,12 @@ private:
     void startDrag();
 
     QPixmap m_pixmap;
+    // The pixmap at the widget's size, made when first painted, and the cache
+    // key of the pixmap it was made of.
+    QPixmap m_scaled;
+    qint64 m_scaledKey = 0;
     QPoint m_dragStartPosition;
+    NoteDragFiles m_files;
 };
 
 } // namespace QMWidgets

@@ -25,11 +25,26 @@ bool isSmallOval(const QRect& rect)
     return rect.right() - rect.left() <= 4 || rect.bottom() - rect.top() <= 4;
 }
 
-QRect textBox(const QPoint& press, const QPoint& current)
+QRect textBox(const QPoint& press, const QPoint& current, const QRect& bounds, const QSize& minimum)
 {
-    if ((press - current).manhattanLength() <= ClickDistance)
-        return QRect(press, QSize(ClickBoxWidth, ClickBoxHeight));
-    return cornerRect(press, current);
+    QRect box = (press - current).manhattanLength() <= ClickDistance
+        ? QRect(press, QSize(ClickBoxWidth, ClickBoxHeight))
+        : cornerRect(press, current) & bounds;
+    box.setSize(box.size().expandedTo(minimum.boundedTo(QSize(ClickBoxWidth, ClickBoxHeight))));
+    return placeInside(box, bounds);
+}
+
+QRect placeInside(QRect box, const QRect& bounds)
+{
+    if (box.right() > bounds.right())
+        box.moveRight(bounds.right());
+    if (box.bottom() > bounds.bottom())
+        box.moveBottom(bounds.bottom());
+    if (box.left() < bounds.left())
+        box.moveLeft(bounds.left());
+    if (box.top() < bounds.top())
+        box.moveTop(bounds.top());
+    return box & bounds;
 }
 
 QVector<QLineF> arrowHead(const QPoint& start, const QPoint& end)

@@ -21,8 +21,15 @@ bool isSmallOval(const QRect& rect);
 
 // The box of a text note dragged from press to current: a short drag (at most
 // 100 pixels, counted along both axes) is taken for a click and gives a box of
-// 220 x 90 pixels from the press point; a longer one spans the two points.
-QRect textBox(const QPoint& press, const QPoint& current);
+// 220 x 90 pixels from the press point; a longer one spans the two points as
+// far as they lie inside bounds. The box is at least of the minimum size (but
+// need not be larger than a click's box) and is placed inside bounds (see
+// placeInside).
+QRect textBox(const QPoint& press, const QPoint& current, const QRect& bounds, const QSize& minimum);
+
+// The box moved the least so that it lies inside bounds, cut to bounds where
+// it is larger.
+QRect placeInside(QRect box, const QRect& bounds);
 
 // The two strokes of an arrow head at end, each 30 pixels back along the shaft
 // from end towards start and 12 pixels to one side of it. An arrow without

@@ -4,30 +4,39 @@ namespace QMWidgets {
 
 void NoteStroke::start(const QPoint& point)
 {
-    m_segments.clear();
-    m_queued = { QLine(point, point) };
-    m_last = point;
+    m_lines.append(QPolygon({ point }));
 }
 
 void NoteStroke::moveTo(const QPoint& point)
 {
-    m_queued.append(QLine(m_last, point));
-    m_last = point;
+    if (m_lines.isEmpty())
+        start(point);
+    else if (m_lines.last().constLast() != point)
+        m_lines.last().append(point);
 }
 
-const QList<QLine>& NoteStroke::take()
+QVector<QPolygon> NoteStroke::finish()
 {
-    m_segments.append(m_queued);
-    m_queued.clear();
-    return m_segments;
+    QVector<QPolygon> lines;
+    lines.swap(m_lines);
+    return lines;
 }
 
-QList<QLine> NoteStroke::finish()
+QRect NoteStroke::bounds() const
 {
-    take();
-    QList<QLine> stroke;
-    stroke.swap(m_segments);
-    return stroke;
+    QRect result;
+    for (const QPolygon& line : m_lines)
+        result |= line.boundingRect();
+    return result;
+}
+
+QRect NoteStroke::lastStep() const
+{
+    if (m_lines.isEmpty())
+        return QRect();
+    const QPolygon& line = m_lines.last();
+    const QPoint& end = line.constLast();
+    return QRect(line.size() > 1 ? line.at(line.size() - 2) : end, end).normalized();
 }
 
 } // namespace QMWidgets

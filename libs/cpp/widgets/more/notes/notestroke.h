@@ -1,33 +1,37 @@
 #pragma once
 
-#include <QLine>
-#include <QList>
-#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <QVector>
 
 namespace QMWidgets {
 
-// The segments of one freehand stroke. Every pointer move queues the segment
-// it travelled; a paint takes the queue into the stroke. However many moves
-// arrive between two paints, every one of their segments reaches the stroke.
+// The freehand lines of a stroke, each the points the pointer passed through
+// from a press on. Every move reaches the line, however many arrive between
+// two paints, and the line is drawn as one path, so that a dash pattern runs
+// on along it and a translucent line is blended once. A line whose release
+// never arrived stays in the stroke and is finished together with the next one.
 class NoteStroke
 {
 public:
-    // Starts a new stroke, forgetting any earlier one, with a dot at point.
+    // Begins a new line at point.
     void start(const QPoint& point);
-    // Queues the segment from the last point to point.
+    // Extends the current line to point; a move that stays on the same pixel
+    // adds nothing.
     void moveTo(const QPoint& point);
 
-    // Takes the queued segments into the stroke; returns the whole stroke.
-    const QList<QLine>& take();
-    // The whole stroke, queued segments included; the stroke is then empty.
-    QList<QLine> finish();
+    const QVector<QPolygon>& lines() const { return m_lines; }
+    // The lines of the stroke; the stroke is then empty.
+    QVector<QPolygon> finish();
+    bool isEmpty() const { return m_lines.isEmpty(); }
 
-    bool isEmpty() const { return m_segments.isEmpty() && m_queued.isEmpty(); }
+    // The rectangle of every point of the stroke, and that of the last step
+    // (the last two points of the current line).
+    QRect bounds() const;
+    QRect lastStep() const;
 
 private:
-    QList<QLine> m_segments;
-    QList<QLine> m_queued;
-    QPoint m_last;
+    QVector<QPolygon> m_lines;
 };
 
 } // namespace QMWidgets

@@ -7,20 +7,22 @@
 
 #include <QDebug>
 
+#include <cmath>
+
 namespace QMWidgets {
 namespace NoteTools {
 
 namespace {
-using Mode = ImageNoteWorkArea::Mode;
-
 QPen toolPen(const QColor& color, qreal width, bool dashed, Qt::PenCapStyle cap)
 {
-    QPen pen(QBrush(color), width, dashed ? Qt::DashLine : Qt::SolidLine, cap, Qt::BevelJoin);
-    return pen;
+    // A freehand line is drawn as one path: with round caps it also gets round
+    // joins, so that it turns as round as a chain of round-capped segments.
+    const Qt::PenJoinStyle join = cap == Qt::RoundCap ? Qt::RoundJoin : Qt::BevelJoin;
+    return QPen(QBrush(color), width, dashed ? Qt::DashLine : Qt::SolidLine, cap, join);
 }
 } // namespace
 
-Style style(int mode, const QColor& color, int thickness, bool dashed, bool smallOval)
+Style style(Mode mode, const QColor& color, int thickness, bool dashed, bool smallOval)
 {
     Style result;
     QColor fill = color;
@@ -71,7 +73,7 @@ void apply(QPainter& painter, const Style& style)
     painter.setCompositionMode(style.composition);
 }
 
-void drawShape(QPainter& painter, int mode, const QPoint& press, const QPoint& current)
+void drawShape(QPainter& painter, Mode mode, const QPoint& press, const QPoint& current)
 {
     switch (mode) {
     case Mode::Rectangle:
@@ -107,13 +109,25 @@ void drawArrow(QPainter& painter, const QPoint& start, const QPoint& end)
     painter.restore();
 }
 
-void drawSegments(QPainter& painter, const QList<QLine>& segments)
+void drawLines(QPainter& painter, const QVector<QPolygon>& lines)
 {
-    for (const QLine& segment : segments)
-        painter.drawLine(segment);
+    for (const QPolygon& line : lines) {
+        // A line without length paints nothing; a point paints the pen's dot.
+        if (line.size() == 1)
+            painter.drawPoint(line.first());
+        else
+            painter.drawPolyline(line);
+    }
 }
 
-QCursor cursor(int mode, const QColor& color)
+int reach(const Style& style)
+{
+    // Square caps and joins reach out to half the diagonal of the pen's square;
+    // the antialiased edge takes one pixel more.
+    return int(std::ceil(style.pen.widthF())) + 2;
+}
+
+QCursor cursor(Mode mode, const QColor& color)
 {
     struct ToolCursor
     {

@@ -1,19 +1,23 @@
 #pragma once
 
+#include "imagenoteworkarea.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QCursor>
-#include <QLine>
-#include <QList>
 #include <QPainter>
 #include <QPen>
+#include <QPolygon>
+#include <QVector>
 
 namespace QMWidgets {
 
 // How each note tool draws: its pen, brush and painter settings, the shapes,
-// the arrow and the tool cursors. Modes are ImageNoteWorkArea::Mode values; an
-// unknown mode draws as the pen.
+// the arrow, freehand lines and the tool cursors. An unknown mode draws as the
+// pen.
 namespace NoteTools {
+
+using Mode = ImageNoteWorkArea::Mode;
 
 struct Style
 {
@@ -25,25 +29,28 @@ struct Style
 
 // The style of a tool in the drawing colour and line width. Dashed pens are
 // dashed only where the tool allows it; a small oval is always solid.
-Style style(int mode, const QColor& color, int thickness, bool dashed, bool smallOval = false);
+Style style(Mode mode, const QColor& color, int thickness, bool dashed, bool smallOval = false);
 // The frame drawn round a newly placed text box.
 QPen textFramePen();
 void apply(QPainter& painter, const Style& style);
 
 // Draws the rectangle, filled rectangle, oval, filled oval, line or arrow that
 // was dragged from press to current with the painter's pen and brush.
-void drawShape(QPainter& painter, int mode, const QPoint& press, const QPoint& current);
+void drawShape(QPainter& painter, Mode mode, const QPoint& press, const QPoint& current);
 // The shaft from start to end with the painter's pen, and the head at end,
 // never dashed. An arrow without length gets no head.
 void drawArrow(QPainter& painter, const QPoint& start, const QPoint& end);
-// Each segment drawn on its own, so that translucent strokes darken where
-// segments overlap.
-void drawSegments(QPainter& painter, const QList<QLine>& segments);
+// Each freehand line as one path with the painter's pen, so that a dash
+// pattern runs on along the whole line and a translucent line is blended
+// once; a line of one point is a dot of the pen's width.
+void drawLines(QPainter& painter, const QVector<QPolygon>& lines);
+// How far from its points a freehand line or a shape of this style may paint.
+int reach(const Style& style);
 
 // The cursor of a tool: the host's picture, its blue parts recoloured to the
 // drawing colour for the tools that draw in it, the hot spot at its centre. A
 // missing picture gives a standard cursor.
-QCursor cursor(int mode, const QColor& color);
+QCursor cursor(Mode mode, const QColor& color);
 
 } // namespace NoteTools
 } // namespace QMWidgets

@@ -1,0 +1,214 @@
+// Times the screenshot note editor on big pictures, the way a user works with
+// it: pen and highlighter moves of 1 to 3 pixels each painted before the next,
+// the blur preview of a 400 x 300 rectangle while its corner moves, saving the
+// result, starting a drag of the preview, and the memory that undo keeps after
+// a number of strokes. Each figure is printed for 1920 x 1080, 3840 x 2160 and
+// 8000 x 6000 pictures.
+//
+// Usage: bench_notes [strokes]
+//   strokes: pen strokes drawn before the undo memory is read (default 20).
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, with a
+// home folder of its own that is removed at the end.
+
+#include "notes/imagenoteeditor.h"
+#include "notes/imagenoteworkarea.h"
+#include "notes/noteeditdragpreview.h"
+#include "os.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Mode = QMWidgets::ImageNoteWorkArea::Mode;
+
+// Something like a screenshot: window frames, text lines and a photo-like gradient.
+QPixmap screenshot(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient sky(0, 0, size.width(), size.height());
+    sky.setColorAt(0, QColor(40, 90, 160));
+    sky.setColorAt(1, QColor(220, 180, 120));
+    painter.fillRect(image.rect(), sky);
+    for (int y = 20; y + 200 < size.height(); y += 260) {
+        for (int x = 20; x + 300 < size.width(); x += 340) {
+            painter.fillRect(x, y, 300, 200, QColor(245, 245, 245));
+            painter.fillRect(x, y, 300, 24, QColor(60, 60, 70));
+            painter.setPen(Qt::black);
+            for (int line = 0; line < 8; ++line)
+                painter.drawText(x + 8, y + 44 + line * 18,
+                                 QStringLiteral("Note editor benchmark text line %1").arg(line));
+        }
+    }
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * 4096;
+}
+
+void send(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Counts the paints of a widget, to show that every move was painted.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+struct Timing
+{
+    double mean = 0.0;
+    double worst = 0.0;
+};
+
+// Presses at start, moves in steps of 1 to 3 pixels along direction for the
+// given number of moves, each handled and painted before the next, and
+// releases. The moves are timed; the release with its commit is timed apart.
+Timing stroke(QWidget* area, const QPoint& start, const QPoint& direction, int moves,
+              double* release = nullptr)
+{
+    send(area, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    std::vector<double> times;
+    QPoint at = start;
+    QElapsedTimer timer;
+    for (int i = 0; i < moves; ++i) {
+        at += direction * (1 + i % 3);
+        timer.start();
+        send(area, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    timer.start();
+    send(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    if (release)
+        *release = timer.nsecsElapsed() / 1e6;
+    Timing t;
+    for (double ms : times) {
+        t.mean += ms / times.size();
+        t.worst = std::max(t.worst, ms);
+    }
+    return t;
+}
+
+void measure(const QSize& size, int strokes, const QString& folder)
+{
+    QMWidgets::ImageNoteEditor editor;
+    editor.slotSetPixmap(screenshot(size));
+    editor.resize(1600, 1000);
+    editor.show();
+    // Nothing is painted before the window is exposed.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(editor.windowHandle() && editor.windowHandle()->isExposed()) && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    QMWidgets::ImageNoteWorkArea* area = editor.workArea();
+    const qint64 startMemory = residentBytes();
+
+    PaintCounter counter;
+    area->installEventFilter(&counter);
+    std::printf("%d x %d\n", size.width(), size.height());
+    double release = 0.0;
+    area->slotSetThikness(3);
+    area->slotSetMode(Mode::Pen);
+    Timing t = stroke(area, QPoint(100, 100), QPoint(1, 0), 400, &release);
+    std::printf(
+        "  pen move (with paint)        mean %7.2f ms  worst %7.2f ms  stroke end %7.1f ms  (%d paints)\n",
+        t.mean, t.worst, release, counter.paints);
+    area->slotSetMode(Mode::Highlighter);
+    t = stroke(area, QPoint(100, 160), QPoint(1, 0), 400, &release);
+    std::printf("  highlighter move             mean %7.2f ms  worst %7.2f ms  stroke end %7.1f ms\n", t.mean,
+                t.worst, release);
+    area->slotSetMode(Mode::BlurRectangle);
+    send(area, QEvent::MouseButtonPress, QPoint(200, 200), Qt::LeftButton, Qt::LeftButton);
+    send(area, QEvent::MouseMove, QPoint(598, 499), Qt::NoButton, Qt::LeftButton);
+    QApplication::processEvents();
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < 60; ++i) {
+        const QPoint corner(598 + (i % 3) + 1, 499 + (i % 2) + 1);
+        timer.start();
+        send(area, QEvent::MouseMove, corner, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    send(area, QEvent::MouseButtonRelease, QPoint(600, 500), Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    double mean = 0.0;
+    for (double ms : times)
+        mean += ms / times.size();
+    std::printf("  blur preview 400x300 move    mean %7.2f ms  worst %7.2f ms\n", mean,
+                *std::max_element(times.begin(), times.end()));
+
+    const QString path = folder + QStringLiteral("/saved.png");
+    Os::setNextFileDialogAnswer({ path });
+    timer.start();
+    area->slotSave();
+    std::printf("  save                         %7.0f ms  (%s)\n", timer.nsecsElapsed() / 1e6,
+                QFile::exists(path) ? "written" : "NOT WRITTEN");
+    QFile::remove(path);
+
+    QWidget* preview = editor.preview();
+    timer.start();
+    send(preview, QEvent::MouseButtonPress, QPoint(10, 30), Qt::LeftButton, Qt::LeftButton);
+    send(preview, QEvent::MouseMove, QPoint(40, 45), Qt::NoButton, Qt::LeftButton);
+    std::printf("  drag start (file written)    %7.0f ms\n", timer.nsecsElapsed() / 1e6);
+    send(preview, QEvent::MouseButtonRelease, QPoint(40, 45), Qt::LeftButton, Qt::NoButton);
+
+    area->slotSetMode(Mode::Pen);
+    const qint64 before = residentBytes();
+    for (int i = 0; i < strokes; ++i)
+        stroke(area, QPoint(50 + 7 * i, 300 + 11 * i), QPoint(1, 1), 60);
+    const qint64 after = residentBytes();
+    std::printf("  undo memory after %d strokes  %7.1f MB more resident (picture loaded: %.1f MB)\n", strokes,
+                (after - before) / 1e6, startMemory / 1e6);
+    std::printf("  undo history holds           %7.1f MB in %d steps\n", area->undoMemory() / 1e6,
+                strokes + 4);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + QStringLiteral("/.cache")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int strokes = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    for (const QSize& size : { QSize(1920, 1080), QSize(3840, 2160), QSize(8000, 6000) })
+        measure(size, strokes, home.path());
+    return 0;
+}
