@@ -9,6 +9,7 @@
 #include "platform/systeminfo.h"
 #include "ratedialog.h"
 #include "sharedialog.h"
+#include "shellsettings.h"
 #include "translationsmanager.h"
 #include "wholefile.h"
 
@@ -90,6 +91,28 @@ QVariant App::value(const QString& key, const QVariant& defaultValue) const
     return m_settings->value(keyPrefix() + key, defaultValue);
 }
 
+QVariant App::value(const ShellSetting& setting) const
+{
+    return value(setting.key, setting.defaultValue);
+}
+
+void App::setValue(const ShellSetting& setting, const QVariant& value)
+{
+    setValue(setting.key, value);
+}
+
+QVariant App::storedValue(const QString& key, const QVariant& defaultValue)
+{
+    if (const App* application = instance())
+        return application->value(key, defaultValue);
+    const QString organization = QCoreApplication::organizationName();
+    const QString name = QCoreApplication::applicationName();
+    if (!QCoreApplication::instance() || organization.isEmpty() || name.isEmpty())
+        return defaultValue;
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, organization, name);
+    return settings.value(name + QLatin1Char('/') + key, defaultValue);
+}
+
 void App::setValue(const QString& key, const QVariant& value)
 {
     m_settings->setValue(keyPrefix() + key, value);
@@ -128,7 +151,7 @@ QString App::documentsDirectory(bool create) const
     return standardDirectory(QStandardPaths::DocumentsLocation, true, create);
 }
 
-QString App::workDirectory(bool create) const
+QString App::workDirectory(bool create)
 {
     const QString dir = QDir::homePath() + QLatin1Char('/') + applicationName() + QLatin1Char('/');
     if (create)
@@ -209,15 +232,24 @@ void App::setLastSaveDirectory(const QString& path)
     m_lastSaveDirectory = QFileInfo(path).absolutePath();
 }
 
-bool App::isSmallScreen() const
+namespace {
+QRect desktopGeometry()
 {
-    const QRect screen = desktop()->geometry();
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return QRect();
+    return QApplication::desktop()->geometry();
+}
+} // namespace
+
+bool App::isSmallScreen()
+{
+    const QRect screen = desktopGeometry();
     return screen.width() <= 479 || screen.height() <= 479;
 }
 
-int App::smallerScreenSide() const
+int App::smallerScreenSide()
 {
-    const QRect screen = desktop()->geometry();
+    const QRect screen = desktopGeometry();
     return screen.width() < screen.height() ? screen.width() : screen.height();
 }
 
@@ -408,13 +440,13 @@ void App::runQuitReminder()
 {
     if (m_mainWidget && m_mainWidget->isHidden())
         m_mainWidget->show();
-    if (!value(QStringLiteral("AutoReminder"), true).toBool())
+    if (!value(ShellSettings::AutoReminder).toBool())
         return;
-    const int count = value(QStringLiteral("AutoReminderCount"), 1).toInt();
+    const int count = value(ShellSettings::AutoReminderCount).toInt();
     // An interval below 1 would divide by zero; it means "never remind".
     if (m_reminderInterval > 0 && count % m_reminderInterval == 0 && !m_rateDialogShown)
         runReminderDialog(m_reminderKind);
-    setValue(QStringLiteral("AutoReminderCount"), count + 1);
+    setValue(ShellSettings::AutoReminderCount, count + 1);
 }
 
 int App::showRateDialog()
@@ -448,7 +480,7 @@ void App::actOnReminderAnswer(int code)
     // dialog keep them.
     if (code == ReminderStateDialog::Rate || code == ReminderStateDialog::Mail
         || code == ReminderStateDialog::Never)
-        setValue(QStringLiteral("AutoReminder"), false);
+        setValue(ShellSettings::AutoReminder, false);
 }
 
 void App::slotAbout()
