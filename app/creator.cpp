@@ -3,13 +3,14 @@
 #include "app.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
+#include "effects.h"
 #include "exportrun.h"
 #include "iconwriter.h"
-#include "imageeffects.h"
 #include "imagesaver.h"
 #include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
+#include "picture.h"
 #include "writefailures.h"
 
 #include <QDir>
@@ -27,24 +28,6 @@ constexpr int ButtonMinimumHeight = 37;
 // that the open panel is not cut off at the page's bottom edge.
 constexpr int PanelSpacing = 10;
 
-struct Overlay
-{
-    const char* effect;
-    const char* resource;
-    // Volume and frame follow the rounded outline and are drawn only with it.
-    bool needsMask;
-};
-
-// Drawing order: each overlay lies over the ones before it (so the Free band
-// covers the Lite band where they meet).
-const Overlay Overlays[] = {
-    { "TopGlossyItem", ":/glossytop.png", false }, { "CenterGlossyItem", ":/glossymiddle.png", false },
-    { "VolumeItem", ":/volume.png", true },        { "FrameItem", ":/frame.png", true },
-    { "LiteLabelItem", ":/litelabel.png", false }, { "FreeLabelItem", ":/freelabel.png", false },
-};
-
-// Any of these effects cuts the picture to the rounded square.
-const char* const MaskingEffects[] = { "RoundedEdgesItem", "VolumeItem", "FrameItem" };
 } // namespace
 
 Creator::Creator(QWidget* parent)
@@ -145,7 +128,8 @@ void Creator::slotConvert()
     const QString picture = m_dropArea->fileName();
     const QString effectState = m_effects->effectState();
     QPixmap plain;
-    MasterPicture::Result loaded = MasterPicture::load(picture, QSize(1024, 1024), &plain);
+    MasterPicture::Result loaded
+        = MasterPicture::load(picture, QSize(Picture::MasterSide, Picture::MasterSide), &plain);
     QPixmap master = plain;
     if (loaded == MasterPicture::Scaled) {
         applyEffects(master, effectState, true);
@@ -238,35 +222,7 @@ void Creator::applyEffects(QPixmap& picture, const QString& effectState, bool ma
 {
     if (picture.isNull())
         return;
-
-    // The overlays cover the picture in device-independent pixels, so that a
-    // picture of a higher pixel ratio is still covered exactly once.
-    const qreal ratio = picture.devicePixelRatio();
-    const int width = int(picture.width() / ratio);
-    const int height = int(picture.height() / ratio);
-    const QRectF target(0, 0, width, height);
-
-    for (const Overlay& overlay : Overlays) {
-        if (!CreatorEffects::isOn(effectState, QLatin1String(overlay.effect)))
-            continue;
-        if (overlay.needsMask && !mask)
-            continue;
-        // Loaded at each use; no render hints, so a preview smaller than the
-        // overlay gets it scaled without smoothing.
-        const QPixmap art(QLatin1String(overlay.resource));
-        QPainter painter(&picture);
-        painter.drawPixmap(target, art, QRectF(art.rect()));
-    }
-
-    if (!mask)
-        return;
-    for (const char* effect : MaskingEffects) {
-        if (CreatorEffects::isOn(effectState, QLatin1String(effect))) {
-            QPixmap masked = MGraphX::applyAlphaMask(picture, QPixmap(QStringLiteral(":/roundrectmask.png")));
-            // The masked copy comes back at ratio 1; keep the caller's ratio.
-            masked.setDevicePixelRatio(ratio);
-            picture = masked;
-            return;
-        }
-    }
+    QImage image = picture.toImage();
+    Effects::apply(image, effectState, mask);
+    picture = QPixmap::fromImage(image);
 }
