@@ -1,22 +1,22 @@
 #include "creator.h"
 
 #include "app.h"
+#include "appsettingsdialog.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
 #include "effects.h"
-#include "exportrun.h"
-#include "iconwriter.h"
-#include "imagesaver.h"
+#include "iconsetexport.h"
 #include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
 #include "picture.h"
-#include "writefailures.h"
+#include "picturesaver.h"
+#include "picturewriters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -87,7 +87,7 @@ void Creator::slotConvert()
     // The base name names files inside "Icons"; one that is a path could
     // write anywhere, over files of the user, without a question.
     const QString baseName = m_effects->saveName();
-    if (!ExportRun::isUsableBaseName(baseName)) {
+    if (!IconSetExport::isUsableBaseName(baseName)) {
         QMWidgets::MessageBox::warning(
             this, QStringLiteral("Warning"),
             tr("The name \"%1\" cannot be used for the icon files. A name may contain neither \"/\" nor "
@@ -122,21 +122,23 @@ void Creator::slotConvert()
     setProgress(20);
     progress.open();
 
-    // Both masters are made once; a picture that can no longer be read, or
-    // not be scaled with the memory available, stops the run before anything
-    // is written.
+    // A picture that can no longer be read, or not be scaled or decorated
+    // with the memory available, stops the run before anything is written.
     const QString picture = m_dropArea->fileName();
-    const QString effectState = m_effects->effectState();
     QPixmap plain;
-    MasterPicture::Result loaded
+    const MasterPicture::Result loaded
         = MasterPicture::load(picture, QSize(Picture::MasterSide, Picture::MasterSide), &plain);
-    QPixmap master = plain;
+    IconSetExport::Report report;
     if (loaded == MasterPicture::Scaled) {
-        applyEffects(master, effectState, true);
-        if (master.isNull())
-            loaded = MasterPicture::TooLarge;
+        IconSetExport::Callbacks callbacks;
+        callbacks.progress = setProgress;
+        // The one GUI thread keeps the window and the Cancel button alive.
+        callbacks.betweenPictures = [] { QCoreApplication::processEvents(); };
+        callbacks.canceled = [&progress] { return progress.wasCanceled(); };
+        IconSetExport run(folder, baseName, m_effects->effectState(), AppSettingsDialog::storedSettings());
+        report = run.run(plain.toImage(), callbacks);
     }
-    if (loaded != MasterPicture::Scaled) {
+    if (loaded != MasterPicture::Scaled || report.masterTooLarge) {
         progress.close();
         const QString shown = QDir::toNativeSeparators(picture);
         QMWidgets::MessageBox::warning(
@@ -149,53 +151,59 @@ void Creator::slotConvert()
         return;
     }
 
-    ExportRun run(folder, baseName, effectState);
-    connect(&run, &ExportRun::progress, this, setProgress);
-    WriteFailures failures;
-    run.run(master, plain, [&progress] { return progress.wasCanceled(); });
-
-    if (failures.count() > 0) {
-        const QString first = QDir::toNativeSeparators(failures.first());
-        const QString reason = failures.firstReason().isEmpty() ? tr("unknown") : failures.firstReason();
-        const QString text = failures.count() == 1
+    if (!report.failures.isEmpty()) {
+        const IconSetExport::Failure& failure = report.failures.first();
+        const QString first = QDir::toNativeSeparators(failure.path);
+        const QString reason = failure.reason.isEmpty() ? tr("unknown") : failure.reason;
+        const QString text = report.failures.size() == 1
             ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
             : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
-                  .arg(failures.count())
+                  .arg(report.failures.size())
                   .arg(first, reason);
         QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text);
     }
     Os::showInExplorer(folder + QStringLiteral("/Icons"));
     // A review is asked for only after a run that wrote all its files: a user
     // just told that files are missing is in no mood to rate the program.
-    if (failures.count() == 0)
+    if (report.complete())
         Os::requestReview(false);
+}
+
+PictureWriters Creator::writers()
+{
+    return PictureWriters(
+        [](const QImage& picture, const QString& path, const QString& format, QString* reason) {
+            return PictureSaver::save(picture, path, format, AppSettingsDialog::storedSettings(), reason);
+        },
+        [] { QCoreApplication::processEvents(); });
 }
 
 void Creator::saveImage(const QPixmap& picture, const QString& path, const QString& format)
 {
-    ImageSaver::save(picture, path, format);
+    PictureSaver::save(picture.toImage(), path, format, AppSettingsDialog::storedSettings());
 }
 
 void Creator::writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch)
 {
-    IconWriter::writeSquareIcon(folder, size, picture, watch);
+    writers().writeSquareIcon(folder, size, picture.toImage(), watch);
 }
 
 void Creator::writeTile(const QString& folder, const QSize& size, const QPixmap& picture, const QString& name,
                         float factor)
 {
-    IconWriter::writeTile(folder, size, picture, name, factor);
+    writers().writeTile(folder, size, picture.toImage(), name, factor);
 }
 
 void Creator::writeLaunchScreens(const QString& folder, const QPixmap& picture)
 {
-    IconWriter::writeLaunchScreens(folder, picture);
+    writers().writeLaunchScreens(folder, picture.toImage());
 }
 
 QPixmap Creator::paintLaunchImage(const QSize& size, const QPixmap& icon, const float& divisor,
                                   const QColor& textColor, const QColor& backgroundColor) const
 {
-    return IconWriter::paintLaunchImage(size, icon, divisor, textColor, backgroundColor);
+    return QPixmap::fromImage(
+        PictureWriters::paintLaunchImage(size, icon.toImage(), divisor, textColor, backgroundColor));
 }
 
 void Creator::slotEffectsClicked()
