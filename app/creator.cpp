@@ -90,9 +90,10 @@ void Creator::slotConvert()
     if (!IconSetExport::isUsableBaseName(baseName)) {
         QMWidgets::MessageBox::warning(
             this, QStringLiteral("Warning"),
-            tr("The name \"%1\" cannot be used for the icon files. A name may contain neither \"/\" nor "
-               "\"\\\" and may not be \".\" or \"..\", so that every file stays inside the folder \"Icons\"; "
-               "nor may it contain a quotation mark, a control character or any of < > : | ? *.")
+            tr("The name \"%1\" cannot be used for the icon files. A name may not be empty, blanks only, "
+               "\".\" or \"..\" and may contain neither \"/\" nor \"\\\", so that every file stays inside "
+               "the folder \"Icons\" and can be seen there; nor may it contain a quotation mark, a control "
+               "character or any of < > : | ? *.")
                 .arg(baseName));
         return;
     }
@@ -151,11 +152,18 @@ void Creator::slotConvert()
         return;
     }
 
-    if (!report.failures.isEmpty()) {
-        const IconSetExport::Failure& failure = report.failures.first();
-        const QString first = QDir::toNativeSeparators(failure.path);
-        const QString reason = failure.reason.isEmpty() ? tr("unknown") : failure.reason;
-        const QString text = report.failures.size() == 1
+    // A folder that could not be made ended the run; it is the fault to mend.
+    const bool folderFailed = !report.failedFolder.isEmpty();
+    if (folderFailed || !report.failures.isEmpty()) {
+        const QString first = QDir::toNativeSeparators(
+            QDir::cleanPath(folderFailed ? report.failedFolder : report.failures.first().path));
+        QString reason = folderFailed ? report.failedFolderReason : report.failures.first().reason;
+        if (reason.isEmpty())
+            reason = tr("unknown");
+        const QString text = folderFailed
+            ? tr("The export stopped because this folder could not be created:\n%1\n\nReason: %2")
+                  .arg(first, reason)
+            : report.failures.size() == 1
             ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
             : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
                   .arg(report.failures.size())

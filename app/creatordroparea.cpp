@@ -54,10 +54,15 @@ QString CreatorDropArea::fileName() const
 
 void CreatorDropArea::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(QLatin1String(UriListFormat)))
-        event->acceptProposedAction();
-    else
+    // Taken as a copy whatever the source proposes: a source told of a move
+    // would remove the user's file. A source that allows no copy is refused.
+    if (event->mimeData()->hasFormat(QLatin1String(UriListFormat))
+        && event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
         event->ignore();
+    }
 }
 
 void CreatorDropArea::dropEvent(QDropEvent* event)
@@ -73,8 +78,12 @@ void CreatorDropArea::dropEvent(QDropEvent* event)
     const QUrl& url = urls.first();
     const QString shownName = url.isLocalFile() ? QFileInfo(url.toLocalFile()).fileName()
                                                 : url.toDisplayString(QUrl::RemovePassword);
-    if (!takePicture(url.toLocalFile(), shownName, tr("The resolution of the dropped image is ")))
+    if (!takePicture(url.toLocalFile(), shownName, tr("The resolution of the dropped image is "))) {
+        event->ignore();
         return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     QWidget::dropEvent(event);
 }
 

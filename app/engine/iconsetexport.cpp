@@ -326,6 +326,8 @@ void IconSetExport::writeAssetCatalog(const QString& iosFolder)
 
     // The pictures are this run's output and replace those of an earlier
     // run; the templates keep what the user may have edited in them.
+    if (!makeFolder(iconSet))
+        return;
     copyFile(QStringLiteral(":XCode9/main_contents.json"), catalog, contents);
     copyFile(QStringLiteral(":XCode9/icon_contents.json"), iconSet, contents);
     for (const char* name : kCatalogIcons)
@@ -335,6 +337,8 @@ void IconSetExport::writeAssetCatalog(const QString& iosFolder)
     if (on(GeneratorSettings::LaunchScreens)) {
         const QString launchSet = catalog + QStringLiteral("LaunchImage.launchimage/");
         const QString launchImages = m_base + QStringLiteral(".iOS_LaunchScreens/");
+        if (!makeFolder(launchSet))
+            return;
         copyFile(QStringLiteral(":XCode9/launch_contents.json"), launchSet, contents);
         for (const char* name : kCatalogLaunchImages)
             copyFile(launchImages + QLatin1String(name), launchSet, QLatin1String(name), true);

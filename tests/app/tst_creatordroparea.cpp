@@ -64,9 +64,12 @@ void TestCreatorDropArea::dragEnterWantsUriList()
         data.setText(m_master);
         if (withUrls)
             data.setUrls({ QUrl::fromLocalFile(m_master) });
-        QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Shift proposes a move; the field takes a copy.
+        QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::ShiftModifier);
         QApplication::sendEvent(m_area.get(), &event);
-        QCOMPARE(event.isAccepted(), withUrls);
+        QCOMPARE(event.isAccepted() ? event.dropAction() : Qt::IgnoreAction,
+                 withUrls ? Qt::CopyAction : Qt::IgnoreAction);
     }
 }
 
@@ -136,6 +139,7 @@ void TestCreatorDropArea::offeredFile()
               .mid(0, files);
 
     QSignalSpy spy(m_area.get(), &CreatorDropArea::dropped);
+    Qt::DropAction action = Qt::IgnoreAction;
     MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
     if (viaDialog) {
         QStringList paths;
@@ -148,7 +152,7 @@ void TestCreatorDropArea::offeredFile()
     } else {
         QMimeData data;
         data.setUrls(urls);
-        dropMimeData(m_area.get(), data);
+        action = dropMimeData(m_area.get(), data);
     }
 
     const bool unreadable = !sized && kind != "master" && kind != "none";
@@ -172,6 +176,8 @@ void TestCreatorDropArea::offeredFile()
 
     const bool taken = kind == "master" || (sized && yes);
     QCOMPARE(spy.count(), int(taken));
+    // The source is told of a copy, whatever it proposed, and of nothing when refused.
+    QCOMPARE(action, taken && !viaDialog ? Qt::CopyAction : Qt::IgnoreAction);
     QCOMPARE(openButton()->isHidden(), taken || afterPicture);
     if (taken) {
         QCOMPARE(m_area->fileName(), url.toLocalFile());

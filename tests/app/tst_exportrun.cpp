@@ -161,23 +161,36 @@ void TestExportRun::refusedRunWritesNothing()
 
 void TestExportRun::failuresAreReported_data()
 {
-    QTest::addColumn<QString>("blocked"); // a folder in the place of these files
-    QTest::addColumn<QString>("start"); // of the warning
+    QTest::addColumn<QString>(
+        "inTheWay"); // folders in the place of these files; a file for one ending in "!"
+    QTest::addColumn<QString>("start"); // of the warning, up to the path named
+    QTest::addColumn<QString>("named");
     QTest::newRow("one file") << "MyApp.ico"
-                              << "1 file could not be written:\n";
+                              << "1 file could not be written:\n"
+                              << "MyApp.ico";
     QTest::newRow("two files") << "MyApp.ico winappicon.rc"
-                               << "2 files could not be written. The first of them:\n";
+                               << "2 files could not be written. The first of them:\n"
+                               << "MyApp.ico";
+    // A folder that cannot be made stops the run before any picture is written into it.
+    QTest::newRow("block folder") << "MyApp.windows!"
+                                  << "The export stopped because this folder could not be created:\n"
+                                  << "MyApp.windows";
 }
 
 void TestExportRun::failuresAreReported()
 {
-    QFETCH(QString, blocked);
+    QFETCH(QString, inTheWay);
     QFETCH(QString, start);
+    QFETCH(QString, named);
     setOnly("KeyIco");
     take();
     const QString out = m_dir->filePath("out");
-    for (const QString& file : blocked.split(' '))
-        QVERIFY(QDir().mkpath(out + "/Icons/" + file));
+    for (const QString& entry : inTheWay.split(' ')) {
+        if (entry.endsWith('!'))
+            QVERIFY(QDir().mkpath(out + "/Icons") && writeFile(out + "/Icons/" + entry.chopped(1), {}));
+        else
+            QVERIFY(QDir().mkpath(out + "/Icons/" + entry));
+    }
 
     MessageBox::setNextAnswer(QMessageBox::Yes); // overwrite
     MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -186,8 +199,9 @@ void TestExportRun::failuresAreReported()
     const MessageBox::Shown warning = MessageBox::shown().last();
     QCOMPARE(warning.icon, QMessageBox::Warning);
     QVERIFY2(
-        warning.text.startsWith(start + QDir::toNativeSeparators(out + "/Icons/MyApp.ico") + "\n\nReason: "),
+        warning.text.startsWith(start + QDir::toNativeSeparators(out + "/Icons/" + named) + "\n\nReason: "),
         qPrintable(warning.text));
+    QVERIFY(!warning.text.endsWith("Reason: "));
     QCOMPARE(m_desktop.shownItems.size(), 1);
     QVERIFY(!QMWidgets::app()->reviewRequestedThisRun());
 }

@@ -83,10 +83,14 @@ private slots:
                 data.setText(QStringLiteral("/p/c.jpg"));
             else
                 data.setUrls(urls);
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            // Shift proposes a move; the widget takes a copy.
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                                  Qt::ShiftModifier);
             QApplication::sendEvent(&widget, &enter);
-            QCOMPARE(enter.isAccepted(), !urls.isEmpty());
-            TestSupport::dropMimeData(&widget, data);
+            QCOMPARE(enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction,
+                     urls.isEmpty() ? Qt::IgnoreAction : Qt::CopyAction);
+            QCOMPARE(TestSupport::dropMimeData(&widget, data),
+                     urls.isEmpty() ? Qt::IgnoreAction : Qt::CopyAction);
         }
         QCOMPARE(dropped.count(), urls.isEmpty() ? 0 : 1);
         if (!urls.isEmpty())

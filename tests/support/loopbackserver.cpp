@@ -1,17 +1,15 @@
 #include "loopbackserver.h"
 
-#include <QTcpSocket>
+#include <QProcess>
+#include <QSslSocket>
+#include <QTimer>
+
+#include <sys/socket.h>
 
 LoopbackServer::LoopbackServer(QObject* parent)
     : QTcpServer(parent)
 {
     listen(QHostAddress::LocalHost);
-    connect(this, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = nextPendingConnection()) {
-            socket->setParent(this);
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-        }
-    });
 }
 
 QString LoopbackServer::address() const
@@ -28,43 +26,106 @@ QString LoopbackServer::unreachableAddress()
 void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body,
                                const QByteArray& headers)
 {
-    m_answers[path] = { status, body, headers, false, false };
+    setRawAnswer(path,
+                 "HTTP/1.1 " + QByteArray::number(status) + " Canned\r\n" + headers
+                     + "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size())
+                     + "\r\nConnection: close\r\n\r\n" + body);
 }
 
-void LoopbackServer::setSilent(const QString& path)
+void LoopbackServer::setRawAnswer(const QString& path, const QByteArray& bytes, Ending ending, int interval)
 {
-    m_answers[path] = { 0, QByteArray(), QByteArray(), true, false };
+    m_answers[path] = { bytes, ending, interval };
 }
 
-void LoopbackServer::setRawAnswer(const QString& path, const QByteArray& bytes)
+void LoopbackServer::setCertificate(const QString& certificateFile, const QString& keyFile, bool proxy)
 {
-    m_answers[path] = { 0, bytes, QByteArray(), false, true };
+    m_certificateFile = certificateFile;
+    m_keyFile = keyFile;
+    m_proxy = proxy;
 }
 
-void LoopbackServer::serve(QTcpSocket* socket)
+void LoopbackServer::incomingConnection(qintptr descriptor)
 {
-    // The request is answered once its header is complete: "GET /path?query HTTP/1.1" ...
+    auto* socket = new QSslSocket(this);
+    socket->setSocketDescriptor(descriptor);
+    connect(socket, &QSslSocket::readyRead, this, [this, socket] { serve(socket); });
+    if (!m_certificateFile.isEmpty() && !m_proxy)
+        startTls(socket);
+}
+
+void LoopbackServer::startTls(QSslSocket* socket)
+{
+    socket->setLocalCertificate(m_certificateFile);
+    socket->setPrivateKey(m_keyFile, QSsl::Ec);
+    socket->startServerEncryption();
+}
+
+void LoopbackServer::serve(QSslSocket* socket)
+{
+    // The request is answered once its header is complete: "GET /path?query HTTP/1.1",
+    // "GET http://host:port/path?query HTTP/1.1" or "CONNECT host:port HTTP/1.1" ...
     const QByteArray received = socket->property("received").toByteArray() + socket->readAll();
     socket->setProperty("received", received);
     if (!received.contains("\r\n\r\n") || socket->property("served").toBool())
         return;
+    const QList<QByteArray> request = received.left(received.indexOf("\r\n")).split(' ');
+    QString path = QString::fromLatin1(request.value(1));
+    if (request.first() == "CONNECT") {
+        m_requests.append(QStringLiteral("CONNECT ") + path);
+        socket->setProperty("received", QByteArray());
+        socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
+        socket->flush();
+        if (!m_certificateFile.isEmpty())
+            startTls(socket);
+        return;
+    }
     socket->setProperty("served", true);
-    const QString path = QString::fromLatin1(received.left(received.indexOf("\r\n")).split(' ').value(1));
     m_requests.append(path);
     emit requested(path);
 
-    const Answer answer = m_answers.value(path);
-    if (answer.silent)
-        return;
-    if (answer.raw) {
-        socket->write(answer.body);
-        socket->disconnectFromHost();
-        return;
-    }
-    QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Canned\r\n";
-    reply += answer.headers;
-    reply += "Content-Type: text/plain\r\nContent-Length: " + QByteArray::number(answer.body.size());
-    reply += "\r\nConnection: close\r\n\r\n" + answer.body;
-    socket->write(reply);
-    socket->disconnectFromHost();
+    if (path.startsWith(QLatin1String("http://")))
+        path = path.mid(path.indexOf(QLatin1Char('/'), 7));
+    const Answer answer = m_answers.value(path, { "HTTP/1.1 404 Canned\r\nContent-Length: 0\r\n\r\n" });
+    auto* timer = new QTimer(socket);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, answer, sent = 0]() mutable {
+        if (sent < answer.bytes.size()) {
+            sent += int(socket->write(answer.bytes.mid(sent, answer.interval > 0 ? 1 : -1)));
+            return;
+        }
+        timer->stop();
+        if (answer.ending == Close) {
+            socket->disconnectFromHost();
+        } else if (answer.ending == Reset) {
+            // Without lingering the close sends a reset.
+            socket->flush();
+            const linger none { 1, 0 };
+            setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &none, sizeof none);
+            socket->abort();
+        }
+    });
+    timer->start(answer.interval);
+}
+
+bool LoopbackServer::makeCertificates(const QString& dir)
+{
+    const char* script = R"(cd "$1" && set -e
+openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -keyout ca.key -out ca.pem -subj /CN=ca 2>/dev/null
+openssl genpkey -algorithm EC -pkeyopt ec_paramgen_curve:P-256 -out key.pem
+openssl req -x509 -key key.pem -subj /CN=self -addext subjectAltName=IP:127.0.0.1 -out self.pem
+sign() { openssl req -new -key key.pem -subj /CN=$1 -addext subjectAltName=$2 | openssl x509 -req \
+  -CA ca.pem -CAkey ca.key -set_serial $3 -days $4 -copy_extensions copy -out $1.pem 2>/dev/null; }
+sign good IP:127.0.0.1 1 2 && sign other DNS:other.invalid 2 2 && sign expired IP:127.0.0.1 3 -1)";
+    return QProcess::execute(QStringLiteral("sh"),
+                             { QStringLiteral("-c"), QString::fromLatin1(script), QStringLiteral("sh"), dir })
+        == 0;
+}
+
+QByteArray LoopbackServer::gzip(const QByteArray& bytes)
+{
+    QProcess gzip;
+    gzip.start(QStringLiteral("gzip"), { QStringLiteral("-c") });
+    gzip.write(bytes);
+    gzip.closeWriteChannel();
+    gzip.waitForFinished();
+    return gzip.readAllStandardOutput();
 }

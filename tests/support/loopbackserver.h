@@ -1,17 +1,22 @@
 #pragma once
 
-#include <QByteArray>
 #include <QMap>
 #include <QStringList>
 #include <QTcpServer>
 
-// A tiny HTTP server on 127.0.0.1 with canned answers per path. Paths without
-// an answer get 404; "silent" paths are accepted and never answered.
+class QSslSocket;
+
+// A tiny HTTP server on 127.0.0.1 with canned answers per path (404 for the others), in plain
+// text or TLS. As a proxy it answers a request for a whole address like one for its path, and
+// acknowledges a CONNECT and then serves the connection as if it had come directly.
 class LoopbackServer : public QTcpServer
 {
     Q_OBJECT
 
 public:
+    // How an answer ends: the server closes the connection, resets it or keeps it open.
+    enum Ending { Close, Reset, StayOpen };
+
     explicit LoopbackServer(QObject* parent = nullptr);
 
     // "http://127.0.0.1:<port>"
@@ -21,26 +26,40 @@ public:
     // headers: more header lines, each ending with "\r\n".
     void setAnswer(const QString& path, int status, const QByteArray& body,
                    const QByteArray& headers = QByteArray());
-    void setSilent(const QString& path);
-    // Sends bytes as they are, with no status line or headers added, and closes.
-    void setRawAnswer(const QString& path, const QByteArray& bytes);
-    // The paths (with query) asked for, in order.
+    // Accepted and never answered.
+    void setSilent(const QString& path) { setRawAnswer(path, QByteArray(), StayOpen); }
+    // Sends bytes as they are, one every interval ms (all at once for 0), then ends as told.
+    void setRawAnswer(const QString& path, const QByteArray& bytes, Ending ending = Close, int interval = 0);
+    // Serves TLS with the certificate and key of these PEM files; as a proxy after a CONNECT.
+    void setCertificate(const QString& certificateFile, const QString& keyFile, bool proxy = false);
+    // The paths (with query) asked for, in order; "CONNECT host:port" for a tunnel.
     QStringList requests() const { return m_requests; }
+
+    // Makes in dir a certificate authority "ca.pem" and, with the key "key.pem", certificates
+    // for 127.0.0.1 signed by it ("good.pem", and "expired.pem" that ended yesterday), one it
+    // signed for another host ("other.pem") and one for 127.0.0.1 signed by itself ("self.pem").
+    static bool makeCertificates(const QString& dir);
+    static QByteArray gzip(const QByteArray& bytes);
 
 signals:
     void requested(const QString& path);
 
-private:
-    void serve(QTcpSocket* socket);
+protected:
+    void incomingConnection(qintptr descriptor) override;
 
+private:
     struct Answer
     {
-        int status = 404;
-        QByteArray body;
-        QByteArray headers;
-        bool silent = false;
-        bool raw = false;
+        QByteArray bytes;
+        Ending ending = Close;
+        int interval = 0;
     };
+    void serve(QSslSocket* socket);
+    void startTls(QSslSocket* socket);
+
     QMap<QString, Answer> m_answers;
     QStringList m_requests;
+    QString m_certificateFile;
+    QString m_keyFile;
+    bool m_proxy = false;
 };

@@ -17,23 +17,24 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize&
     return image.save(path, "PNG") ? path : QString();
 }
 
-bool dropMimeData(QWidget* target, const QMimeData& data)
+Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data)
 {
-    QDragEnterEvent enter(QPoint(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(140, 140), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
-    QDropEvent event(QPointF(140, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent event(QPointF(140, 140), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &event);
-    return event.isAccepted();
+    return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
 }
 
-bool dropUrls(QWidget* target, const QList<QUrl>& urls)
+Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls)
 {
     QMimeData data;
     data.setUrls(urls);
     return dropMimeData(target, data);
 }
 
-bool dropFiles(QWidget* target, const QStringList& paths)
+Qt::DropAction dropFiles(QWidget* target, const QStringList& paths)
 {
     QList<QUrl> urls;
     for (const QString& path : paths)

@@ -18,10 +18,12 @@ namespace TestSupport {
 QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size, const QColor& color);
 
 // Sends a real drag entry and drop of the MIME data at (140, 140), as a drag
-// from a file manager does; returns whether the widget accepted the drop.
-bool dropMimeData(QWidget* target, const QMimeData& data);
+// from a file manager does: it allows a copy or a move and proposes a move
+// (Shift held). Returns the action the widget accepted the drop with, or
+// Qt::IgnoreAction when it refused it.
+Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data);
 // The same with the addresses, or the local files, as an uri list.
-bool dropUrls(QWidget* target, const QList<QUrl>& urls);
-bool dropFiles(QWidget* target, const QStringList& paths);
+Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls);
+Qt::DropAction dropFiles(QWidget* target, const QStringList& paths);
 
 } // namespace TestSupport

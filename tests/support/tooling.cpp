@@ -5,7 +5,10 @@
 #include <QStandardPaths>
 
 #include <csignal>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace TestSupport {
 
@@ -38,6 +41,35 @@ FileSizeLimit::~FileSizeLimit()
     limit.rlim_cur = rlim_t(m_previous);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, m_previousHandler);
+}
+
+namespace {
+// capget or capset on the calling thread; 0 when it succeeded.
+long capabilityCall(long call, __user_cap_data_struct* data)
+{
+    __user_cap_header_struct header { _LINUX_CAPABILITY_VERSION_3, 0 };
+    return syscall(call, &header, data);
+}
+} // namespace
+
+PermissionsEnforced::PermissionsEnforced()
+{
+    __user_cap_data_struct data[2] {};
+    if (capabilityCall(SYS_capget, data) != 0)
+        return;
+    m_effective = data[0].effective & (1u << CAP_DAC_OVERRIDE);
+    data[0].effective &= ~m_effective;
+    if (capabilityCall(SYS_capset, data) != 0)
+        m_effective = 0;
+}
+
+PermissionsEnforced::~PermissionsEnforced()
+{
+    __user_cap_data_struct data[2] {};
+    if (!m_effective || capabilityCall(SYS_capget, data) != 0)
+        return;
+    data[0].effective |= m_effective;
+    capabilityCall(SYS_capset, data);
 }
 
 ToolRun runTool(const QString& program, const QStringList& arguments, const QString& workingDirectory)

@@ -28,6 +28,21 @@ private:
     void (*m_previousHandler)(int);
 };
 
+// While it lives, the calling thread is refused what the permissions of
+// files and folders refuse, even when it runs as root, which otherwise may
+// write anywhere (root gives up its override of them for the while).
+class PermissionsEnforced
+{
+public:
+    PermissionsEnforced();
+    ~PermissionsEnforced();
+    PermissionsEnforced(const PermissionsEnforced&) = delete;
+    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
+
+private:
+    quint32 m_effective = 0; // the capabilities given up, to be taken back
+};
+
 // What a run of an external program gave.
 struct ToolRun
 {

@@ -2,23 +2,208 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QSslSocket>
+#include <QFile>
+#include <QHash>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <climits>
+#include <curl/curl.h>
 
 namespace QMRequest {
 
+// One download: an easy handle on a multi handle of its own, and a socket
+// notifier for each socket and direction that curl waits on.
+struct Downloader::Transfer
+{
+    explicit Transfer(Downloader* owner);
+    ~Transfer();
+    Transfer(const Transfer&) = delete;
+    Transfer& operator=(const Transfer&) = delete;
+
+    // Tells curl that the socket is ready (CURL_SOCKET_TIMEOUT: that its timer
+    // ran out) and ends the download once curl is done with it.
+    void drive(curl_socket_t socket, int events);
+    void conclude(CURLcode result);
+
+    static int watchSocket(CURL*, curl_socket_t socket, int what, void* transfer, void*);
+    static int setTimer(CURLM*, long milliseconds, void* transfer);
+    static size_t onHeader(char*, size_t size, size_t count, void* transfer);
+    static size_t onBody(char* bytes, size_t size, size_t count, void* transfer);
+    static void drop(QSocketNotifier* notifier);
+
+    Downloader* owner;
+    CURLM* multi = nullptr;
+    CURL* easy = nullptr;
+    bool added = false;
+    QHash<curl_socket_t, QSocketNotifier*> notifiers[2]; // read, write
+    char error[CURL_ERROR_SIZE] = {};
+};
+
+Downloader::Transfer::Transfer(Downloader* owner)
+    : owner(owner)
+{
+    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+    multi = initialised == CURLE_OK ? curl_multi_init() : nullptr;
+    easy = multi ? curl_easy_init() : nullptr;
+    if (!easy) {
+        // Reported from the event loop like any other failure.
+        owner->m_curlTimer->start(0);
+        return;
+    }
+    curl_multi_setopt(multi, CURLMOPT_SOCKETFUNCTION, &Transfer::watchSocket);
+    curl_multi_setopt(multi, CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(multi, CURLMOPT_TIMERFUNCTION, &Transfer::setTimer);
+    curl_multi_setopt(multi, CURLMOPT_TIMERDATA, this);
+
+    const QByteArray agent
+        = (QCoreApplication::applicationName() + QLatin1Char('/') + QCoreApplication::applicationVersion())
+              .toUtf8();
+    curl_easy_setopt(easy, CURLOPT_URL, owner->m_url.toEncoded().constData());
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!owner->m_authorities.isEmpty()) {
+        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(owner->m_authorities).constData());
+        curl_easy_setopt(easy, CURLOPT_CAPATH, static_cast<char*>(nullptr));
+    }
+    // A total limit, however slowly the bytes come.
+    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(qMax(1, owner->m_timeout)));
+    // Refuses an announced length over the limit before the body comes.
+    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(qMax<qint64>(1, owner->m_maximumSize)));
+    // Every encoding curl can decode; the decoded bytes count against the limit.
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, agent.constData());
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::onHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Transfer::onBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    // Sets curl's timer, which starts the transfer from the event loop.
+    added = curl_multi_add_handle(multi, easy) == CURLM_OK;
+    if (!added)
+        owner->m_curlTimer->start(0);
+}
+
+Downloader::Transfer::~Transfer()
+{
+    if (added)
+        curl_multi_remove_handle(multi, easy);
+    curl_easy_cleanup(easy);
+    curl_multi_cleanup(multi);
+    for (auto& kind : notifiers) {
+        for (QSocketNotifier* notifier : kind)
+            drop(notifier);
+    }
+}
+
+void Downloader::Transfer::drive(curl_socket_t socket, int events)
+{
+    if (!added) {
+        conclude(CURLE_FAILED_INIT);
+        return;
+    }
+    int running = 0;
+    curl_multi_socket_action(multi, socket, events, &running);
+    int queued = 0;
+    while (const CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+        if (message->msg == CURLMSG_DONE) {
+            conclude(message->data.result);
+            return; // this transfer is gone
+        }
+    }
+}
+
+void Downloader::Transfer::conclude(CURLcode result)
+{
+    long status = 0;
+    if (easy)
+        curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+    Downloader* downloader = owner;
+    QString reason;
+    if (downloader->m_tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
+        reason = tr("The answer is too large");
+    } else if (result == CURLE_OPERATION_TIMEDOUT) {
+        downloader->m_timedOut = true;
+        reason = tr("The server did not answer in time");
+    } else if (result != CURLE_OK) {
+        reason = QString::fromUtf8(*error ? error : curl_easy_strerror(result));
+    } else if (status != 200) {
+        // Redirects among them: they are not followed.
+        reason = tr("The server answered with status %1").arg(status);
+    }
+    downloader->finish(reason); // deletes this transfer
+}
+
+int Downloader::Transfer::watchSocket(CURL*, curl_socket_t socket, int what, void* transfer, void*)
+{
+    auto* self = static_cast<Transfer*>(transfer);
+    for (int kind = 0; kind < 2; ++kind) {
+        QSocketNotifier* notifier = self->notifiers[kind].value(socket);
+        // CURL_POLL_REMOVE has neither bit.
+        const bool wanted = what & (kind == 0 ? CURL_POLL_IN : CURL_POLL_OUT);
+        if (wanted && !notifier) {
+            notifier = new QSocketNotifier(socket, kind == 0 ? QSocketNotifier::Read : QSocketNotifier::Write,
+                                           self->owner);
+            Downloader* owner = self->owner;
+            const int events = kind == 0 ? CURL_CSELECT_IN : CURL_CSELECT_OUT;
+            QObject::connect(notifier, &QSocketNotifier::activated, notifier, [owner, socket, events] {
+                if (owner->m_transfer)
+                    owner->m_transfer->drive(socket, events);
+            });
+            self->notifiers[kind].insert(socket, notifier);
+        } else if (!wanted && notifier) {
+            drop(self->notifiers[kind].take(socket));
+        }
+    }
+    return 0;
+}
+
+int Downloader::Transfer::setTimer(CURLM*, long milliseconds, void* transfer)
+{
+    QTimer* timer = static_cast<Transfer*>(transfer)->owner->m_curlTimer;
+    if (milliseconds < 0)
+        timer->stop();
+    else
+        timer->start(int(qMin<long>(milliseconds, INT_MAX)));
+    return 0;
+}
+
+size_t Downloader::Transfer::onHeader(char*, size_t size, size_t count, void* transfer)
+{
+    // Every header line, the status line and the blank line after them count.
+    const size_t bytes = size * count;
+    return static_cast<Transfer*>(transfer)->owner->count(qint64(bytes)) ? bytes : 0;
+}
+
+size_t Downloader::Transfer::onBody(char* bytes, size_t size, size_t count, void* transfer)
+{
+    Downloader* owner = static_cast<Transfer*>(transfer)->owner;
+    const size_t length = size * count;
+    if (!owner->count(qint64(length)))
+        return 0; // ends the transfer
+    owner->m_data.append(bytes, int(length));
+    return length;
+}
+
+void Downloader::Transfer::drop(QSocketNotifier* notifier)
+{
+    // Possibly inside its own signal, and curl may close the socket next.
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+}
+
 Downloader::Downloader(QObject* parent)
     : QObject(parent)
-    , m_timer(new QTimer(this))
+    , m_curlTimer(new QTimer(this))
 {
-    m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, [this] {
-        if (!m_refusal.isEmpty()) {
-            fail(m_refusal);
-            return;
-        }
-        m_timedOut = true;
-        fail(tr("The server did not answer in time"));
+    m_curlTimer->setSingleShot(true);
+    connect(m_curlTimer, &QTimer::timeout, this, [this] {
+        if (m_transfer)
+            m_transfer->drive(CURL_SOCKET_TIMEOUT, 0);
     });
 }
 
@@ -31,46 +216,13 @@ void Downloader::start(const QUrl& url)
 {
     release();
     m_url = url;
-    m_head.clear();
     m_data.clear();
     m_errorString.clear();
-    m_refusal.clear();
     m_received = 0;
-    m_contentLength = -1;
-    m_headRead = false;
+    m_tooLarge = false;
     m_succeeded = false;
     m_timedOut = false;
-    m_running = true;
-
-    const QString scheme = url.scheme().toLower();
-    const bool secure = scheme == QLatin1String("https");
-    if (!url.isValid() || url.host().isEmpty() || (!secure && scheme != QLatin1String("http"))) {
-        m_refusal = tr("%1 is no web address").arg(url.toDisplayString());
-        m_timer->start(0);
-        return;
-    }
-
-    QTcpSocket* socket = secure ? new QSslSocket(this) : new QTcpSocket(this);
-    m_socket = socket;
-    connect(socket, &QTcpSocket::readyRead, this, &Downloader::onReadyRead);
-    connect(socket, &QTcpSocket::disconnected, this, &Downloader::onDisconnected);
-    connect(socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
-        // A server that closes after its answer ends the body.
-        if (error == QAbstractSocket::RemoteHostClosedError)
-            onDisconnected();
-        else if (m_socket)
-            fail(m_socket->errorString());
-    });
-    const quint16 port = quint16(url.port(secure ? 443 : 80));
-    if (secure) {
-        auto* ssl = static_cast<QSslSocket*>(socket);
-        connect(ssl, &QSslSocket::encrypted, this, &Downloader::sendRequest);
-        ssl->connectToHostEncrypted(url.host(), port);
-    } else {
-        connect(socket, &QTcpSocket::connected, this, &Downloader::sendRequest);
-        socket->connectToHost(url.host(), port);
-    }
-    m_timer->start(m_timeout);
+    m_transfer = std::make_unique<Transfer>(this);
 }
 
 QByteArray Downloader::download(const QUrl& url, bool* ok)
@@ -88,143 +240,31 @@ QByteArray Downloader::download(const QUrl& url, bool* ok)
 void Downloader::abort()
 {
     if (isRunning())
-        fail(tr("The download was stopped"));
+        finish(tr("The download was stopped"));
 }
 
-void Downloader::sendRequest()
+bool Downloader::count(qint64 bytes)
 {
-    if (!m_socket)
-        return;
-    QByteArray target = m_url.path(QUrl::FullyEncoded).toLatin1();
-    if (target.isEmpty())
-        target = "/";
-    if (m_url.hasQuery())
-        target += '?' + m_url.query(QUrl::FullyEncoded).toLatin1();
-    const QByteArray host = m_url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1();
-    const QByteArray agent
-        = (QCoreApplication::applicationName() + QLatin1Char('/') + QCoreApplication::applicationVersion())
-              .toUtf8();
-    // HTTP/1.0 with a Host header: the body comes whole, never in chunks, and
-    // ends with its announced length or with the connection.
-    m_socket->write("GET " + target + " HTTP/1.0\r\nHost: " + host + "\r\nUser-Agent: " + agent
-                    + "\r\nAccept: */*\r\nConnection: close\r\n\r\n");
+    m_received += bytes;
+    m_tooLarge = m_received > m_maximumSize;
+    return !m_tooLarge;
 }
 
-void Downloader::onReadyRead()
-{
-    if (!m_socket)
-        return;
-    const QByteArray bytes = m_socket->readAll();
-    m_received += bytes.size();
-    if (m_received > m_maximumSize) {
-        fail(tr("The answer is too large"));
-        return;
-    }
-    if (m_headRead) {
-        m_data += bytes;
-    } else {
-        // Looked for from a little before the new bytes, where the blank line may have begun.
-        const int from = qMax(0, m_head.size() - 3);
-        m_head += bytes;
-        const int end = m_head.indexOf("\r\n\r\n", from);
-        if (end < 0)
-            return;
-        m_data = m_head.mid(end + 4);
-        if (!readHead(m_head.left(end)))
-            return;
-        m_head.clear();
-        m_headRead = true;
-    }
-    if (m_contentLength >= 0 && m_data.size() >= m_contentLength) {
-        m_data.truncate(int(m_contentLength));
-        succeed();
-    }
-}
-
-bool Downloader::readHead(const QByteArray& head)
-{
-    const QList<QByteArray> lines = head.split('\n');
-    // "HTTP/1.1 200 OK"
-    const QList<QByteArray> statusLine = lines.first().trimmed().split(' ');
-    bool numeric = false;
-    const int status = statusLine.value(1).toInt(&numeric);
-    if (!statusLine.first().startsWith("HTTP/") || !numeric) {
-        fail(tr("The server's answer is not HTTP"));
-        return false;
-    }
-    if (status != 200) {
-        fail(tr("The server answered with status %1").arg(status));
-        return false;
-    }
-    for (int i = 1; i < lines.size(); ++i) {
-        const int colon = lines.at(i).indexOf(':');
-        if (colon <= 0)
-            continue;
-        const QByteArray name = lines.at(i).left(colon).trimmed().toLower();
-        const QByteArray value = lines.at(i).mid(colon + 1).trimmed().toLower();
-        if (name == "content-length") {
-            bool valid = false;
-            m_contentLength = value.toLongLong(&valid);
-            if (!valid || m_contentLength < 0) {
-                fail(tr("The server announced no valid length"));
-                return false;
-            }
-            // Refused now rather than after receiving up to the limit.
-            if (m_contentLength > m_maximumSize) {
-                fail(tr("The answer is too large"));
-                return false;
-            }
-        } else if (name == "transfer-encoding" && value != "identity") {
-            fail(tr("The server sent its answer in an encoding that is not supported"));
-            return false;
-        }
-    }
-    return true;
-}
-
-void Downloader::onDisconnected()
-{
-    if (!m_socket)
-        return;
-    onReadyRead();
-    if (!m_socket)
-        return;
-    if (!m_headRead)
-        fail(tr("The server closed the connection without an answer"));
-    else if (m_contentLength >= 0 && m_data.size() < m_contentLength)
-        fail(tr("The answer was cut short"));
-    else
-        succeed();
-}
-
-void Downloader::succeed()
+void Downloader::finish(const QString& reason)
 {
     release();
-    m_succeeded = true;
-    emit finished(true);
-}
-
-void Downloader::fail(const QString& reason)
-{
-    release();
-    m_data.clear();
+    m_succeeded = reason.isEmpty();
     m_errorString = reason;
-    m_succeeded = false;
-    emit finished(false);
+    if (!m_succeeded)
+        m_data.clear();
+    emit finished(m_succeeded);
 }
 
 void Downloader::release()
 {
-    m_timer->stop();
-    m_running = false;
-    m_head.clear();
-    if (!m_socket)
-        return;
-    QTcpSocket* socket = m_socket;
-    m_socket = nullptr;
-    socket->disconnect(this);
-    socket->abort();
-    socket->deleteLater();
+    m_transfer.reset();
+    // Removing the handles may have set curl's timer once more.
+    m_curlTimer->stop();
 }
 
 } // namespace QMRequest

@@ -2,25 +2,31 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
 
-class QTcpSocket;
+#include <memory>
+
 class QTimer;
 
 namespace QMRequest {
 
-// Fetches one document over HTTP(S) with a time and a size limit.
+// Fetches one document over HTTP(S) with a time and a size limit, through
+// libcurl.
 //
 // start() runs the download in the background and emits finished() once;
-// download() waits for it in a nested event loop and returns the body. A
-// download fails when the address is not an http or https one, the server
-// cannot be reached, answers with anything but status 200, redirects
-// (redirects are not followed), sends more than maximumSize() bytes in all
-// (status line and headers count: a flood of header lines ends the download
-// as soon as it passes the limit, a larger announced length as soon as the
-// headers are read), ends before the length it announced, or
-// does not finish within timeout() milliseconds.
+// download() waits for it in a nested event loop and returns the body. The
+// transfer runs on the calling thread: curl's multi interface is driven by
+// the Qt event loop (socket notifiers and a timer), so the thread stays free
+// while it waits. A download fails when the address is not an http or https
+// one, the server cannot be reached, its certificate does not verify against
+// the system's certificate authorities for the host's name, the server answers
+// with anything but status 200, redirects (redirects are not followed), sends
+// more than maximumSize() bytes in all (headers and the decoded body count
+// together: the download ends as soon as they pass the limit, and at once on
+// an announced length over it), the connection is reset or ends short of the
+// announced length or the last chunk, or the whole download takes longer than
+// timeout() milliseconds. Proxies named by the environment (http_proxy, https_proxy, no_proxy)
+// are used. A failed download keeps no data.
 class Downloader : public QObject
 {
     Q_OBJECT
@@ -35,6 +41,9 @@ public:
     int timeout() const { return m_timeout; }
     void setMaximumSize(qint64 bytes) { m_maximumSize = bytes; }
     qint64 maximumSize() const { return m_maximumSize; }
+    // Trusts only the certificate authorities in this PEM file instead of the
+    // system's. For tests against servers with certificates of their own.
+    void setCertificateAuthorities(const QString& pemFile) { m_authorities = pemFile; }
 
     // Starts a download; a download still running is aborted first (without
     // emitting finished() for it).
@@ -45,7 +54,7 @@ public:
     // Stops a running download; it finishes as failed.
     void abort();
 
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return m_transfer != nullptr; }
     QUrl url() const { return m_url; }
     QByteArray data() const { return m_data; }
     bool succeeded() const { return m_succeeded; }
@@ -56,29 +65,25 @@ signals:
     void finished(bool ok);
 
 private:
-    void sendRequest();
-    void onReadyRead();
-    void onDisconnected();
-    // Reads the status line and the headers; false when the answer failed.
-    bool readHead(const QByteArray& head);
-    void succeed();
-    void fail(const QString& reason);
+    struct Transfer; // curl's handles and socket notifiers of the running download
+
+    // Counts bytes of the answer (headers or decoded body); false once they
+    // pass the limit.
+    bool count(qint64 bytes);
+    // Ends the running download: successfully when reason is empty.
+    void finish(const QString& reason);
     void release();
 
-    QTimer* m_timer;
-    QPointer<QTcpSocket> m_socket;
+    std::unique_ptr<Transfer> m_transfer;
+    QTimer* m_curlTimer; // when curl wants to be called back
     QUrl m_url;
-    QByteArray m_head; // the status line and headers while they come in
     QByteArray m_data;
     QString m_errorString;
-    // Why an address is refused; told from the event loop like any failure.
-    QString m_refusal;
+    QString m_authorities;
     qint64 m_received = 0;
-    qint64 m_contentLength = -1;
-    int m_timeout = DefaultTimeout;
     qint64 m_maximumSize = 1024 * 1024;
-    bool m_headRead = false;
-    bool m_running = false;
+    int m_timeout = DefaultTimeout;
+    bool m_tooLarge = false;
     bool m_succeeded = false;
     bool m_timedOut = false;
 };

@@ -185,41 +185,15 @@ QStringList App::standardDirectories() const
              picturesDirectory(), musicDirectory(), moviesDirectory(), downloadsDirectory() };
 }
 
-bool App::copyFile(const QString& source, const QString& folder, const QString& name, QString* reason) const
+bool App::copyFile(const QString& source, const QString& folder, const QString& name, QString* reason,
+                   ExistingTarget existing) const
 {
     QDir dir(folder);
     if (!dir.exists())
         dir.mkpath(QStringLiteral("."));
 
     const QString target = dir.filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
-    // Only a file is "already there"; a folder (or anything else) of that
-    // name means the copy is missing.
-    const QFileInfo existing(target);
-    if (existing.exists()) {
-        if (existing.isFile())
-            return true;
-        if (reason)
-            *reason = tr("\"%1\" exists but is not a file").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        if (reason)
-            *reason = in.errorString();
-        return false;
-    }
-    const qint64 size = in.size();
-    const QByteArray data = in.readAll();
-    if (in.error() != QFileDevice::NoError || data.size() < size) {
-        if (reason)
-            *reason = in.error() != QFileDevice::NoError ? in.errorString()
-                                                         : tr("The file was read only in part");
-        return false;
-    }
-    // Written whole or not at all, so that a failed write never leaves a
-    // partial file behind that a later copy would then refuse to replace.
-    return MTools::WholeFile::write(target, data, reason);
+    return MTools::WholeFile::copy(source, target, existing == ExistingTarget::Replace, reason);
 }
 
 void App::setLastOpenDirectory(const QString& path)

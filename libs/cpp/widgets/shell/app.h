@@ -76,15 +76,18 @@ public:
     QString language();
     TranslationsManager* translationsManager();
 
+    // What copyFile does with a file that is already at the target.
+    enum class ExistingTarget { Keep, Replace };
+
     // Copies source (a file or a resource such as ":/manifest.json") into
     // folder under name (an empty name keeps the source's file name). An
-    // existing target file is never overwritten: the call then copies nothing
-    // and returns true. Returns false when the target exists but is no file,
-    // the source cannot be read whole or the target cannot be written; reason
-    // (if given) then says why. The target is written
-    // whole or not at all.
+    // existing target file is kept unless existing says Replace: the call then
+    // copies nothing and returns true. Returns false when the target exists
+    // but is no file, the source cannot be read whole or the target cannot be
+    // written; reason (if given) then says why. The target is written whole or
+    // not at all, so a failed replacement leaves the earlier file.
     bool copyFile(const QString& source, const QString& folder, const QString& name = QString(),
-                  QString* reason = nullptr) const;
+                  QString* reason = nullptr, ExistingTarget existing = ExistingTarget::Keep) const;
 
     // Folders remembered for the next file dialog of this run: the absolute
     // folder that holds the given path.

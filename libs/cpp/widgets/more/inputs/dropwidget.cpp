@@ -42,8 +42,13 @@ DropWidget::DropWidget(QWidget* parent)
 
 void DropWidget::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(QLatin1String(UriListFormat)))
-        event->acceptProposedAction();
+    // Taken as a copy whatever the source proposes: a source told of a move
+    // would remove the user's files. A source that allows no copy is refused.
+    if (event->mimeData()->hasFormat(QLatin1String(UriListFormat))
+        && event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
     QWidget::dragEnterEvent(event);
 }
 
@@ -51,9 +56,13 @@ void DropWidget::dropEvent(QDropEvent* event)
 {
     // Only a drag whose entry was accepted ends in a drop here; anything else
     // carries nothing to hand on.
-    if (!event->mimeData()->hasFormat(QLatin1String(UriListFormat)))
+    if (!event->mimeData()->hasFormat(QLatin1String(UriListFormat))) {
+        event->ignore();
         return;
+    }
     const QList<QUrl> urls = event->mimeData()->urls();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     QWidget::dropEvent(event);
     hand(urls);
 }
