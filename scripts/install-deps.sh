@@ -13,6 +13,8 @@ packages=(
     fonts-liberation fonts-dejavu-core
     # headless runs and screenshots
     xvfb xauth x11-utils xdotool imagemagick libx11-dev
+    # a window manager for the tests of windows that it activates
+    openbox
     # the tools a user's toolchain checks the written files with
     icoutils icnsutils pngcheck jq libxml2-utils binutils-mingw-w64-i686 pngquant
 )

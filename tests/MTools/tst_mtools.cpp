@@ -1,52 +1,91 @@
 #include "mtools.h"
+#include "tooling.h"
+#include "wholefile.h"
 
 #include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+using namespace TestSupport;
 
 class TestMTools : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void monthName_data();
-    void monthName();
-    void emailRegExp_data();
-    void emailRegExp();
+    void monthName()
+    {
+        QCOMPARE(QStringList({ MTools::monthName(1), MTools::monthName(12), MTools::monthName(0) }),
+                 QStringList({ "January", "December", "Unknown" }));
+    }
+
+    void emailRegExp_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("plain") << "anna@example.com" << true;
+        QTest::newRow("numeric top") << "root@10.0.0.1" << true;
+        QTest::newRow("five letter top") << "x@y.museum" << false;
+        QTest::newRow("four digit top") << "x@y.1234" << false;
+        QTest::newRow("plus sign") << "a+b@example.com" << false;
+        QTest::newRow("trailing text") << "anna@example.com more" << false;
+    }
+
+    void emailRegExp()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, matches);
+        QCOMPARE(MTools::emailRegExp().exactMatch(text), matches);
+    }
+
+    void wholeFileWrite_data()
+    {
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<bool>("fileWritable");
+        QTest::addColumn<bool>("link"); // written through a link beside the file
+        QTest::addColumn<int>("diskRoom"); // bytes a file may grow to, 0 for no limit
+        QTest::addColumn<bool>("written");
+        QTest::newRow("replaced whole") << true << true << false << 0 << true;
+        QTest::newRow("through a link") << true << true << true << 0 << true;
+        QTest::newRow("full disk keeps the old file") << true << true << false << 5 << false;
+        QTest::newRow("locked folder, in place") << false << true << false << 0 << true;
+        QTest::newRow("locked folder, through a link") << false << true << true << 0 << true;
+        QTest::newRow("locked folder, full disk") << false << true << false << 5 << false;
+        QTest::newRow("nothing writable") << false << false << false << 0 << false;
+    }
+
+    void wholeFileWrite()
+    {
+        QFETCH(bool, folderWritable);
+        QFETCH(bool, fileWritable);
+        QFETCH(bool, link);
+        QFETCH(int, diskRoom);
+        QFETCH(bool, written);
+        const QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("style.qss"));
+        const QString target = link ? dir.filePath(QStringLiteral("link.qss")) : file;
+        QVERIFY(writeFile(file, "old") && (!link || QFile::link(file, target)));
+        chmod(QFile::encodeName(dir.path()).constData(), folderWritable ? 0777 : 0555);
+        chmod(QFile::encodeName(file).constData(), fileWritable ? 0666 : 0444);
+
+        QString reason;
+        bool result = false;
+        {
+            const PermissionsEnforced enforced;
+            const std::unique_ptr<FileSizeLimit> limit(diskRoom ? new FileSizeLimit(diskRoom) : nullptr);
+            result = MTools::WholeFile::write(target, "new content", &reason);
+        }
+        QCOMPARE(result, written);
+        QCOMPARE(reason.isEmpty(), written);
+        // A failure keeps the old file, unless it could only be written in place.
+        if (written || folderWritable || !fileWritable)
+            QCOMPARE(fileContents(file), QByteArray(written ? "new content" : "old"));
+        QCOMPARE(QFileInfo(target).isSymLink(), link);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), link ? 2 : 1);
+        chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    }
 };
-
-void TestMTools::monthName_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("first") << 1 << "January";
-    QTest::newRow("last") << 12 << "December";
-    QTest::newRow("zero") << 0 << "Unknown";
-}
-
-void TestMTools::monthName()
-{
-    QFETCH(int, month);
-    QFETCH(QString, name);
-    QCOMPARE(MTools::monthName(month), name);
-}
-
-void TestMTools::emailRegExp_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("matches");
-    QTest::newRow("plain") << "anna@example.com" << true;
-    QTest::newRow("numeric top") << "root@10.0.0.1" << true;
-    QTest::newRow("five letter top") << "x@y.museum" << false;
-    QTest::newRow("four digit top") << "x@y.1234" << false;
-    QTest::newRow("plus sign") << "a+b@example.com" << false;
-    QTest::newRow("trailing text") << "anna@example.com more" << false;
-}
-
-void TestMTools::emailRegExp()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, matches);
-    QCOMPARE(MTools::emailRegExp().exactMatch(text), matches);
-}
 
 QTEST_GUILESS_MAIN(TestMTools)
 #include "tst_mtools.moc"

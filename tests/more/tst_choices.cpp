@@ -7,6 +7,7 @@
 #include "choices/radiobox.h"
 #include "choices/ultraradiobox.h"
 #include "choices/ultraradioboxpopup.h"
+#include "smallwidgets/dirview.h"
 #include "testapp.h"
 
 #include <QGridLayout>
@@ -110,6 +111,24 @@ private slots:
         QCOMPARE(pressed.count(), 2);
     }
 
+    // Hosts connect these by their signatures.
+    void slotsForStringConnections()
+    {
+        const QList<QPair<QObject*, const char*>> named = {
+            { new RadioBox(QBoxLayout::LeftToRight), "slotButtonClicked()" },
+            { new UltraRadioBox, "slotButtonClicked()" },
+            { new UltraRadioBox, "slotFocusChanged(QWidget*,QWidget*)" },
+            { new ColorWidget, "slotColorChanged(QColor)" },
+            { new ColorWidgetPopup, "slotColorChanged()" },
+            { new DateWidget, "slotMonthChanged(int)" },
+            { new DirView, "slotTreeViewClicked(QModelIndex)" },
+        };
+        for (const auto& slot : named) {
+            QVERIFY2(slot.first->metaObject()->indexOfSlot(slot.second) >= 0, slot.second);
+            delete slot.first;
+        }
+    }
+
     void ultraRadioChoiceKeepsHiddenButtonsHidden()
     {
         UltraRadioBox box;
@@ -156,22 +175,14 @@ private slots:
 
     void colourGridCells_data()
     {
-        static const char* const table[ColorWidgetPopup::kRows] = {
-            "#ffffff #ffc0c0 #ffe0c0 #ffffc0 #c0ffc0 #c0ffff #c0c0ff #ffc0ff",
-            "#e0e0e0 #ff8080 #ffc080 #ffff80 #80ff80 #80ffff #8080ff #ff80ff",
-            "#c0c0c0 #ff0000 #ff8000 #ffff00 #00ff00 #00ffff #0000ff #ff00ff",
-            "#808080 #c00000 #c04000 #c0c000 #00c000 #00c0c0 #0000c0 #c000c0",
-            "#404040 #800000 #804000 #808000 #008000 #008080 #000080 #800080",
-            "#000000 #400000 #804040 #404000 #004000 #004040 #000040 #400040",
-        };
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<QColor>("expected");
-        for (int row = 0; row < ColorWidgetPopup::kRows; ++row) {
-            const QStringList colours = QString::fromLatin1(table[row]).split(QLatin1Char(' '));
-            for (int column = 0; column < ColorWidgetPopup::kColumns; ++column)
-                QTest::addRow("%d,%d", row, column) << row << column << QColor(colours[column]);
-        }
+        QTest::newRow("first") << 0 << 0 << QColor(255, 255, 255);
+        QTest::newRow("end of a row") << 1 << 7 << QColor(255, 128, 255);
+        QTest::newRow("start of a row") << 3 << 0 << QColor(128, 128, 128);
+        QTest::newRow("brown, not dark orange") << 5 << 2 << QColor(128, 64, 64);
+        QTest::newRow("last") << 5 << 7 << QColor(64, 0, 64);
     }
 
     void colourGridCells()

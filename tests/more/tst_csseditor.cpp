@@ -4,7 +4,9 @@
 
 #include "csseditor/cssdoc.h"
 #include "csseditor/csseditor.h"
+#include "dialogrunner.h"
 #include "dialogseams.h"
+#include "messagebox.h"
 #include "os.h"
 #include "testapp.h"
 #include "tooling.h"
@@ -16,9 +18,11 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using QMWidgets::CssDoc;
 using QMWidgets::CssEditor;
+using QMWidgets::MessageBox;
 using namespace TestSupport;
 
 namespace {
@@ -57,16 +61,6 @@ void clickTool(const CssEditor& editor, const QString& text)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QList<CssEditor*> openEditors()
-{
-    QList<CssEditor*> editors;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* editor = qobject_cast<CssEditor*>(window))
-            editors.append(editor);
-    }
-    return editors;
-}
-
 } // namespace
 
 class TestCssEditor : public QObject
@@ -74,6 +68,9 @@ class TestCssEditor : public QObject
     Q_OBJECT
 
 private slots:
+    // Most systems read and write UTF-8.
+    void initTestCase() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8")); }
+
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -120,58 +117,81 @@ private slots:
             QCOMPARE(colourLetters(document->findBlockByNumber(line)), expected.at(line));
     }
 
-    void filesAreUtf8_data()
+    void filesKeepTheirBytes_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed"); // at the end, before the save
+        QTest::addColumn<QString>("text"); // shown, with what was typed
         QTest::addColumn<QByteArray>("saved");
-        const QByteArray utf8
-            = QStringLiteral(u"/* Größe – 日本語\u00a0*/\nQLabel { content: \"ё\"; }\n\n").toUtf8();
-        QTest::newRow("UTF-8, byte for byte") << utf8 << QString::fromUtf8(utf8) << utf8;
+        const QString text = QStringLiteral(u"/* Größe – 日本語\u00a0*/\nQLabel { content: \"ё\"; }\n\n");
+        QTest::newRow("UTF-8") << text.toUtf8() << "" << text << text.toUtf8();
+        QTest::newRow("UTF-8 with byte-order mark")
+            << "\xEF\xBB\xBF" + text.toUtf8() << "" << text << "\xEF\xBB\xBF" + text.toUtf8();
         const QString older = QStringLiteral(u"/* Größe */");
-        QTest::newRow("older file in the locale's encoding") << older.toLatin1() << older << older.toUtf8();
+        QTest::newRow("Latin-1") << older.toLatin1() << "" << older << older.toLatin1();
+        QTest::newRow("Latin-1, typed what it cannot hold")
+            << older.toLatin1() << "€" << older + "€" << QString(older + "€").toUtf8();
     }
 
-    void filesAreUtf8()
+    void filesKeepTheirBytes()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, typed);
         QFETCH(QString, text);
         QFETCH(QByteArray, saved);
-        // A locale whose encoding lacks most of these characters.
-        QTextCodec* const localeCodec = QTextCodec::codecForLocale();
-        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
-        const QString source = m_dir->filePath(QStringLiteral("source.qss"));
-        const QString copy = m_dir->filePath(QStringLiteral("copy.qss"));
-        QVERIFY(writeFile(source, bytes));
-        Os::setNextFileDialogAnswer({ source });
+        const QString path = m_dir->filePath(QStringLiteral("style.qss"));
+        QVERIFY(writeFile(path, bytes));
+        Os::setNextFileDialogAnswer({ path });
         clickTool(*m_editor, QStringLiteral("&Open..."));
-        Os::setNextFileDialogAnswer({ copy });
-        editorAction(*m_editor, QStringLiteral("S&ave As..."))->trigger();
-        QTextCodec::setCodecForLocale(localeCodec);
+        m_editor->doc()->moveCursor(QTextCursor::End);
+        if (!typed.isEmpty())
+            QTest::sendKeyEvent(QTest::Click, m_editor->doc(), Qt::Key_unknown, typed, Qt::NoModifier);
+        clickTool(*m_editor, QStringLiteral("&Save"));
 
         QCOMPARE(m_editor->doc()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), text);
-        QCOMPARE(fileContents(copy), saved);
-        QCOMPARE(m_editor->windowTitle(), copy);
+        QCOMPARE(fileContents(path), saved);
+        QCOMPARE(m_editor->windowTitle(), path);
     }
 
-    void failedWriteKeepsTheOldFile()
+    void failuresChangeNothingAndAreTold_data()
     {
-        const QByteArray old("QWidget { color: red; }\n");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("opening a named pipe") << "pipe";
+        QTest::newRow("Save As into a missing folder") << "save as";
+        QTest::newRow("disk full") << "full";
+    }
+
+    void failuresChangeNothingAndAreTold()
+    {
+        QFETCH(QString, failure);
         const QString path = m_dir->filePath(QStringLiteral("style.qss"));
-        QVERIFY(writeFile(path, old));
+        const QString other = m_dir->filePath(QStringLiteral("other.qss"));
+        QVERIFY(writeFile(path, "old"));
         QVERIFY(m_editor->doc()->loadFile(path));
         m_editor->doc()->setPlainText(QString(64 * 1024, QLatin1Char('x')));
-        m_editor->setWindowTitle(QStringLiteral("before"));
 
-        {
-            // Files may grow to 4 KiB only, so the write fails half-way.
-            const FileSizeLimit limit(4096);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        if (failure == QLatin1String("pipe")) {
+            QCOMPARE(mkfifo(QFile::encodeName(other).constData(), 0600), 0);
+            Os::setNextFileDialogAnswer({ other });
+            clickTool(*m_editor, QStringLiteral("&Open..."));
+        } else if (failure == QLatin1String("save as")) {
+            Os::setNextFileDialogAnswer({ m_dir->filePath(QStringLiteral("missing/other.qss")) });
+            editorAction(*m_editor, QStringLiteral("S&ave As..."))->trigger();
+        } else {
+            const FileSizeLimit limit(4096); // the write fails half-way
             clickTool(*m_editor, QStringLiteral("&Save"));
         }
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown().first().text.contains(failure.startsWith('s') ? "missing" : other)
+                || failure == QLatin1String("full"));
+        QCOMPARE(fileContents(path), QByteArray("old"));
+        QCOMPARE(m_editor->doc()->toPlainText(), QString(64 * 1024, QLatin1Char('x')));
+        QCOMPARE(m_editor->windowTitle(), path);
 
-        QCOMPARE(fileContents(path), old);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "style.qss" });
-        QCOMPARE(m_editor->windowTitle(), QStringLiteral("before"));
+        // The current file is still the one saved by the next Ctrl+S.
+        QTest::keyClick(m_editor.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(fileContents(path).size(), 64 * 1024);
     }
 
     void applyAndResetKeepTheEditorsLook()
@@ -184,13 +204,30 @@ private slots:
             clickTool(*m_editor, tool);
             QCOMPARE(qApp->styleSheet(), tool == QLatin1String("&Apply") ? sheet : QString());
             QCOMPARE(doc->toPlainText(), sheet);
-            QCOMPARE(doc->document()->defaultFont(), QFont(QStringLiteral("Lucida Console"), 12));
+            const QFont font = doc->document()->defaultFont();
+            QCOMPARE(font.family() + QString::number(font.pointSize()), QStringLiteral("Lucida Console12"));
             QCOMPARE(doc->styleSheet(), editorSheet);
             const QImage shot = doc->viewport()->grab().toImage();
             const QColor corner = shot.pixelColor(shot.width() - 3, shot.height() - 3);
             QVERIFY2(corner.red() + corner.green() + qAbs(corner.blue() - 0x60) < 12,
                      qPrintable(corner.name()));
         }
+    }
+
+    void aboutShowsTheApplicationsIcon()
+    {
+        QPixmap red(32, 32);
+        red.fill(Qt::red);
+        qApp->setWindowIcon(QIcon(red));
+        QString shown;
+        QMWidgets::DialogRunner::setNextHandler([&](QDialog& dialog) {
+            const auto& box = static_cast<const QMessageBox&>(dialog);
+            shown = box.text() + QColor(box.iconPixmap().toImage().pixel(5, 5)).name();
+            return int(QMessageBox::Ok);
+        });
+        QTest::keyClick(m_editor.get(), Qt::Key_F1);
+        qApp->setWindowIcon(QIcon());
+        QCOMPARE(shown, QStringLiteral("CSS Style Editor#ff0000"));
     }
 
     void setInfoStacksNamesIntoToolTips()
@@ -219,17 +256,24 @@ private slots:
     void shellSlotOpensOneEditor()
     {
         m_editor.reset();
+        const auto editors = [] {
+            QWidgetList found = QApplication::topLevelWidgets();
+            found.erase(std::remove_if(found.begin(), found.end(),
+                                       [](QWidget* window) { return !qobject_cast<CssEditor*>(window); }),
+                        found.end());
+            return found;
+        };
         QMWidgets::App* application = QMWidgets::App::instance();
         // Without a registered editor the slot opens nothing.
         QMWidgets::App::setCssEditorFactory(nullptr);
         QTest::ignoreMessage(QtWarningMsg, "No style-sheet editor is linked into this program");
         application->slotShowCssEditor();
-        QVERIFY(openEditors().isEmpty());
+        QVERIFY(editors().isEmpty());
 
         CssEditor::registerWithShell();
         application->slotShowCssEditor();
-        QCOMPARE(openEditors().size(), 1);
-        QPointer<QWidget> editor = openEditors().first();
+        QCOMPARE(editors().size(), 1);
+        QPointer<QWidget> editor = editors().first();
         QVERIFY(editor->isVisible());
         editor->close();
         QTRY_VERIFY(editor.isNull());

@@ -62,6 +62,18 @@ QString drag(ScreenCropper& tool, const QPoint& from, const QPoint& to,
     return readOut;
 }
 
+// Deletes the tool from whichever of its signals it is connected to.
+class Deleter : public QObject
+{
+    Q_OBJECT
+
+public:
+    QPointer<ScreenCropper> tool;
+
+public slots:
+    void deleteTool() { delete tool.data(); }
+};
+
 } // namespace
 
 class TestScreenCropper : public QObject
@@ -71,10 +83,10 @@ class TestScreenCropper : public QObject
 private slots:
     void cutsWhatTheUserSaw_data();
     void cutsWhatTheUserSaw();
-    void escapeLeavesNoCursor_data();
-    void escapeLeavesNoCursor();
     void savesOnlyAWrittenCut_data();
     void savesOnlyAWrittenCut();
+    void hostMayDeleteTheToolFromAnySignal_data();
+    void hostMayDeleteTheToolFromAnySignal();
 };
 
 void TestScreenCropper::cutsWhatTheUserSaw_data()
@@ -125,38 +137,6 @@ void TestScreenCropper::cutsWhatTheUserSaw()
     }
 }
 
-void TestScreenCropper::escapeLeavesNoCursor_data()
-{
-    QTest::addColumn<bool>("measurer");
-    QTest::addColumn<QByteArray>("closeSignal");
-    QTest::newRow("cropper") << false << QByteArray(SIGNAL(closed()));
-    QTest::newRow("measurer") << true << QByteArray(SIGNAL(doQuit()));
-}
-
-void TestScreenCropper::escapeLeavesNoCursor()
-{
-    QFETCH(bool, measurer);
-    QFETCH(QByteArray, closeSignal);
-    QScopedPointer<ScreenCropper> tool(measurer ? new ScreenMeasurer : new ScreenCropper);
-    bringUp(*tool, 0, QSize());
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
-    QSignalSpy closed(tool.data(), closeSignal.constData());
-    QSignalSpy escaped(tool.data(), &ScreenCropper::escaped);
-    if (measurer) { // the pointer going out and in again
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(tool.data(), &leave);
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(tool.data(), &enter);
-    }
-
-    QTest::keyClick(tool.data(), Qt::Key_Escape);
-    QCOMPARE(closed.count(), 1);
-    QCOMPARE(escaped.count(), 1);
-    QVERIFY(!tool->isVisible());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
 void TestScreenCropper::savesOnlyAWrittenCut_data()
 {
     QTest::addColumn<bool>("desktop"); // the home folder has a Desktop folder
@@ -188,6 +168,8 @@ void TestScreenCropper::savesOnlyAWrittenCut()
     ScreenCropper cropper;
     const QDir folder(cropper.saveFolder());
     QCOMPARE(folder.path(), desktop ? desktopFolder : QDir::homePath());
+    QVERIFY(cropper.defaultHelpText().contains(desktop ? "saved on Desktop" : "saved in Home Location"));
+    QVERIFY(!ScreenMeasurer().defaultHelpText().contains("saved")); // the measurer saves nothing
     if (cut) {
         bringUp(cropper, 0, QSize());
         drag(cropper, QPoint(40, 30), QPoint(3, 4), release);
@@ -220,6 +202,50 @@ void TestScreenCropper::savesOnlyAWrittenCut()
     }
     for (const QString& name : names)
         QVERIFY(!blocked || QDir(folder.filePath(name)).removeRecursively());
+}
+
+void TestScreenCropper::hostMayDeleteTheToolFromAnySignal_data()
+{
+    QTest::addColumn<bool>("measurer");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("cropper, done with the cut") << false << QByteArray(SIGNAL(done(QPixmap))) << "release";
+    QTest::newRow("cropper, done") << false << QByteArray(SIGNAL(done())) << "release";
+    QTest::newRow("cropper, closed after a cut") << false << QByteArray(SIGNAL(closed())) << "release";
+    QTest::newRow("cropper, closed by Escape") << false << QByteArray(SIGNAL(closed())) << "escape";
+    QTest::newRow("cropper, escaped") << false << QByteArray(SIGNAL(escaped())) << "escape";
+    QTest::newRow("cropper, saved") << false << QByteArray(SIGNAL(saved())) << "save";
+    QTest::newRow("measurer, done grabbing") << true << QByteArray(SIGNAL(done())) << "grab";
+    QTest::newRow("measurer, quit") << true << QByteArray(SIGNAL(doQuit())) << "escape";
+    QTest::newRow("measurer, escaped") << true << QByteArray(SIGNAL(escaped())) << "escape";
+}
+
+void TestScreenCropper::hostMayDeleteTheToolFromAnySignal()
+{
+    QFETCH(bool, measurer);
+    QFETCH(QByteArray, signal);
+    QFETCH(QString, action);
+    Deleter host;
+    host.tool = measurer ? new ScreenMeasurer : new ScreenCropper;
+    if (action == QLatin1String("grab")) {
+        connect(host.tool, signal.constData(), &host, SLOT(deleteTool()));
+        host.tool->setScreenGrabber(screenPicture);
+        host.tool->grabScreen();
+        QVERIFY(host.tool.isNull());
+        return;
+    }
+    bringUp(*host.tool, 0, QSize());
+    if (action == QLatin1String("save"))
+        drag(*host.tool, QPoint(1, 1), QPoint(9, 9));
+    connect(host.tool, signal.constData(), &host, SLOT(deleteTool()));
+    if (action == QLatin1String("release"))
+        drag(*host.tool, QPoint(1, 1), QPoint(9, 9));
+    else if (action == QLatin1String("escape"))
+        QTest::keyPress(host.tool, Qt::Key_Escape); // the release would go to the deleted tool
+    else
+        host.tool->slotSave();
+    QVERIFY(host.tool.isNull());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestScreenCropper)

@@ -6,7 +6,6 @@
 #include "messagebox.h"
 #include "os.h"
 #include "settings/settingsdialog.h"
-#include "settings/settingsfile.h"
 #include "settings/settingswidget.h"
 #include "testapp.h"
 #include "tooling.h"
@@ -16,8 +15,11 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using QMWidgets::MessageBox;
 using QMWidgets::SettingsDialog;
+using TestSupport::writeFile;
 
 namespace {
 // A page with one value, saved as an attribute of its element.
@@ -64,13 +66,14 @@ private slots:
         QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
         SettingsDialog::registerPage(QStringLiteral("Beta"), m_beta);
         SettingsDialog::registerPage(QStringLiteral("Alpha"), m_alpha);
+        SettingsDialog::registerPage(QStringLiteral("Twin"), m_twin);
         SettingsDialog::registerPage(QStringLiteral("Plain"), new QLabel(QStringLiteral("no settings page")));
     }
 
     void init()
     {
         QCOMPARE(TestSupport::clearDialogSeams(), 0);
-        m_alpha->text = m_beta->text = QStringLiteral("start");
+        m_alpha->text = m_twin->text = m_beta->text = QStringLiteral("start");
     }
 
     void pagesOutliveDialogsAndFilesKeepEveryValue_data()
@@ -87,7 +90,7 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, written);
         const QTemporaryDir dir;
-        m_alpha->text = QStringLiteral("Grüße €");
+        m_alpha->text = m_twin->text = QStringLiteral("Grüße €");
         m_beta->text = QStringLiteral("<&\"'>");
 
         auto* first = new SettingsDialog;
@@ -135,7 +138,7 @@ private slots:
         QFETCH(bool, replaced);
         const QTemporaryDir dir;
         const QString path = dir.filePath(target);
-        TestSupport::writeFile(path, "old");
+        writeFile(path, "old");
 
         SettingsDialog dialog;
         dialog.show();
@@ -156,32 +159,70 @@ private slots:
 
     void loadingFiles_data()
     {
+        QTest::addColumn<QString>("kind"); // of what stands at the chosen path
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("alpha"); // the text of both pages named "Alpha" afterwards
-        QTest::newRow("earlier Latin-1 file") << QByteArray("<Settings>\n <Alpha text=\"Gr\xfc\xdf"
-                                                            "e\"/>\n</Settings>\n")
-                                              << "Grüße";
-        QTest::newRow("earlier UTF-8 file")
-            << QStringLiteral("<Settings><Alpha text=\"Grüße €\"/></Settings>").toUtf8() << "Grüße €";
-        QTest::newRow("root of another name")
-            << QByteArray("<?xml version=\"1.0\"?><X><Alpha text=\"x\"/></X>") << "x";
-        QTest::newRow("text, comment, instruction")
-            << QByteArray("<Settings>t<!-- c --><?pi x?><Alpha text=\"y\"/></Settings>") << "y";
-        QTest::newRow("no element for the page")
-            << QByteArray("<Settings><Gamma text=\"z\"/></Settings>") << "start";
-        QTest::newRow("broken file") << QByteArray("<Settings><Alpha text=\"q\"></Settings") << "start";
+        QTest::addColumn<bool>("refused"); // and told
+        const auto file
+            = [](const char* name, const QByteArray& text, const QString& alpha, bool refused = false) {
+                  QTest::newRow(name) << "file" << text << alpha << refused;
+              };
+        file("earlier Latin-1 file",
+             "<Settings>\n <Alpha text=\"Gr\xfc\xdf"
+             "e\"/>\n</Settings>\n",
+             "Grüße");
+        file("earlier UTF-8 file", QStringLiteral("<Settings><Alpha text=\"Grüße €\"/></Settings>").toUtf8(),
+             "Grüße €");
+        file("root of another name", "<?xml version=\"1.0\"?><X><Alpha text=\"x\"/></X>", "x");
+        file("text, comment, instruction", "<Settings>t<!-- c --><?pi x?><Alpha text=\"y\"/></Settings>",
+             "y");
+        file("no element for the page", "<Settings><Gamma text=\"z\"/></Settings>", "start");
+        file("broken file", "<Settings><Alpha text=\"q\"></Settings", "start");
+        const QString utf16 = QStringLiteral(u"<Settings><Alpha text=\"Grüße €\"/></Settings>");
+        file("UTF-16 with byte-order mark", QTextCodec::codecForName("UTF-16LE")->fromUnicode(utf16),
+             "Grüße €");
+        file("UTF-16 declared",
+             QTextCodec::codecForName("UTF-16BE")
+                 ->fromUnicode(QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>") + utf16),
+             "Grüße €");
+        file("nested 30,000 deep",
+             "<Settings><Alpha text=\"deep\"/>" + QByteArray("<x>").repeated(30000)
+                 + QByteArray("</x>").repeated(30000) + "</Settings>",
+             "start", true);
+        QTest::newRow("larger than 16 MB") << "large" << QByteArray() << "start" << true;
+        QTest::newRow("named pipe") << "pipe" << QByteArray() << "start" << true;
+        QTest::newRow("link to an endless device") << "device" << QByteArray() << "start" << true;
     }
 
     void loadingFiles()
     {
+        QFETCH(QString, kind);
         QFETCH(QByteArray, file);
         QFETCH(QString, alpha);
-        ValuesPage first(QStringLiteral("Alpha")), twin(QStringLiteral("Alpha")),
-            other(QStringLiteral("Beta"));
-        QDomDocument document;
-        if (QMWidgets::SettingsFile::read(file, &document))
-            QMWidgets::SettingsFile::loadPages(document.documentElement(), { &first, &twin, &other });
-        QCOMPARE(QStringList({ first.text, twin.text, other.text }), QStringList({ alpha, alpha, "start" }));
+        QFETCH(bool, refused);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chosen.tssettings"));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("device"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("large")) // a settings file, and then a 16 MB gap
+            QVERIFY(writeFile(path, "<Settings><Alpha text=\"x\"/></Settings>")
+                    && QFile::resize(path, 16 << 20 | 1));
+        else
+            QVERIFY(writeFile(path, file));
+
+        SettingsDialog dialog;
+        dialog.show();
+        if (refused)
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        Os::setNextFileDialogAnswer({ path });
+        click(&dialog, "StorageBrowserLS");
+        QCOMPARE(QStringList({ m_alpha->text, m_twin->text, m_beta->text }),
+                 QStringList({ alpha, alpha, "start" }));
+        QCOMPARE(MessageBox::shown().size(), int(refused));
+        QVERIFY(!refused || MessageBox::shown().first().text.contains(path));
+        QCOMPARE(QMWidgets::app()->lastOpenDirectory(), dir.path());
     }
 
     void pagesMoveBetweenOpenDialogs()
@@ -201,8 +242,10 @@ private slots:
     }
 
 private:
-    // Registered as "Beta", "Alpha" and a plain label, all without a parent.
+    // Registered as "Beta", "Alpha", "Twin" and a plain label, all without a
+    // parent; the twin's element is named "Alpha" too.
     QPointer<ValuesPage> m_alpha = new ValuesPage(QStringLiteral("Alpha"));
+    QPointer<ValuesPage> m_twin = new ValuesPage(QStringLiteral("Alpha"));
     QPointer<ValuesPage> m_beta = new ValuesPage(QStringLiteral("Beta"));
 };
 

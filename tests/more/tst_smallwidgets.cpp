@@ -5,6 +5,7 @@
 #include "choices/ultraradioboxpopup.h"
 #include "pictures.h"
 #include "pixelcompare.h"
+#include "privatehome.h"
 #include "shellservices.h"
 #include "smallwidgets/advancedlabel.h"
 #include "smallwidgets/comboboxfilter.h"
@@ -166,5 +167,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSmallWidgets)
+int main(int argc, char** argv)
+{
+    const TestSupport::PrivateHome home; // the popup's setting goes there
+    QApplication application(argc, argv);
+    TestSmallWidgets test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_smallwidgets.moc"

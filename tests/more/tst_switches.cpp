@@ -81,8 +81,10 @@ private slots:
         toggle.setOn(true);
         QVERIFY(!toggle.isOn());
 
+        // Starting on is reported to a host listening already.
         toggle.init(true, true);
         QVERIFY(toggle.isOn());
+        QCOMPARE(toggled.count(), 1);
         QCOMPARE(handleOf(toggle)->pos(), QPoint(45, 0));
 
         // Switched off before the event loop ran: the machine must not put it back on.
@@ -90,13 +92,14 @@ private slots:
         QTest::qWait(100);
         QVERIFY(!toggle.isOn());
         QCOMPARE(handleOf(toggle)->pos(), QPoint(0, 0));
-        QCOMPARE(toggled.count(), 1);
+        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(toggled.last().first().toBool(), false);
 
         // A second init changes nothing, and the machine runs from the shown state.
         toggle.init(false, true);
         toggle.setOn(true);
         QTRY_COMPARE(handleOf(toggle)->pos(), QPoint(45, 0));
-        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(toggled.count(), 3);
     }
 
     void centerFilterCentresAndOutlivesItsWidget()

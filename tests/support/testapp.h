@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "dialogseams.h"
+#include "privatehome.h"
 
 #include <QtTest>
 
@@ -24,10 +25,12 @@ public:
 };
 
 // A main() that runs the test object under the program's application object,
-// made from the test's own command line, with the dialog seams in test mode.
+// made from the test's own command line, with the dialog seams in test mode,
+// in a private home folder.
 #define LUMASTRAND_APP_TEST_MAIN(TestObject)                                                                 \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \
+        const TestSupport::PrivateHome home;                                                                 \
         QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));             \
         TestSupport::watchDialogs();                                                                         \
         TestObject test;                                                                                     \

@@ -16,6 +16,9 @@ namespace MTools {
 bool WholeFile::write(const QString& path, const QByteArray& data, QString* reason)
 {
     QSaveFile file(path);
+    // A folder that takes no temporary file (the user may not write it) still
+    // lets the user save a file there that he may write: in place.
+    file.setDirectWriteFallback(true);
     auto fail = [&]() {
         if (reason)
             *reason = file.errorString();
@@ -92,6 +95,34 @@ bool WholeFile::copy(const QString& source, const QString& target, bool replace,
     // Written whole or not at all, so that a failed write never leaves a
     // partial file behind that a later copy would then refuse to replace.
     return write(target, data, reason);
+}
+
+WholeFile::ReadResult WholeFile::read(const QString& path, qint64 maxSize, QByteArray* data, QString* reason)
+{
+    data->clear();
+    const auto refuse = [reason](ReadResult result, const QString& why) {
+        if (reason)
+            *reason = why;
+        return result;
+    };
+    const QString tooLarge = QStringLiteral("Larger than %1 MB").arg(maxSize / (1024.0 * 1024.0), 0, 'g', 4);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refuse(ReadResult::Refused, QStringLiteral("Not a regular file"));
+    if (info.size() > maxSize)
+        return refuse(ReadResult::Refused, tooLarge);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(ReadResult::Failed, file.errorString());
+    // One byte more than allowed tells a file that grew since it was looked at.
+    QByteArray bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(ReadResult::Failed, file.errorString());
+    if (bytes.size() > maxSize)
+        return refuse(ReadResult::Refused, tooLarge);
+    *data = std::move(bytes);
+    return ReadResult::Read;
 }
 
 } // namespace MTools

@@ -1,10 +1,13 @@
 // The screen tools on a real X11 screen (a private Xvfb display): the
-// cropper's grab of the real screen, and the locker's keyboard and pointer
-// grabs as another X11 client sees them.
+// cropper's grab of the real screen, the locker's keyboard and pointer grabs
+// as another X11 client sees them, and the choice popup under a window manager.
 
+#include "choices/ultraradiobox.h"
+#include "choices/ultraradioboxpopup.h"
 #include "screentools/screencropper.h"
 #include "screentools/screenlocker.h"
 #include "testapp.h"
+#include "tooling.h"
 
 #include <QProcess>
 #include <QPushButton>
@@ -25,6 +28,18 @@ QString probeGrabs()
         return QStringLiteral("probe failed: ") + QString::fromLocal8Bit(probe.readAllStandardError());
     return QString::fromLatin1(probe.readAllStandardOutput()).trimmed();
 }
+
+// Real input through the X server, as the window manager and the grabs see it.
+bool xdotool(const QStringList& arguments)
+{
+    return TestSupport::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
+}
+
+bool clickAt(const QWidget* widget)
+{
+    const QPoint centre = widget->mapToGlobal(widget->rect().center());
+    return xdotool({ "mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1" });
+}
 } // namespace
 
 class TestScreenToolsX11 : public QObject
@@ -35,6 +50,7 @@ private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
     void cropperCutsTheRealScreen();
     void lockerHoldsKeyboardAndPointerUntilUnlock();
+    void choicePopupClosesByPressingItsBoxUnderAWindowManager();
 };
 
 void TestScreenToolsX11::cropperCutsTheRealScreen()
@@ -71,20 +87,72 @@ void TestScreenToolsX11::lockerHoldsKeyboardAndPointerUntilUnlock()
     const QString free = QStringLiteral("keyboard 0 pointer 0");
     QCOMPARE(probeGrabs(), free);
     ScreenLocker locker;
-    locker.showUnlockButton();
     QSignalSpy unlocked(&locker, &ScreenLocker::unlocked);
     QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
     QTRY_COMPARE(locker.geometry(), QGuiApplication::primaryScreen()->geometry());
-    QTest::qWait(100);
-    QCOMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+    QCOMPARE(locker.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
+             Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
+    const QWindow* window = locker.windowHandle(); // re-locking keeps the one window
 
-    QTest::mouseClick(locker.unlockButton(), Qt::LeftButton);
-    QCOMPARE(unlocked.count(), 1);
+    // While the button is hidden, neither its key nor a click where it lies unlocks.
+    QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" })
+            && clickAt(locker.unlockButton()));
+    QTest::qWait(200);
+    QCOMPARE(unlocked.count(), 0);
+    QCOMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+    QCOMPARE(locker.windowHandle(), window);
+
+    locker.showUnlockButton();
+    QTRY_VERIFY(locker.unlockButton()->isVisible());
+    QVERIFY(clickAt(locker.unlockButton()));
+    QTRY_COMPARE(unlocked.count(), 1);
     QCOMPARE(probeGrabs(), free);
     QTest::qWait(200);
     QVERIFY(!locker.isVisible());
     QCOMPARE(probeGrabs(), free);
     QCOMPARE(unlocked.count(), 1);
+    locker.slotLock(); // locks again as the first time
+    QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+}
+
+void TestScreenToolsX11::choicePopupClosesByPressingItsBoxUnderAWindowManager()
+{
+    QProcess openbox;
+    openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
+    if (!openbox.waitForStarted())
+        QSKIP("openbox is not installed (scripts/install-deps.sh installs it)");
+    QTRY_VERIFY(
+        TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" }).output.contains("window id"));
+
+    QWidget window;
+    auto* box = new UltraRadioBox(&window);
+    for (const char* name : { "Pen", "Marker", "Eraser" }) {
+        auto* button = new QPushButton(QLatin1String(name));
+        button->setFixedSize(60, 30);
+        box->addButton(button, QLatin1String(name));
+        box->setCurrentButton(button); // before the popup was ever shown
+    }
+    box->move(40, 40);
+    window.setGeometry(100, 100, 300, 200);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::qWait(300); // the window manager's frame around it settles
+    auto* popup = box->findChild<UltraRadioBoxPopup*>();
+    QSignalSpy pressed(box, &UltraRadioBox::actionPerformed);
+
+    QVERIFY(clickAt(box));
+    QTRY_COMPARE(QApplication::activeWindow(), popup); // the window manager gives it the focus
+    const int firstHeight = popup->height();
+    QVERIFY(clickAt(box));
+    QTRY_COMPARE(pressed.count(), 2);
+    QTest::qWait(300);
+    QVERIFY(!popup->isVisible());
+    QVERIFY(clickAt(box)); // and it opens at the same height again
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(popup->height(), firstHeight);
+    openbox.terminate();
+    openbox.waitForFinished();
 }
 
 LUMASTRAND_APP_TEST_MAIN(TestScreenToolsX11)

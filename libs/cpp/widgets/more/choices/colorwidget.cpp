@@ -17,7 +17,7 @@ ColorWidget::ColorWidget(QWidget* parent)
     setMinimumSize(10, 10);
     m_popup->hide();
     m_popup->setWindowOpacity(1.0);
-    connect(m_popup, &ColorWidgetPopup::colorChanged, this, &ColorWidget::takeChosenColor);
+    connect(m_popup, &ColorWidgetPopup::colorChanged, this, &ColorWidget::slotColorChanged);
 }
 
 void ColorWidget::setColor(const QColor& color)
@@ -31,7 +31,7 @@ void ColorWidget::setPopupOpacity(float opacity)
     m_popup->setWindowOpacity(opacity);
 }
 
-void ColorWidget::takeChosenColor(const QColor& color)
+void ColorWidget::slotColorChanged(const QColor& color)
 {
     setColor(color);
     emit colorChanged(color);

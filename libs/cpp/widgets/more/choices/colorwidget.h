@@ -32,9 +32,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
-    void takeChosenColor(const QColor& color);
+private slots:
+    // Shows the colour chosen in the grid and reports it by colorChanged.
+    void slotColorChanged(const QColor& color);
 
+private:
     ColorWidgetPopup* m_popup;
     QColor m_color = Qt::green;
 };

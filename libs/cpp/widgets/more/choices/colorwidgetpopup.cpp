@@ -60,13 +60,18 @@ QPushButton* ColorWidgetPopup::createColorButton(const QColor& color)
     button->setFixedSize(kCellSide, kCellSide);
     button->setIcon(QIcon(swatch));
     button->setFlat(true);
-    // The colour chosen is always the opaque table colour.
-    const QColor opaque(color.rgb());
-    connect(button, &QPushButton::clicked, this, [this, opaque] {
-        emit colorChanged(opaque);
-        dismiss();
-    });
+    connect(button, &QPushButton::clicked, this, &ColorWidgetPopup::slotColorChanged);
     return button;
+}
+
+void ColorWidgetPopup::slotColorChanged()
+{
+    if (auto* button = qobject_cast<QPushButton*>(sender())) {
+        // The cell's colour is that of its icon, always taken as opaque.
+        const QImage icon = button->icon().pixmap(kCellSide, kCellSide).toImage();
+        emit colorChanged(QColor(icon.pixel(0, 0)));
+    }
+    dismiss();
 }
 
 void ColorWidgetPopup::dismiss()

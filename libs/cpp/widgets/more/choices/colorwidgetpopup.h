@@ -33,6 +33,10 @@ protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
+private slots:
+    // Reports the colour of the sending cell button, opaque, and closes the grid.
+    void slotColorChanged();
+
 private:
     QPushButton* createColorButton(const QColor& color);
     void dismiss();

@@ -33,6 +33,8 @@ DateWidget::DateWidget(int yearOffset, QWidget* parent)
 
     for (int month = 1; month <= 12; ++month)
         m_monthCombo->addItem(MTools::monthName(month));
+    connect(m_monthCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DateWidget::slotMonthChanged);
 
     const int newestYear = QDate::currentDate().year() + yearOffset;
     m_yearCombo->addItem(QString());
@@ -101,6 +103,11 @@ void DateWidget::clear()
     m_yearCombo->setCurrentIndex(0);
     m_monthCombo->setCurrentIndex(0);
     m_dayCombo->setCurrentIndex(0);
+}
+
+void DateWidget::slotMonthChanged(int month)
+{
+    Q_UNUSED(month)
 }
 
 } // namespace QMWidgets

@@ -37,6 +37,11 @@ public:
 signals:
     void dataChanged();
 
+private slots:
+    // Nothing to do: the day list holds 1 to 31 for every month. Kept for
+    // hosts that connect it by its signature.
+    void slotMonthChanged(int month);
+
 private:
     QComboBox* m_dayCombo;
     QComboBox* m_monthCombo;

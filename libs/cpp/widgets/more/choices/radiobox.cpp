@@ -23,11 +23,14 @@ void RadioBox::addButton(QAbstractButton* button)
         return;
     button->setCheckable(true);
     m_layout->addWidget(button);
-    connect(button, &QAbstractButton::clicked, this, [this, button] { check(button); });
+    connect(button, &QAbstractButton::clicked, this, &RadioBox::slotButtonClicked);
 }
 
-void RadioBox::check(QAbstractButton* clicked)
+void RadioBox::slotButtonClicked()
 {
+    auto* clicked = qobject_cast<QAbstractButton*>(sender());
+    if (!clicked)
+        return;
     // Every button inside the box, also ones a host nested in its own buttons.
     const QList<QAbstractButton*> buttons = findChildren<QAbstractButton*>();
     for (QAbstractButton* button : buttons)

@@ -20,9 +20,11 @@ public:
     // parent. A null button is ignored.
     void addButton(QAbstractButton* button);
 
-private:
-    void check(QAbstractButton* clicked);
+private slots:
+    // Checks the sending button, when it is one, and unchecks all others.
+    void slotButtonClicked();
 
+private:
     QBoxLayout* m_layout;
 };
 

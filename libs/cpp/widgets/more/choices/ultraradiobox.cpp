@@ -59,10 +59,7 @@ void UltraRadioBox::addButton(QAbstractButton* button, const QString& caption)
     m_popupLayout->addLayout(row);
     setFixedSize(button->size());
 
-    connect(button, &QAbstractButton::clicked, this, [this, button] {
-        setCurrentButton(button);
-        emit buttonClicked();
-    });
+    connect(button, &QAbstractButton::clicked, this, &UltraRadioBox::slotButtonClicked);
     // A host may delete a button; the box must not keep its address.
     connect(button, &QObject::destroyed, this, [this, button] { forget(button); });
 
@@ -109,6 +106,21 @@ void UltraRadioBox::setButtonVisible(QAbstractButton* button, bool visible)
     m_captionButtons.value(button)->setVisible(listed);
 }
 
+void UltraRadioBox::slotButtonClicked()
+{
+    auto* button = qobject_cast<QAbstractButton*>(sender());
+    if (!button)
+        return;
+    setCurrentButton(button);
+    emit buttonClicked();
+}
+
+void UltraRadioBox::slotFocusChanged(QWidget* pwgtOld, QWidget* pwgtNow)
+{
+    Q_UNUSED(pwgtOld)
+    Q_UNUSED(pwgtNow)
+}
+
 void UltraRadioBox::hidePopup()
 {
     m_popup->hide();
@@ -132,9 +144,11 @@ void UltraRadioBox::mousePressEvent(QMouseEvent* event)
     if (m_popup->isVisible()) {
         m_popup->hide();
     } else {
-        // Shrink to the rows that are listed now.
-        m_popup->adjustSize();
+        // Shrink to the rows that are listed now, measured once shown: before
+        // its first showing the popup's rows are not laid out by the style
+        // sheet yet, and the popup would keep the size they had then.
         m_popup->show();
+        m_popup->adjustSize();
     }
     const int transparency
         = ShellServices::value(QLatin1String(kTransparencyKey), kDefaultTransparency).toInt();

@@ -58,6 +58,12 @@ signals:
     // The box was pressed (the window opened or closed).
     void actionPerformed();
 
+private slots:
+    // Chooses the sending button, when it is one, and reports buttonClicked().
+    void slotButtonClicked();
+    // Nothing to do; kept for hosts that connect it by its signature.
+    void slotFocusChanged(QWidget* pwgtOld, QWidget* pwgtNow);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void enterEvent(QEvent* event) override;

@@ -4,8 +4,9 @@
 
 namespace QMWidgets {
 
-// The window of an UltraRadioBox that lists the buttons to choose from. It
-// hides itself as soon as it stops being the active window.
+// The window of an UltraRadioBox (its parent) that lists the buttons to choose
+// from. It hides itself as soon as it stops being the active window, unless
+// the pointer is over the box, whose press then closes it.
 class UltraRadioBoxPopup : public QWidget
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    bool pointerOverBox() const;
+
     bool m_hovered = false;
 };
 

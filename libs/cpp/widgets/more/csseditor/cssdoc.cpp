@@ -1,34 +1,25 @@
 #include "cssdoc.h"
 
 #include "csssyntaxhighlighter.h"
+#include "messagebox.h"
 #include "os.h"
 #include "wholefile.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTextCodec>
 
 namespace QMWidgets {
 
 namespace {
-
-// The file's text. UTF-8 (with or without a byte-order mark) is the format;
-// a file that is not valid UTF-8 is an older one written in the locale's
-// encoding and is read in that, so that its characters survive the next save.
-QString decodeFile(const QByteArray& bytes)
+QTextCodec* utf8Codec()
 {
-    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
-    QTextCodec* codec = QTextCodec::codecForUtfText(bytes, utf8);
-    QTextCodec::ConverterState state;
-    const QString text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars == 0 || codec != utf8)
-        return text;
-    return QTextCodec::codecForLocale()->toUnicode(bytes);
+    return QTextCodec::codecForMib(106);
 }
-
 } // namespace
 
 CssDoc::CssDoc(QWidget* parent)
     : QTextEdit(parent)
+    , m_codec(utf8Codec())
 {
     new CssSyntaxHighlighter(document());
     applyEditorStyle();
@@ -39,38 +30,72 @@ void CssDoc::applyEditorStyle()
     // The style sheet first: setting it polishes the text area again, which
     // hands an application style sheet's font on to the document.
     setStyleSheet(QStringLiteral("QTextEdit{background: #000060; color: yellow;}"));
-    document()->setDefaultFont(QFont(QStringLiteral("Lucida Console"), 12, QFont::Normal, false));
+    QFont font(QStringLiteral("Lucida Console"), 12, QFont::Normal, false);
+    // Style sheets need no ligatures or kerning; without them a minified style
+    // sheet of one endless line is laid out in half the time. Scripts that do
+    // need shaping are still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document()->setDefaultFont(font);
 }
 
 bool CssDoc::loadFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString reason;
+    const MTools::WholeFile::ReadResult result = MTools::WholeFile::read(path, MaxFileSize, &bytes, &reason);
+    if (result == MTools::WholeFile::ReadResult::Refused) {
+        MessageBox::warning(
+            this, QStringLiteral("Open"),
+            QStringLiteral("The file %1 was not opened:\n%2").arg(QDir::toNativeSeparators(path), reason));
+    }
+    if (result != MTools::WholeFile::ReadResult::Read)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    file.close();
-    setPlainText(decodeFile(bytes));
+
+    // A byte-order mark names the encoding; otherwise a file that is valid
+    // UTF-8 is read as such, and any other in Latin-1, which maps every byte.
+    QTextCodec* codec = QTextCodec::codecForUtfText(bytes, nullptr);
+    const bool byteOrderMark = codec != nullptr;
+    QString text;
+    if (!codec) {
+        QTextCodec::ConverterState state;
+        text = utf8Codec()->toUnicode(bytes.constData(), bytes.size(), &state);
+        codec = state.invalidChars == 0 ? utf8Codec() : QTextCodec::codecForMib(4);
+    }
+    if (codec != utf8Codec() || byteOrderMark)
+        text = codec->toUnicode(bytes);
+    setPlainText(text);
     m_fileName = path;
+    m_codec = codec;
+    m_byteOrderMark = byteOrderMark;
     emit changeWindowTitle(path);
     return true;
 }
 
-bool CssDoc::saveFile()
+bool CssDoc::saveFile(const QString& path)
 {
-    if (m_fileName.isEmpty())
-        return false;
     // The raw text keeps non-breaking spaces, which toPlainText() would turn
     // into blanks; only the line breaks need turning into line feeds.
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
 
+    // The file's own encoding, unless it cannot hold what was typed.
+    QTextCodec* codec = m_codec->canEncode(text) ? m_codec : utf8Codec();
+    QTextCodec::ConverterState state(m_byteOrderMark ? QTextCodec::DefaultConversion
+                                                     : QTextCodec::IgnoreHeader);
+    const QByteArray bytes = codec->fromUnicode(text.constData(), text.size(), &state);
+
     // A failed write leaves the old file as it was.
-    if (!MTools::WholeFile::write(m_fileName, text.toUtf8()))
+    QString reason;
+    if (!MTools::WholeFile::write(path, bytes, &reason)) {
+        MessageBox::warning(this, QStringLiteral("Save"),
+                            QStringLiteral("The style sheet could not be saved to %1:\n%2")
+                                .arg(QDir::toNativeSeparators(path), reason));
         return false;
-    emit changeWindowTitle(m_fileName);
+    }
+    m_fileName = path;
+    m_codec = codec;
+    emit changeWindowTitle(path);
     return true;
 }
 
@@ -86,16 +111,15 @@ void CssDoc::slotSave()
     if (m_fileName.isEmpty())
         slotSaveAs();
     else
-        saveFile();
+        saveFile(m_fileName);
 }
 
 void CssDoc::slotSaveAs()
 {
+    // The chosen name becomes the current file only once it is saved.
     const QString path = Os::getSaveFileName(this, m_fileName, QString(), QString(), nullptr, {});
-    if (path.isEmpty())
-        return;
-    m_fileName = path;
-    saveFile();
+    if (!path.isEmpty())
+        saveFile(path);
 }
 
 } // namespace QMWidgets

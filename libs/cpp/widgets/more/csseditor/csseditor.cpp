@@ -2,11 +2,12 @@
 
 #include "app.h"
 #include "cssdoc.h"
-#include "messagebox.h"
+#include "dialogrunner.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -64,7 +65,13 @@ void CssEditor::slotApply()
 
 void CssEditor::slotAbout()
 {
-    MessageBox::information(this, QStringLiteral("About"), QStringLiteral("CSS Style Editor"));
+    // The about box: the application's icon beside the text, as
+    // QMessageBox::about() shows it, run through the program's dialog runner.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("About"), QStringLiteral("CSS Style Editor"),
+                    QMessageBox::Ok, this);
+    const QIcon icon = box.windowIcon();
+    box.setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    DialogRunner::exec(box);
 }
 
 void CssEditor::slotReset()

@@ -24,8 +24,7 @@ ScreenCropper::ScreenCropper(QWidget* parent)
     auto* closeAction = new QAction(QStringLiteral("Close"), this);
     closeAction->setShortcut(Qt::Key_Escape);
     addAction(closeAction);
-    connect(closeAction, &QAction::triggered, this, &ScreenCropper::slotClose);
-    connect(closeAction, &QAction::triggered, this, &ScreenCropper::escaped);
+    connect(closeAction, &QAction::triggered, this, &ScreenCropper::closeByEscape);
     ScreenCropper::updateSaveLocation();
 }
 
@@ -57,8 +56,11 @@ void ScreenCropper::restoreScreen()
 
 QString ScreenCropper::defaultHelpText() const
 {
-    return tr("Select the area you want to crop.\n") + tr("The image file will be saved ")
-        + m_saveLocationText + QStringLiteral("\n")
+    // A tool without a save location (the measurer) saves nothing.
+    const QString saving = m_saveLocationText.isEmpty()
+        ? QString()
+        : tr("The image file will be saved ") + m_saveLocationText + QStringLiteral("\n");
+    return tr("Select the area you want to crop.\n") + saving
         + tr("Hold [ALT] to go, after screenshot is done, to its location\n")
         + tr("Press [A] to see about dialog\n") + tr("Press [ESC] to cancel this operation");
 }
@@ -199,13 +201,31 @@ void ScreenCropper::mouseReleaseEvent(QMouseEvent* event)
     const QRect area
         = ScreenCut::onPicture(ScreenCut::between(m_startPoint, m_endPoint), size(), m_screenPixmap.size());
     m_croppedPixmap = area.isEmpty() ? QPixmap() : m_screenPixmap.copy(area);
-    // A host may delete the tool when it closes.
+    // A host may delete the tool from any of its signals: nothing touches it
+    // afterwards, and the accepted release goes on to no other widget.
+    event->accept();
     const QPointer<ScreenCropper> alive(this);
     slotClose();
     if (!alive)
         return;
-    emit done(m_croppedPixmap);
-    emit done();
+    const QPixmap cut = m_croppedPixmap;
+    emit done(cut);
+    if (alive)
+        emit done();
+}
+
+void ScreenCropper::closeByEscape()
+{
+    const QPointer<ScreenCropper> alive(this);
+    slotClose();
+    if (alive)
+        emit escaped();
+}
+
+void ScreenCropper::clearSaveLocation()
+{
+    m_saveFolder.clear();
+    m_saveLocationText.clear();
 }
 
 void ScreenCropper::keyPressEvent(QKeyEvent* event)

@@ -21,7 +21,8 @@ namespace QMWidgets {
 // tool; A shows the about dialog of the shell; Return, or Alt held at the
 // release, makes the next save show the file in the file manager. While the
 // tool is up the whole application shows a cross cursor; closing the tool
-// leaves the cursor as it found it.
+// leaves the cursor as it found it. A host may delete the tool from any of
+// its signals.
 class ScreenCropper : public QFrame
 {
     Q_OBJECT
@@ -90,6 +91,9 @@ protected:
     // afterwards, and given back by releaseToolCursor().
     void setToolCursor(Qt::CursorShape shape);
     void releaseToolCursor();
+    // Leaves the tool without a save folder (and its help text without the
+    // sentence naming it), for a tool that saves nothing.
+    void clearSaveLocation();
     // Starts a drag at the press position.
     void startSelection(const QPoint& position);
     // The help box in the middle of the widget: pixelSize is the font's pixel
@@ -107,6 +111,8 @@ protected:
 
 private:
     void showByDisplayMode();
+    // The "Close" action: slotClose(), then escaped().
+    void closeByEscape();
 
     QString m_saveFolder;
     QString m_saveLocationText;

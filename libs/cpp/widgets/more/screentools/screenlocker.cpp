@@ -19,6 +19,9 @@ ScreenLocker::ScreenLocker(QWidget* parent)
     m_lockTimer = new QTimer(this);
     m_unlockButton = new QPushButton(QStringLiteral("Unlock"));
     m_unlockButton->hide();
+    // The hidden button still holds the grabs and so gets every key and
+    // click: disabled, it lets none of them unlock until it is shown.
+    m_unlockButton->setEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_unlockButton, 0, Qt::AlignCenter);
     m_lockTimer->setInterval(10);
@@ -35,6 +38,7 @@ ScreenLocker::~ScreenLocker()
 
 void ScreenLocker::showUnlockButton()
 {
+    m_unlockButton->setEnabled(true);
     m_unlockButton->show();
 }
 

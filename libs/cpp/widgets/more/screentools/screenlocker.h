@@ -12,8 +12,9 @@ namespace QMWidgets {
 // until it is unlocked. It locks by itself right after construction and
 // re-asserts the lock every 10 ms: shown full screen, raised, grabs taken
 // again when the window system dropped them. The "Unlock" button, hidden
-// until showUnlockButton(), gives back every grab, stops the re-locking, hides
-// the locker and reports unlocked(); slotLock() locks again.
+// until showUnlockButton() (and until then no key or click unlocks), gives
+// back every grab, stops the re-locking, hides the locker and reports
+// unlocked(); slotLock() locks again.
 class ScreenLocker : public QLabel
 {
     Q_OBJECT

@@ -5,12 +5,14 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace QMWidgets {
 
 ScreenMeasurer::ScreenMeasurer(QWidget* parent)
     : ScreenCropper(parent)
 {
+    clearSaveLocation();
 }
 
 QString ScreenMeasurer::readOut() const
@@ -27,7 +29,11 @@ void ScreenMeasurer::grabScreen()
     m_screenPixmap = grabDesktopPicture();
     // Shown at once when the host shows the tool again at the same size.
     restoreScreen();
+    // The host may delete the tool when the grab is done.
+    const QPointer<ScreenMeasurer> alive(this);
     emit done();
+    if (!alive)
+        return;
     repaint();
     setFocus(Qt::ActiveWindowFocusReason);
     setCursor(Qt::CrossCursor);
@@ -50,6 +56,8 @@ void ScreenMeasurer::slotClose()
     hide();
     emit doQuit();
 }
+
+void ScreenMeasurer::updateSaveLocation() { }
 
 void ScreenMeasurer::mousePressEvent(QMouseEvent* event)
 {

@@ -9,7 +9,8 @@ namespace QMWidgets {
 // pixels ("<width>x<height>", both edges counted, the same whichever way the
 // drag goes). grabScreen() freezes the screen and reports done() without
 // showing anything; the host shows the tool then. The frozen picture is shown
-// at its own size in the middle of the tool.
+// at its own size in the middle of the tool. It saves nothing and has no
+// save folder. A host may delete the tool from any of its signals.
 class ScreenMeasurer : public ScreenCropper
 {
     Q_OBJECT
@@ -28,6 +29,9 @@ public slots:
     void slotClose() override;
 
 protected:
+    // Nothing to settle: the measurer saves nothing.
+    void updateSaveLocation() override;
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -6,11 +6,11 @@
 #include "settingspages.h"
 #include "settingswidget.h"
 #include "shellservices.h"
+#include "wholefile.h"
 #include "widgetutils.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -161,12 +161,29 @@ void SettingsDialog::slotLoadSettings()
     if (fileName.isEmpty())
         return;
 
-    QFile file(fileName);
-    QDomDocument document;
-    if (file.open(QIODevice::ReadOnly) && SettingsFile::read(file.readAll(), &document))
-        SettingsFile::loadPages(document.documentElement(), SettingsPages::settingsWidgets());
-    file.close();
     ShellServices::setLastOpenDirectory(fileName);
+    // Only a regular file of a settings file's size is read, and only a
+    // document of a settings file's depth is built; a refusal is told, while
+    // a file that cannot be read or is no XML document loads nothing.
+    QByteArray text;
+    QString refusal;
+    QDomDocument document;
+    switch (MTools::WholeFile::read(fileName, SettingsFile::MaxFileSize, &text, &refusal)) {
+    case MTools::WholeFile::ReadResult::Read:
+        if (SettingsFile::read(text, &document, &refusal))
+            SettingsFile::loadPages(document.documentElement(), SettingsPages::settingsWidgets());
+        break;
+    case MTools::WholeFile::ReadResult::Refused:
+        break;
+    case MTools::WholeFile::ReadResult::Failed:
+        refusal.clear();
+        break;
+    }
+    if (!refusal.isEmpty()) {
+        MessageBox::warning(
+            this, tr("Load Settings"),
+            tr("The settings were not loaded from %1:\n%2").arg(QDir::toNativeSeparators(fileName), refusal));
+    }
 }
 
 } // namespace QMWidgets

@@ -4,6 +4,7 @@
 #include "wholefile.h"
 
 #include <QTextCodec>
+#include <QXmlStreamReader>
 
 namespace QMWidgets {
 namespace SettingsFile {
@@ -29,18 +30,50 @@ QByteArray write(const QList<SettingsWidget*>& pages)
     return document.toByteArray(1);
 }
 
-bool read(const QByteArray& text, QDomDocument* document)
+namespace {
+
+// Whether the elements nest deeper than MaxDepth, found without recursion.
+// The walk stops at the first XML error; the document reader reports it.
+template<typename Text> bool nestsTooDeep(const Text& text)
 {
-    // A declared document (or one with a byte-order mark), or one without
-    // declaration that is valid UTF-8, is read by the XML rules.
-    if (text.trimmed().startsWith("<?xml") || text.startsWith("\xEF\xBB\xBF"))
-        return document->setContent(text);
+    QXmlStreamReader reader(text);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > MaxDepth)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return false;
+}
+
+template<typename Text> bool readChecked(const Text& text, QDomDocument* document, QString* refusal)
+{
+    if (nestsTooDeep(text)) {
+        if (refusal)
+            *refusal = QStringLiteral("Elements nested more than %1 levels deep").arg(MaxDepth);
+        return false;
+    }
+    return document->setContent(text);
+}
+
+} // namespace
+
+bool read(const QByteArray& text, QDomDocument* document, QString* refusal)
+{
+    if (refusal)
+        refusal->clear();
+    // A declared document, or one with a byte-order mark, is read by the XML
+    // rules, which take the encoding from these.
+    if (text.trimmed().startsWith("<?xml") || QTextCodec::codecForUtfText(text, nullptr))
+        return readChecked(text, document, refusal);
     QTextCodec::ConverterState state;
     const QString asUtf8 = QTextCodec::codecForMib(106)->toUnicode(text.constData(), text.size(), &state);
     if (state.invalidChars == 0)
-        return document->setContent(asUtf8);
+        return readChecked(asUtf8, document, refusal);
     // Earlier versions wrote the system's encoding without saying so.
-    return document->setContent(QTextCodec::codecForLocale()->toUnicode(text));
+    return readChecked(QTextCodec::codecForLocale()->toUnicode(text), document, refusal);
 }
 
 void loadPages(const QDomElement& root, const QList<SettingsWidget*>& pages)

@@ -11,12 +11,19 @@ class SettingsWidget;
 
 // The ".tssettings" files: an XML document with the root element "Settings"
 // and one element per settings page, each nesting level indented by one blank.
-// Files are written in UTF-8 with an XML declaration. Files of earlier versions
-// carry no declaration and were written in the system's encoding; they are
-// read as UTF-8 when they are valid UTF-8 and in the system's encoding when not.
+// Files are written in UTF-8 with an XML declaration. A file with a byte-order
+// mark or a declaration is read in the encoding these name (UTF-16 too). Files
+// of earlier versions carry no declaration and were written in the system's
+// encoding; they are read as UTF-8 when they are valid UTF-8 and in the
+// system's encoding when not.
 namespace SettingsFile {
 
 extern const char Suffix[]; // ".tssettings"
+// Settings files are small; larger files are not read at all.
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+// Elements nested deeper than this (far beyond any settings page) are refused
+// before the document is built, which would take the stack for each level.
+constexpr int MaxDepth = 256;
 
 // The path written for a chosen file name: the name with Suffix appended when
 // it does not end with it (case-sensitive).
@@ -25,8 +32,10 @@ QString targetPath(const QString& chosenName);
 // The text of a file with the elements of the pages, in list order.
 QByteArray write(const QList<SettingsWidget*>& pages);
 
-// Reads the document from a file's text; false when it is no XML document.
-bool read(const QByteArray& text, QDomDocument* document);
+// Reads the document from a file's text; false when it is no XML document
+// or when it is refused, and then refusal (if given) says why: elements
+// nested deeper than MaxDepth. An ordinary XML error leaves refusal empty.
+bool read(const QByteArray& text, QDomDocument* document, QString* refusal = nullptr);
 
 // Hands every child element of root to each page whose settingsName() equals
 // its tag name; other children, and the root's own name, are not looked at.

@@ -21,7 +21,7 @@ DirView::DirView(QWidget* parent)
     // Only the names: size, type and date are hidden.
     for (int column = 1; column <= 3; ++column)
         m_treeView->hideColumn(column);
-    connect(m_treeView, &QTreeView::clicked, this, &DirView::treeViewClicked);
+    connect(m_treeView, &QTreeView::clicked, this, &DirView::slotTreeViewClicked);
 }
 
 void DirView::setRootPath(const QString& path)
@@ -36,7 +36,7 @@ void DirView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-void DirView::treeViewClicked(const QModelIndex& index)
+void DirView::slotTreeViewClicked(const QModelIndex& index)
 {
     if (index.row() == -1 || index.column() != 0)
         return;

@@ -28,9 +28,10 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
-    void treeViewClicked(const QModelIndex& index);
+protected slots:
+    void slotTreeViewClicked(const QModelIndex& index);
 
+private:
     QFileSystemModel* m_model;
     QTreeView* m_treeView;
 };

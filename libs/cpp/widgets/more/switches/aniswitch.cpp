@@ -68,8 +68,10 @@ void AniSwitch::init(bool showIcon, bool on)
     }
     m_handle->setObjectName(QStringLiteral("AniSwitchHandler"));
 
-    // The switch starts in its state at once, before the machine runs and
-    // without reporting it as a change.
+    // The switch starts in its state at once, before the machine runs, and
+    // reports it to a host that is listening already, as entering the on
+    // state does.
+    connect(m_iconButton, &CheckButton::toggled, this, &AniSwitch::toggled);
     m_iconButton->setChecked(on);
     m_handle->move(on ? m_handle->width() : 0, 0);
     m_handle->show();
@@ -92,7 +94,6 @@ void AniSwitch::init(bool showIcon, bool on)
     m_onState->addTransition(m_iconButton, &CheckButton::offClicked, m_offState)->addAnimation(slideOff);
 
     connect(m_iconButton, &CheckButton::toggled, this, &AniSwitch::followStateBeforeStart);
-    connect(m_iconButton, &CheckButton::toggled, this, &AniSwitch::toggled);
     m_machine->start();
 
     auto* switchLayout = new QHBoxLayout(this);

@@ -21,8 +21,8 @@ class AniSwitch : public QWidget
 public:
     explicit AniSwitch(QWidget* parent = nullptr);
 
-    // Builds the switch for its current size, in the state on, at once; a
-    // second call does nothing.
+    // Builds the switch for its current size, in the state on, at once; on
+    // is reported by toggled(true). A second call does nothing.
     void init(bool showIcon, bool on);
     bool isInitialised() const { return m_initialised; }
 
