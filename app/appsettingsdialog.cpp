@@ -14,27 +14,11 @@
 
 namespace {
 
-constexpr int MinimumQuality = 4;
-constexpr int MaximumQuality = 256;
-constexpr int DefaultQuality = 256;
-
-QVariant storedValue(const QString& key, const QVariant& defaultValue)
+int stored(GeneratorSettings::Option option)
 {
-    // Without the program's application object (a tool linking the library
-    // alone) there is no store, and every option keeps its default.
-    const QMWidgets::App* app = QMWidgets::app();
-    return app ? app->value(key, defaultValue) : defaultValue;
-}
-
-bool storedFlag(const char* key, bool defaultValue)
-{
-    return storedValue(QLatin1String(key), defaultValue).toBool();
-}
-
-void store(const char* key, const QVariant& value)
-{
-    if (QMWidgets::App* app = QMWidgets::app())
-        app->setValue(QLatin1String(key), value);
+    const GeneratorSettings::Spec& spec = GeneratorSettings::spec(option);
+    return GeneratorSettings::valueOf(
+        option, QMWidgets::App::storedValue(GeneratorSettings::key(option), spec.defaultValue));
 }
 
 } // namespace
@@ -56,7 +40,8 @@ AppSettingsDialog::AppSettingsDialog(QWidget* parent)
     webFaviconsBox = new QCheckBox(tr("Favicon and touch icons for Web"));
     lossyBox = new QCheckBox(tr("Apply lossy compression\nto save more than 60% of image file size"));
     qualitySlider = new QMWidgets::ComboSlider(QStringLiteral("Quality"));
-    qualitySlider->setRange(MinimumQuality, MaximumQuality);
+    const GeneratorSettings::Spec& quality = GeneratorSettings::spec(GeneratorSettings::Quality);
+    qualitySlider->setRange(quality.minimum, quality.maximum);
 
     // setChecked() emits no clicked(), so loading sets the enabled state too.
     connect(lossyBox, &QCheckBox::clicked, qualitySlider, &QWidget::setEnabled);
@@ -123,115 +108,116 @@ AppSettingsDialog::AppSettingsDialog(QWidget* parent)
 
 bool AppSettingsDialog::keyAndroid()
 {
-    return storedFlag("KeyAndroid", true);
+    return stored(GeneratorSettings::Android) != 0;
 }
 
 bool AppSettingsDialog::keyIOS()
 {
-    return storedFlag("KeyIOS", true);
+    return stored(GeneratorSettings::IOS) != 0;
 }
 
 bool AppSettingsDialog::keyIcns()
 {
-    return storedFlag("KeyIcns", true);
+    return stored(GeneratorSettings::Icns) != 0;
 }
 
 bool AppSettingsDialog::keyIco()
 {
-    return storedFlag("KeyIco", true);
+    return stored(GeneratorSettings::Ico) != 0;
 }
 
 bool AppSettingsDialog::keyWindowsPhone()
 {
-    return storedFlag("KeyWindowsPhone", true);
+    return stored(GeneratorSettings::WindowsPhone) != 0;
 }
 
 bool AppSettingsDialog::keyWindowsStore()
 {
-    return storedFlag("KeyWindowsStore", true);
+    return stored(GeneratorSettings::WindowsStore) != 0;
 }
 
 bool AppSettingsDialog::keyBlackBerry()
 {
-    return storedFlag("KeyBlackBerry", true);
+    return stored(GeneratorSettings::BlackBerry) != 0;
 }
 
 bool AppSettingsDialog::keyLaunchScreens()
 {
-    return storedFlag("KeyLaunchScreens", true);
+    return stored(GeneratorSettings::LaunchScreens) != 0;
 }
 
 bool AppSettingsDialog::keyNotMaskedIconsIOS()
 {
-    return storedFlag("KeyNotMaskedIconsIOS", false);
+    return stored(GeneratorSettings::NotMaskedIconsIOS) != 0;
 }
 
 bool AppSettingsDialog::keyXCAssetsIOS()
 {
-    return storedFlag("KeyXCAssetsIOS", true);
+    return stored(GeneratorSettings::XCAssetsIOS) != 0;
 }
 
 bool AppSettingsDialog::keyAppleWatchIconsIOS()
 {
-    return storedFlag("KeyAppleWatchIconsIOS", true);
+    return stored(GeneratorSettings::AppleWatchIconsIOS) != 0;
 }
 
 bool AppSettingsDialog::keyWebFavicons()
 {
-    return storedFlag("KeyWebFavicons", true);
+    return stored(GeneratorSettings::WebFavicons) != 0;
 }
 
 bool AppSettingsDialog::keyLossyCompression()
 {
-    return storedFlag("KeyLossyCompression", false);
+    return stored(GeneratorSettings::LossyCompression) != 0;
 }
 
 int AppSettingsDialog::keyQuality()
 {
-    // The saver uses what the dialog shows: a number out of the dialog's range
-    // is clamped into it, anything that is no number gives the default.
-    bool isNumber = false;
-    const int quality = storedValue(QStringLiteral("KeyQuality"), DefaultQuality).toInt(&isNumber);
-    return isNumber ? qBound(MinimumQuality, quality, MaximumQuality) : DefaultQuality;
+    return stored(GeneratorSettings::Quality);
+}
+
+GeneratorSettings AppSettingsDialog::storedSettings()
+{
+    return GeneratorSettings::read(&QMWidgets::App::storedValue);
 }
 
 void AppSettingsDialog::slotSaveSettings()
 {
     // Every key is written on every save, changed or not.
-    store("KeyWindowsStore", windowsStoreBox->isChecked());
-    store("KeyWindowsPhone", windowsPhoneBox->isChecked());
-    store("KeyBlackBerry", blackBerryBox->isChecked());
-    store("KeyAndroid", androidBox->isChecked());
-    store("KeyIOS", iosBox->isChecked());
-    store("KeyIcns", macosBox->isChecked());
-    store("KeyIco", windowsBox->isChecked());
-    store("KeyLaunchScreens", launchImagesBox->isChecked());
-    store("KeyNotMaskedIconsIOS", notMaskedBox->isChecked());
-    store("KeyXCAssetsIOS", xcassetsBox->isChecked());
-    store("KeyAppleWatchIconsIOS", watchIconsBox->isChecked());
-    store("KeyWebFavicons", webFaviconsBox->isChecked());
-    store("KeyLossyCompression", lossyBox->isChecked());
-    store("KeyQuality", qualitySlider->value());
+    if (QMWidgets::App* app = QMWidgets::app()) {
+        for (const Box& entry : boxes())
+            app->setValue(GeneratorSettings::key(entry.option), entry.box->isChecked());
+        app->setValue(GeneratorSettings::key(GeneratorSettings::Quality), qualitySlider->value());
+    }
     accept();
 }
 
 void AppSettingsDialog::slotLoadSettings()
 {
-    windowsPhoneBox->setChecked(keyWindowsPhone());
-    windowsStoreBox->setChecked(keyWindowsStore());
-    blackBerryBox->setChecked(keyBlackBerry());
-    androidBox->setChecked(keyAndroid());
-    iosBox->setChecked(keyIOS());
-    macosBox->setChecked(keyIcns());
-    windowsBox->setChecked(keyIco());
-    launchImagesBox->setChecked(keyLaunchScreens());
-    notMaskedBox->setChecked(keyNotMaskedIconsIOS());
-    xcassetsBox->setChecked(keyXCAssetsIOS());
-    watchIconsBox->setChecked(keyAppleWatchIconsIOS());
-    webFaviconsBox->setChecked(keyWebFavicons());
-    lossyBox->setChecked(keyLossyCompression());
+    for (const Box& entry : boxes())
+        entry.box->setChecked(stored(entry.option) != 0);
     qualitySlider->setValue(keyQuality());
     qualitySlider->setEnabled(keyLossyCompression());
+}
+
+QVector<AppSettingsDialog::Box> AppSettingsDialog::boxes() const
+{
+    // In the order the options are written.
+    return {
+        { GeneratorSettings::WindowsStore, windowsStoreBox },
+        { GeneratorSettings::WindowsPhone, windowsPhoneBox },
+        { GeneratorSettings::BlackBerry, blackBerryBox },
+        { GeneratorSettings::Android, androidBox },
+        { GeneratorSettings::IOS, iosBox },
+        { GeneratorSettings::Icns, macosBox },
+        { GeneratorSettings::Ico, windowsBox },
+        { GeneratorSettings::LaunchScreens, launchImagesBox },
+        { GeneratorSettings::NotMaskedIconsIOS, notMaskedBox },
+        { GeneratorSettings::XCAssetsIOS, xcassetsBox },
+        { GeneratorSettings::AppleWatchIconsIOS, watchIconsBox },
+        { GeneratorSettings::WebFavicons, webFaviconsBox },
+        { GeneratorSettings::LossyCompression, lossyBox },
+    };
 }
 
 void AppSettingsDialog::showEvent(QShowEvent* event)

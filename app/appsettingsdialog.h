@@ -1,6 +1,9 @@
 #pragma once
 
+#include "generatorsettings.h"
+
 #include <QDialog>
+#include <QVector>
 
 class QCheckBox;
 class QShowEvent;
@@ -33,6 +36,8 @@ public:
     static bool keyWebFavicons();
     static bool keyLossyCompression();
     static int keyQuality();
+    // All of them at once, as an export run takes them at its start.
+    static GeneratorSettings storedSettings();
 
 public slots:
     void slotSaveSettings();
@@ -42,6 +47,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct Box
+    {
+        GeneratorSettings::Option option;
+        QCheckBox* box;
+    };
+    // Every check box with its option.
+    QVector<Box> boxes() const;
+
     QCheckBox* blackBerryBox;
     QCheckBox* windowsPhoneBox;
     QCheckBox* windowsStoreBox;

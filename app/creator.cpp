@@ -1,21 +1,22 @@
 #include "creator.h"
 
 #include "app.h"
+#include "appsettingsdialog.h"
 #include "creatordroparea.h"
 #include "creatoreffects.h"
-#include "exportrun.h"
-#include "iconwriter.h"
-#include "imageeffects.h"
-#include "imagesaver.h"
+#include "effects.h"
+#include "iconsetexport.h"
 #include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
-#include "writefailures.h"
+#include "picture.h"
+#include "picturesaver.h"
+#include "picturewriters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,24 +28,6 @@ constexpr int ButtonMinimumHeight = 37;
 // that the open panel is not cut off at the page's bottom edge.
 constexpr int PanelSpacing = 10;
 
-struct Overlay
-{
-    const char* effect;
-    const char* resource;
-    // Volume and frame follow the rounded outline and are drawn only with it.
-    bool needsMask;
-};
-
-// Drawing order: each overlay lies over the ones before it (so the Free band
-// covers the Lite band where they meet).
-const Overlay Overlays[] = {
-    { "TopGlossyItem", ":/glossytop.png", false }, { "CenterGlossyItem", ":/glossymiddle.png", false },
-    { "VolumeItem", ":/volume.png", true },        { "FrameItem", ":/frame.png", true },
-    { "LiteLabelItem", ":/litelabel.png", false }, { "FreeLabelItem", ":/freelabel.png", false },
-};
-
-// Any of these effects cuts the picture to the rounded square.
-const char* const MaskingEffects[] = { "RoundedEdgesItem", "VolumeItem", "FrameItem" };
 } // namespace
 
 Creator::Creator(QWidget* parent)
@@ -104,7 +87,7 @@ void Creator::slotConvert()
     // The base name names files inside "Icons"; one that is a path could
     // write anywhere, over files of the user, without a question.
     const QString baseName = m_effects->saveName();
-    if (!ExportRun::isUsableBaseName(baseName)) {
+    if (!IconSetExport::isUsableBaseName(baseName)) {
         QMWidgets::MessageBox::warning(
             this, QStringLiteral("Warning"),
             tr("The name \"%1\" cannot be used for the icon files. A name may not be empty, blanks only, "
@@ -140,20 +123,23 @@ void Creator::slotConvert()
     setProgress(20);
     progress.open();
 
-    // Both masters are made once; a picture that can no longer be read, or
-    // not be scaled with the memory available, stops the run before anything
-    // is written.
+    // A picture that can no longer be read, or not be scaled or decorated
+    // with the memory available, stops the run before anything is written.
     const QString picture = m_dropArea->fileName();
-    const QString effectState = m_effects->effectState();
     QPixmap plain;
-    MasterPicture::Result loaded = MasterPicture::load(picture, QSize(1024, 1024), &plain);
-    QPixmap master = plain;
+    const MasterPicture::Result loaded
+        = MasterPicture::load(picture, QSize(Picture::MasterSide, Picture::MasterSide), &plain);
+    IconSetExport::Report report;
     if (loaded == MasterPicture::Scaled) {
-        applyEffects(master, effectState, true);
-        if (master.isNull())
-            loaded = MasterPicture::TooLarge;
+        IconSetExport::Callbacks callbacks;
+        callbacks.progress = setProgress;
+        // The one GUI thread keeps the window and the Cancel button alive.
+        callbacks.betweenPictures = [] { QCoreApplication::processEvents(); };
+        callbacks.canceled = [&progress] { return progress.wasCanceled(); };
+        IconSetExport run(folder, baseName, m_effects->effectState(), AppSettingsDialog::storedSettings());
+        report = run.run(plain.toImage(), callbacks);
     }
-    if (loaded != MasterPicture::Scaled) {
+    if (loaded != MasterPicture::Scaled || report.masterTooLarge) {
         progress.close();
         const QString shown = QDir::toNativeSeparators(picture);
         QMWidgets::MessageBox::warning(
@@ -166,61 +152,66 @@ void Creator::slotConvert()
         return;
     }
 
-    ExportRun run(folder, baseName, effectState);
-    connect(&run, &ExportRun::progress, this, setProgress);
-    WriteFailures failures;
-    run.run(master, plain, [&progress] { return progress.wasCanceled(); });
-
     // A folder that could not be made ended the run; it is the fault to mend.
-    const bool folderFailed = !run.failedFolder().isEmpty();
-    if (folderFailed || failures.count() > 0) {
-        const QString first
-            = QDir::toNativeSeparators(QDir::cleanPath(folderFailed ? run.failedFolder() : failures.first()));
-        QString reason = folderFailed ? run.failedFolderReason() : failures.firstReason();
+    const bool folderFailed = !report.failedFolder.isEmpty();
+    if (folderFailed || !report.failures.isEmpty()) {
+        const QString first = QDir::toNativeSeparators(
+            QDir::cleanPath(folderFailed ? report.failedFolder : report.failures.first().path));
+        QString reason = folderFailed ? report.failedFolderReason : report.failures.first().reason;
         if (reason.isEmpty())
             reason = tr("unknown");
         const QString text = folderFailed
             ? tr("The export stopped because this folder could not be created:\n%1\n\nReason: %2")
                   .arg(first, reason)
-            : failures.count() == 1
+            : report.failures.size() == 1
             ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
             : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
-                  .arg(failures.count())
+                  .arg(report.failures.size())
                   .arg(first, reason);
         QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text);
     }
     Os::showInExplorer(folder + QStringLiteral("/Icons"));
     // A review is asked for only after a run that wrote all its files: a user
     // just told that files are missing is in no mood to rate the program.
-    if (!folderFailed && failures.count() == 0)
+    if (report.complete())
         Os::requestReview(false);
+}
+
+PictureWriters Creator::writers()
+{
+    return PictureWriters(
+        [](const QImage& picture, const QString& path, const QString& format, QString* reason) {
+            return PictureSaver::save(picture, path, format, AppSettingsDialog::storedSettings(), reason);
+        },
+        [] { QCoreApplication::processEvents(); });
 }
 
 void Creator::saveImage(const QPixmap& picture, const QString& path, const QString& format)
 {
-    ImageSaver::save(picture, path, format);
+    PictureSaver::save(picture.toImage(), path, format, AppSettingsDialog::storedSettings());
 }
 
 void Creator::writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch)
 {
-    IconWriter::writeSquareIcon(folder, size, picture, watch);
+    writers().writeSquareIcon(folder, size, picture.toImage(), watch);
 }
 
 void Creator::writeTile(const QString& folder, const QSize& size, const QPixmap& picture, const QString& name,
                         float factor)
 {
-    IconWriter::writeTile(folder, size, picture, name, factor);
+    writers().writeTile(folder, size, picture.toImage(), name, factor);
 }
 
 void Creator::writeLaunchScreens(const QString& folder, const QPixmap& picture)
 {
-    IconWriter::writeLaunchScreens(folder, picture);
+    writers().writeLaunchScreens(folder, picture.toImage());
 }
 
 QPixmap Creator::paintLaunchImage(const QSize& size, const QPixmap& icon, const float& divisor,
                                   const QColor& textColor, const QColor& backgroundColor) const
 {
-    return IconWriter::paintLaunchImage(size, icon, divisor, textColor, backgroundColor);
+    return QPixmap::fromImage(
+        PictureWriters::paintLaunchImage(size, icon.toImage(), divisor, textColor, backgroundColor));
 }
 
 void Creator::slotEffectsClicked()
@@ -247,35 +238,7 @@ void Creator::applyEffects(QPixmap& picture, const QString& effectState, bool ma
 {
     if (picture.isNull())
         return;
-
-    // The overlays cover the picture in device-independent pixels, so that a
-    // picture of a higher pixel ratio is still covered exactly once.
-    const qreal ratio = picture.devicePixelRatio();
-    const int width = int(picture.width() / ratio);
-    const int height = int(picture.height() / ratio);
-    const QRectF target(0, 0, width, height);
-
-    for (const Overlay& overlay : Overlays) {
-        if (!CreatorEffects::isOn(effectState, QLatin1String(overlay.effect)))
-            continue;
-        if (overlay.needsMask && !mask)
-            continue;
-        // Loaded at each use; no render hints, so a preview smaller than the
-        // overlay gets it scaled without smoothing.
-        const QPixmap art(QLatin1String(overlay.resource));
-        QPainter painter(&picture);
-        painter.drawPixmap(target, art, QRectF(art.rect()));
-    }
-
-    if (!mask)
-        return;
-    for (const char* effect : MaskingEffects) {
-        if (CreatorEffects::isOn(effectState, QLatin1String(effect))) {
-            QPixmap masked = MGraphX::applyAlphaMask(picture, QPixmap(QStringLiteral(":/roundrectmask.png")));
-            // The masked copy comes back at ratio 1; keep the caller's ratio.
-            masked.setDevicePixelRatio(ratio);
-            picture = masked;
-            return;
-        }
-    }
+    QImage image = picture.toImage();
+    Effects::apply(image, effectState, mask);
+    picture = QPixmap::fromImage(image);
 }

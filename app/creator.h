@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class CreatorDropArea;
+class PictureWriters;
 class CreatorEffects;
 class QColor;
 class QPushButton;
@@ -22,9 +23,10 @@ public:
     // and, when mask is set, cuts it to the rounded square.
     static void applyEffects(QPixmap& picture, const QString& effectState, bool mask);
 
-    // The export run's writers (see IconWriter and ImageSaver): the one saver of
-    // every PNG and of the .icns file, the square icons of a platform folder,
-    // the tiles, and the launch images.
+    // The export's saver and writers (see PictureSaver and PictureWriters) for
+    // pictures of the user interface, with the stored settings: the one saver
+    // of every PNG and of the .icns file, the square icons of a platform
+    // folder, the tiles, and the launch images.
     static void saveImage(const QPixmap& picture, const QString& path, const QString& format);
     void writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch);
     void writeTile(const QString& folder, const QSize& size, const QPixmap& picture, const QString& name,
@@ -50,6 +52,10 @@ public slots:
     void slotEffectsClicked();
 
 private:
+    // The writers with the stored settings, letting the window catch up
+    // between pictures.
+    static PictureWriters writers();
+
     CreatorDropArea* m_dropArea = nullptr;
     CreatorEffects* m_effects = nullptr;
     QPushButton* m_saveButton = nullptr;

@@ -5,6 +5,7 @@
 #include "masterpicture.h"
 #include "messagebox.h"
 #include "os.h"
+#include "picture.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -18,7 +19,6 @@
 
 namespace {
 constexpr int AreaSide = 280;
-constexpr int MasterSide = 1024;
 constexpr int OpenButtonHeight = 32;
 const char UriListFormat[] = "text/uri-list";
 } // namespace
@@ -118,7 +118,7 @@ bool CreatorDropArea::takePicture(const QString& candidate, const QString& shown
             tr("The picture \"%1\" is too large to be processed with the memory available.").arg(shownName));
         return false;
     }
-    if (picture.size() != QSize(MasterSide, MasterSide)) {
+    if (picture.size() != QSize(Picture::MasterSide, Picture::MasterSide)) {
         const QString text = questionStart + QString::number(picture.width()) + QLatin1Char('x')
             + QString::number(picture.height()) + tr(", it does not match 1024x1024.")
             + tr("\n\nContinue anyway?");

@@ -1,5 +1,7 @@
 #include "creatoreffects.h"
 
+#include "effects.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,34 +15,16 @@ constexpr int ItemSize = 44;
 constexpr int FirstRowItems = 4;
 } // namespace
 
-QStringList CreatorEffects::effectNames()
-{
-    return { QStringLiteral("TopGlossyItem"),   QStringLiteral("CenterGlossyItem"),
-             QStringLiteral("VolumeItem"),      QStringLiteral("FrameItem"),
-             QStringLiteral("FreeLabelItem"),   QStringLiteral("LiteLabelItem"),
-             QStringLiteral("RoundedEdgesItem") };
-}
-
-bool CreatorEffects::isOn(const QString& effectState, const QString& effectName)
-{
-    // No name is part of another one, so a plain search is exact.
-    return effectState.indexOf(effectName, 0, Qt::CaseSensitive) != -1;
-}
-
 CreatorEffects::CreatorEffects(QWidget* parent)
     : QWidget(parent)
 {
     setFixedHeight(PanelHeight);
 
-    const QStringList toolTips = { tr("Top Glossy"), tr("Center Glossy"), tr("Volume"),       tr("Frame"),
-                                   tr("Free Label"), tr("Lite Label"),    tr("Rounded Edges") };
-    const QStringList names = effectNames();
-
     m_nameEdit = new QLineEdit;
-    for (int i = 0; i < names.size(); ++i) {
+    for (const Effect& effect : Effects::all()) {
         auto* item = new QPushButton;
-        item->setObjectName(names.at(i));
-        item->setToolTip(toolTips.at(i));
+        item->setObjectName(effect.name);
+        item->setToolTip(tr(effect.toolTip));
         item->setFlat(true);
         item->setCheckable(true);
         item->setChecked(false);
@@ -69,13 +53,13 @@ CreatorEffects::CreatorEffects(QWidget* parent)
 QString CreatorEffects::effectState() const
 {
     // The names are the fixed words of the state, not read back from the widgets.
-    const QStringList names = effectNames();
-    QString state;
+    const QVector<Effect>& effects = Effects::all();
+    QStringList on;
     for (int i = 0; i < m_items.size(); ++i) {
         if (m_items.at(i)->isChecked())
-            state += names.at(i) + QLatin1Char(';');
+            on.append(effects.at(i).name);
     }
-    return state;
+    return Effects::stateOf(on);
 }
 
 QString CreatorEffects::saveName() const

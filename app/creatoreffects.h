@@ -7,20 +7,14 @@ class QLineEdit;
 class QPushButton;
 
 // The effects panel below the creator: the base name of the output files and
-// the seven effect switches. The switches on are reported as one text, the
-// effect state: the object name of every checked item followed by ";".
+// the seven effect switches (see Effects). The switches on are reported as one
+// text, the effect state: the object name of every checked item followed by ";".
 class CreatorEffects : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit CreatorEffects(QWidget* parent = nullptr);
-
-    // The object names of the effect items, in the panel's order. They are the
-    // words of the effect state.
-    static QStringList effectNames();
-    // True when the effect named effectName is switched on in effectState.
-    static bool isOn(const QString& effectState, const QString& effectName);
 
     QString effectState() const;
     QString saveName() const;

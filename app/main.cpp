@@ -1,4 +1,4 @@
-#include "csseditor.h"
+#include "csseditor/csseditor.h"
 #include "mainpage.h"
 #include "productapp.h"
 #include "promomenubar.h"

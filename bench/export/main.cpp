@@ -10,14 +10,14 @@
 //   example a fractal made with ImageMagick:
 //   convert -size 1024x1024 -seed 3 plasma:fractal -depth 8 plasma.png
 
-#include "app.h"
-#include "creator.h"
-#include "exportrun.h"
+#include "generatorsettings.h"
+#include "iconsetexport.h"
 #include "masterpicture.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QTemporaryDir>
@@ -31,21 +31,22 @@ namespace {
 struct Block
 {
     const char* name;
-    const char* key;
+    GeneratorSettings::Option option;
 };
 
 const Block kBlocks[] = {
-    { "macOS", "KeyIcns" },
-    { "iOS", "KeyIOS" },
-    { "Android", "KeyAndroid" },
-    { "Windows", "KeyIco" },
-    { "Web", "KeyWebFavicons" },
-    { "Windows Phone", "KeyWindowsPhone" },
-    { "Windows Store", "KeyWindowsStore" },
-    { "BlackBerry", "KeyBlackBerry" },
+    { "macOS", GeneratorSettings::Icns },
+    { "iOS", GeneratorSettings::IOS },
+    { "Android", GeneratorSettings::Android },
+    { "Windows", GeneratorSettings::Ico },
+    { "Web", GeneratorSettings::WebFavicons },
+    { "Windows Phone", GeneratorSettings::WindowsPhone },
+    { "Windows Store", GeneratorSettings::WindowsStore },
+    { "BlackBerry", GeneratorSettings::BlackBerry },
 };
 
-const char* const kRefinements[] = { "KeyLaunchScreens", "KeyXCAssetsIOS", "KeyAppleWatchIconsIOS" };
+// The settings of the runs; the defaults write every set with every refinement.
+GeneratorSettings settings;
 
 // An icon-like master: gradients, a glossy disc, a few strokes and soft shadows.
 QPixmap makeMaster()
@@ -109,10 +110,16 @@ Tally tally(const QString& root)
     return t;
 }
 
-void setOnly(const char* key)
+// Only the block of option on, or every block with OptionCount.
+void setOnly(GeneratorSettings::Option option)
 {
     for (const Block& block : kBlocks)
-        QMWidgets::app()->setValue(QLatin1String(block.key), key == nullptr || qstrcmp(key, block.key) == 0);
+        settings.set(block.option, option == GeneratorSettings::OptionCount || option == block.option);
+}
+
+void setLossy(bool on)
+{
+    settings.set(GeneratorSettings::LossyCompression, on);
 }
 
 struct Result
@@ -122,16 +129,16 @@ struct Result
 };
 
 // Runs the export with the settings as they stand, best time of runs.
-Result measure(const QPixmap& decorated, const QPixmap& plain, int runs,
+Result measure(const QPixmap& plain, int runs,
                const QString& effects = QStringLiteral("TopGlossyItem;RoundedEdgesItem;"))
 {
     Result best;
     for (int run = 0; run < runs; ++run) {
         QTemporaryDir dir;
-        ExportRun exportRun(dir.path(), QStringLiteral("Bench"), effects);
+        IconSetExport exportRun(dir.path(), QStringLiteral("Bench"), effects, settings);
         QElapsedTimer timer;
         timer.start();
-        exportRun.run(decorated, plain, [] { return false; });
+        exportRun.run(plain.toImage());
         const double ms = timer.nsecsElapsed() / 1e6;
         if (run == 0 || ms < best.ms)
             best.ms = ms;
@@ -144,24 +151,13 @@ Result measure(const QPixmap& decorated, const QPixmap& plain, int runs,
 
 int main(int argc, char* argv[])
 {
-    // A private home, so the benchmark's settings never touch the user's.
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    QMWidgets::App app(argc, argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+    QGuiApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
-    for (const char* key : kRefinements)
-        app.setValue(QLatin1String(key), true);
-    app.setValue(QStringLiteral("KeyNotMaskedIconsIOS"), false);
-    app.setValue(QStringLiteral("KeyQuality"), 256);
-
     const QPixmap plain = makeMaster();
-    QPixmap decorated = plain;
-    Creator::applyEffects(decorated, QStringLiteral("TopGlossyItem;RoundedEdgesItem;"), true);
 
     std::printf("Export of every platform set from a 1024 x 1024 picture (best of %d runs)\n\n", runs);
     std::printf("%-14s %8s %12s %14s %8s %12s %14s %8s\n", "block", "files", "lossless ms", "lossless bytes",
@@ -169,22 +165,22 @@ int main(int argc, char* argv[])
 
     Result totals[2];
     for (const Block& block : kBlocks) {
-        setOnly(block.key);
-        app.setValue(QStringLiteral("KeyLossyCompression"), false);
-        const Result lossless = measure(decorated, plain, runs);
-        app.setValue(QStringLiteral("KeyLossyCompression"), true);
-        const Result lossy = measure(decorated, plain, runs);
+        setOnly(block.option);
+        setLossy(false);
+        const Result lossless = measure(plain, runs);
+        setLossy(true);
+        const Result lossy = measure(plain, runs);
         std::printf("%-14s %8d %12.0f %14lld %8s %12.0f %14lld %7.1f%%\n", block.name, lossless.tally.files,
                     lossless.ms, static_cast<long long>(lossless.tally.bytes), "", lossy.ms,
                     static_cast<long long>(lossy.tally.bytes),
                     100.0 * (1.0 - double(lossy.tally.bytes) / double(lossless.tally.bytes)));
     }
 
-    setOnly(nullptr);
-    app.setValue(QStringLiteral("KeyLossyCompression"), false);
-    totals[0] = measure(decorated, plain, runs);
-    app.setValue(QStringLiteral("KeyLossyCompression"), true);
-    totals[1] = measure(decorated, plain, runs);
+    setOnly(GeneratorSettings::OptionCount);
+    setLossy(false);
+    totals[0] = measure(plain, runs);
+    setLossy(true);
+    totals[1] = measure(plain, runs);
     std::printf("%-14s %8d %12.0f %14lld %8s %12.0f %14lld %7.1f%%\n", "all (one run)", totals[0].tally.files,
                 totals[0].ms, static_cast<long long>(totals[0].tally.bytes), "", totals[1].ms,
                 static_cast<long long>(totals[1].tally.bytes),
@@ -210,12 +206,10 @@ int main(int argc, char* argv[])
             return 1;
         // Without effects the icons stay opaque; gloss and rounded edges add colour and alpha.
         for (const QString& effects : { QString(), QStringLiteral("TopGlossyItem;RoundedEdgesItem;") }) {
-            QPixmap kindDecorated = kindPlain;
-            Creator::applyEffects(kindDecorated, effects, true);
-            app.setValue(QStringLiteral("KeyLossyCompression"), false);
-            const Result lossless = measure(kindDecorated, kindPlain, runs, effects);
-            app.setValue(QStringLiteral("KeyLossyCompression"), true);
-            const Result lossy = measure(kindDecorated, kindPlain, runs, effects);
+            setLossy(false);
+            const Result lossless = measure(kindPlain, runs, effects);
+            setLossy(true);
+            const Result lossy = measure(kindPlain, runs, effects);
             const QString name
                 = QLatin1String(kind.name) + (effects.isEmpty() ? ", none" : ", gloss+rounded");
             std::printf("%-24s %8d %12.0f %14lld %8s %12.0f %14lld\n", qPrintable(name), lossless.tally.files,

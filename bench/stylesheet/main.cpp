@@ -6,8 +6,8 @@
 //   megabytes: default 5; blanks: words with blanks between them instead of a
 //   minified style sheet.
 
-#include "cssdoc.h"
-#include "csseditor.h"
+#include "csseditor/cssdoc.h"
+#include "csseditor/csseditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -15,7 +15,7 @@ private slots:
 
 void TestCheckoutNames::namesDifferBeyondCase()
 {
-    const QDir root(QStringLiteral(LUMASTRAND_TEST_DATA "/../../.."));
+    const QDir root(QDir::cleanPath(QStringLiteral(LUMASTRAND_TEST_DATA "/../../..")));
     QHash<QString, QString> byLowerCase;
     int files = 0;
     for (const char* folder : { "app", "libs", "tests", "tools", "bench", "cmake", "scripts" }) {

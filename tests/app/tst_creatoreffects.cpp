@@ -26,7 +26,9 @@ void TestCreatorEffects::clicksGiveTheEffectState_data()
     QTest::newRow("switched on and off again")
         << QStringList { "TopGlossyItem", "RoundedEdgesItem", "TopGlossyItem", "RoundedEdgesItem" }
         << QString();
-    QTest::newRow("all") << CreatorEffects::effectNames()
+    QTest::newRow("all") << QStringList { "LiteLabelItem",   "FreeLabelItem",    "FrameItem",
+                                          "VolumeItem",      "CenterGlossyItem", "TopGlossyItem",
+                                          "RoundedEdgesItem" }
                          << "TopGlossyItem;CenterGlossyItem;VolumeItem;FrameItem;FreeLabelItem;LiteLabelItem;"
                             "RoundedEdgesItem;";
 }

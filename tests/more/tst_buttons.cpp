@@ -1,10 +1,10 @@
 // The community button and the bubble's hiding on presses, under the shell's
 // application object.
 
-#include "bubblewindow.h"
-#include "communitybutton.h"
+#include "buttons/communitybutton.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "progress/bubblewindow.h"
 #include "testapp.h"
 
 #include <QDialog>

@@ -1,14 +1,14 @@
 // The choice boxes, the colour chooser and the date fields, under the
 // program's application object (whose settings store the choice popup reads).
 
-#include "colorwidget.h"
-#include "colorwidgetpopup.h"
-#include "datewidget.h"
-#include "dirview.h"
-#include "radiobox.h"
+#include "choices/colorwidget.h"
+#include "choices/colorwidgetpopup.h"
+#include "choices/datewidget.h"
+#include "choices/radiobox.h"
+#include "choices/ultraradiobox.h"
+#include "choices/ultraradioboxpopup.h"
+#include "smallwidgets/dirview.h"
 #include "testapp.h"
-#include "ultraradiobox.h"
-#include "ultraradioboxpopup.h"
 
 #include <QGridLayout>
 #include <QPushButton>

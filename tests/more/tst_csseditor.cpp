@@ -2,8 +2,8 @@
 // applying style sheets to the application, tool-tip information, and the
 // shell's slot that opens the editor.
 
-#include "cssdoc.h"
-#include "csseditor.h"
+#include "csseditor/cssdoc.h"
+#include "csseditor/csseditor.h"
 #include "dialogrunner.h"
 #include "dialogseams.h"
 #include "messagebox.h"

@@ -1,10 +1,10 @@
 // Progress widgets, movie label and speech bubble on a plain QApplication, as
 // any host of the library may run them.
 
-#include "bubblewindow.h"
-#include "movielabel.h"
-#include "roundprogress.h"
-#include "simpleprogress.h"
+#include "progress/bubblewindow.h"
+#include "progress/movielabel.h"
+#include "progress/roundprogress.h"
+#include "progress/simpleprogress.h"
 #include "tooling.h"
 
 #include <QMovie>

@@ -1,16 +1,16 @@
 // The small widgets, the library's pictures and the shell services on a plain
 // QApplication host without the shell's application object.
 
-#include "advancedlabel.h"
-#include "comboboxfilter.h"
-#include "dirview.h"
+#include "choices/ultraradiobox.h"
+#include "choices/ultraradioboxpopup.h"
 #include "pictures.h"
 #include "pixelcompare.h"
 #include "privatehome.h"
 #include "shellservices.h"
+#include "smallwidgets/advancedlabel.h"
+#include "smallwidgets/comboboxfilter.h"
+#include "smallwidgets/dirview.h"
 #include "tooling.h"
-#include "ultraradiobox.h"
-#include "ultraradioboxpopup.h"
 
 #include <QComboBox>
 #include <QDesktopWidget>

@@ -1,7 +1,7 @@
 // The animated switch and the centring filter.
 
-#include "aniswitch.h"
-#include "centerfilter.h"
+#include "switches/aniswitch.h"
+#include "switches/centerfilter.h"
 
 #include <QPushButton>
 #include <QtTest>

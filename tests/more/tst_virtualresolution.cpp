@@ -1,10 +1,10 @@
 // The virtual-resolution dialog and host: picking a size, the two modes, the
 // stretched view, and the container's way back to a normal window.
 
-#include "hybridwidget.h"
-#include "resolutionsetupwidget.h"
-#include "virtualresolutiondialog.h"
-#include "virtualresolutionwidget.h"
+#include "virtualresolution/hybridwidget.h"
+#include "virtualresolution/resolutionsetupwidget.h"
+#include "virtualresolution/virtualresolutiondialog.h"
+#include "virtualresolution/virtualresolutionwidget.h"
 
 #include <QComboBox>
 #include <QGraphicsView>

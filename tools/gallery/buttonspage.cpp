@@ -1,7 +1,7 @@
 // The "Buttons" page: the community button with its menu and the menu button.
-#include "communitybutton.h"
+#include "buttons/communitybutton.h"
+#include "buttons/menubutton.h"
 #include "gallerypages.h"
-#include "menubutton.h"
 #include "platform/desktopservices.h"
 
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 // The "Choices" page: the radio box, the picture choice box with its popup,
 // the colour swatch with its grid and the date fields, each with a line that
 // tells what it reported last.
-#include "colorwidget.h"
-#include "datewidget.h"
+#include "choices/colorwidget.h"
+#include "choices/datewidget.h"
+#include "choices/radiobox.h"
+#include "choices/ultraradiobox.h"
 #include "gallerypages.h"
 #include "pictures.h"
-#include "radiobox.h"
-#include "ultraradiobox.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -2,8 +2,8 @@
 // sheet, a file in the gallery's data folder that starts out as a small sample.
 // Apply dresses the whole gallery in it, Reset takes it off again, Save keeps
 // the edits for the next run.
-#include "cssdoc.h"
-#include "csseditor.h"
+#include "csseditor/cssdoc.h"
+#include "csseditor/csseditor.h"
 #include "gallerypages.h"
 
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // The "Progress" page: the round and striped progress indicators, the movie
 // label, the label/progress combination and the speech bubbles.
-#include "bubblewindow.h"
-#include "comboprogress.h"
 #include "gallerypages.h"
-#include "movielabel.h"
-#include "roundprogress.h"
-#include "simpleprogress.h"
+#include "progress/bubblewindow.h"
+#include "progress/comboprogress.h"
+#include "progress/movielabel.h"
+#include "progress/roundprogress.h"
+#include "progress/simpleprogress.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,11 +1,11 @@
 // The "Small widgets" page: the folder tree, the picture label, the host frame
 // and a combo box painted by the flat combo-box filter next to a plain one.
-#include "advancedlabel.h"
-#include "comboboxfilter.h"
-#include "dirview.h"
 #include "gallerypages.h"
-#include "mobilesimulator.h"
 #include "pictures.h"
+#include "smallwidgets/advancedlabel.h"
+#include "smallwidgets/comboboxfilter.h"
+#include "smallwidgets/dirview.h"
+#include "smallwidgets/mobilesimulator.h"
 
 #include <QComboBox>
 #include <QDir>

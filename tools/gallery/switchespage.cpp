@@ -1,11 +1,11 @@
 // The "Switches" page: the animated switch and the check button, tagged list
 // items, the centring filter, and a common style that dresses the page.
-#include "aniswitch.h"
-#include "centerfilter.h"
-#include "checkbutton.h"
-#include "commonstyle.h"
 #include "gallerypages.h"
-#include "listwidgetitem.h"
+#include "switches/aniswitch.h"
+#include "switches/centerfilter.h"
+#include "switches/checkbutton.h"
+#include "switches/commonstyle.h"
+#include "switches/listwidgetitem.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -3,8 +3,8 @@
 // drawn stretched into a window of any size; the settings dialog picks the
 // mode and the size.
 #include "gallerypages.h"
-#include "hybridwidget.h"
-#include "virtualresolutionwidget.h"
+#include "virtualresolution/hybridwidget.h"
+#include "virtualresolution/virtualresolutionwidget.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,5 +1,7 @@
 #include "wholefile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -59,6 +61,40 @@ bool WholeFile::write(const QString& path, const QByteArray& data, QString* reas
     if (!file.commit())
         return fail();
     return true;
+}
+
+bool WholeFile::copy(const QString& source, const QString& target, bool replace, QString* reason)
+{
+    // Only a file is "already there"; a folder (or anything else) of that
+    // name means the copy is missing.
+    const QFileInfo present(target);
+    if (present.exists() && !present.isFile()) {
+        if (reason)
+            *reason = QCoreApplication::translate("MTools::WholeFile", "\"%1\" exists but is not a file")
+                          .arg(QDir::toNativeSeparators(target));
+        return false;
+    }
+    if (present.exists() && !replace)
+        return true;
+
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = in.errorString();
+        return false;
+    }
+    const qint64 size = in.size();
+    const QByteArray data = in.readAll();
+    if (in.error() != QFileDevice::NoError || data.size() < size) {
+        if (reason)
+            *reason = in.error() != QFileDevice::NoError
+                ? in.errorString()
+                : QCoreApplication::translate("MTools::WholeFile", "The file was read only in part");
+        return false;
+    }
+    // Written whole or not at all, so that a failed write never leaves a
+    // partial file behind that a later copy would then refuse to replace.
+    return write(target, data, reason);
 }
 
 WholeFile::ReadResult WholeFile::read(const QString& path, qint64 maxSize, QByteArray* data, QString* reason)

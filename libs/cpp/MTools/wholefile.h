@@ -25,6 +25,12 @@ public:
     // device" or "Permission denied".
     static bool write(const QString& path, const QByteArray& data, QString* reason = nullptr);
 
+    // Copies source (a file, or a resource such as ":/manifest.json") to
+    // target, written as write() does. An existing target file is kept unless
+    // replace is set: the call then copies nothing and returns true. Fails
+    // when something other than a file is in the target's place, the source
+    // cannot be read whole or the target cannot be written.
+    static bool copy(const QString& source, const QString& target, bool replace, QString* reason = nullptr);
     enum class ReadResult {
         Read,
         // Not read on purpose: no regular file (a folder, a device, a named

@@ -54,9 +54,15 @@ QPixmap applyAlphaMask(const QPixmap& picture, const QPixmap& mask)
         return QPixmap();
     if (mask.isNull())
         return picture;
-    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    return QPixmap::fromImage(applyAlphaMask(picture.toImage(), mask.toImage()));
+}
+
+QImage applyAlphaMask(const QImage& picture, const QImage& mask)
+{
+    if (picture.isNull() || mask.isNull())
+        return picture;
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     const QImage alpha = mask.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                             .toImage()
                              .convertToFormat(QImage::Format_ARGB32);
     if (image.isNull() || alpha.size() != image.size())
         return picture;
@@ -66,7 +72,7 @@ QPixmap applyAlphaMask(const QPixmap& picture, const QPixmap& mask)
         for (int x = 0; x < image.width(); ++x)
             line[x] = qRgba(qRed(line[x]), qGreen(line[x]), qBlue(line[x]), qRed(maskLine[x]));
     }
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 QImage replaceColor(const QImage& image, const QColor& from, const QColor& to)

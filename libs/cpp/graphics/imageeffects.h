@@ -12,6 +12,8 @@ namespace MGraphX {
 // aspect ratio, fast transformation). A null picture gives a null result; a null
 // mask leaves the picture as it is.
 QPixmap applyAlphaMask(const QPixmap& picture, const QPixmap& mask);
+// The same on images; the result is a 32-bit ARGB image.
+QImage applyAlphaMask(const QImage& picture, const QImage& mask);
 
 // A copy of the image (premultiplied ARGB32) in which every pixel whose HSV hue
 // lies within 10 degrees of the hue of from is recoloured: its hue is turned by

@@ -2,12 +2,12 @@
 // cropper's grab of the real screen, the locker's keyboard and pointer grabs
 // as another X11 client sees them, and the choice popup under a window manager.
 
+#include "choices/ultraradiobox.h"
+#include "choices/ultraradioboxpopup.h"
 #include "screentools/screencropper.h"
 #include "screentools/screenlocker.h"
 #include "testapp.h"
 #include "tooling.h"
-#include "ultraradiobox.h"
-#include "ultraradioboxpopup.h"
 
 #include <QProcess>
 #include <QPushButton>

@@ -2,24 +2,13 @@
 
 #include "app.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
-#include <QDir>
+#include <QCoreApplication>
 #include <QEvent>
-#include <QSettings>
 
 namespace QMWidgets {
 namespace ShellServices {
 
 namespace {
-// The desktop the shell measures; empty without a widget application.
-QRect desktopGeometry()
-{
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return QRect();
-    return QApplication::desktop()->geometry();
-}
-
 // Watches every event of the application for mouse-button presses.
 class PressFilter : public QObject
 {
@@ -56,13 +45,7 @@ QString lastSaveDirectory()
 
 QString workDirectory(bool create)
 {
-    if (const App* application = App::instance())
-        return application->workDirectory(create);
-    const QString folder
-        = QDir::homePath() + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('/');
-    if (create)
-        QDir().mkpath(folder);
-    return folder;
+    return App::workDirectory(create);
 }
 
 void setLastOpenDirectory(const QString& path)
@@ -79,32 +62,17 @@ void setLastSaveDirectory(const QString& path)
 
 QVariant value(const QString& key, const QVariant& defaultValue)
 {
-    if (const App* application = App::instance())
-        return application->value(key, defaultValue);
-    // The store the shell would use, with the shell's key prefix, so that a
-    // host on a plain QApplication reads what it wrote the same way.
-    const QString organization = QCoreApplication::organizationName();
-    const QString name = QCoreApplication::applicationName();
-    if (!QCoreApplication::instance() || organization.isEmpty() || name.isEmpty())
-        return defaultValue;
-    const QSettings settings(organization, name);
-    return settings.value(name + QLatin1Char('/') + key, defaultValue);
+    return App::storedValue(key, defaultValue);
 }
 
 bool isSmallScreen()
 {
-    if (const App* application = App::instance())
-        return application->isSmallScreen();
-    const QRect screen = desktopGeometry();
-    return screen.width() <= 479 || screen.height() <= 479;
+    return App::isSmallScreen();
 }
 
 int smallerScreenSide()
 {
-    if (const App* application = App::instance())
-        return application->smallerScreenSide();
-    const QRect screen = desktopGeometry();
-    return qMin(screen.width(), screen.height());
+    return App::smallerScreenSide();
 }
 
 void onMouseButtonPress(QObject* context, std::function<void()> action)

@@ -11,10 +11,9 @@ namespace QMWidgets {
 
 // The services of the shell's application object that the widget library uses,
 // safe on a plain QApplication as well: without the shell's application object
-// the remembered folders are empty and are not remembered, settings are read
-// from the native store of the application's names under the same key prefix,
-// the screen sizes and the work folder are worked out the way the shell does,
-// and there is no about dialog.
+// the remembered folders are empty and are not remembered, and there is no
+// about dialog; settings, the work folder and the screen sizes come from the
+// shell's static services, which work on any application object.
 namespace ShellServices {
 
 QString lastOpenDirectory();

@@ -9,6 +9,7 @@
 #include "platform/systeminfo.h"
 #include "ratedialog.h"
 #include "sharedialog.h"
+#include "shellsettings.h"
 #include "translationsmanager.h"
 #include "wholefile.h"
 
@@ -90,6 +91,28 @@ QVariant App::value(const QString& key, const QVariant& defaultValue) const
     return m_settings->value(keyPrefix() + key, defaultValue);
 }
 
+QVariant App::value(const ShellSetting& setting) const
+{
+    return value(setting.key, setting.defaultValue);
+}
+
+void App::setValue(const ShellSetting& setting, const QVariant& value)
+{
+    setValue(setting.key, value);
+}
+
+QVariant App::storedValue(const QString& key, const QVariant& defaultValue)
+{
+    if (const App* application = instance())
+        return application->value(key, defaultValue);
+    const QString organization = QCoreApplication::organizationName();
+    const QString name = QCoreApplication::applicationName();
+    if (!QCoreApplication::instance() || organization.isEmpty() || name.isEmpty())
+        return defaultValue;
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, organization, name);
+    return settings.value(name + QLatin1Char('/') + key, defaultValue);
+}
+
 void App::setValue(const QString& key, const QVariant& value)
 {
     m_settings->setValue(keyPrefix() + key, value);
@@ -128,7 +151,7 @@ QString App::documentsDirectory(bool create) const
     return standardDirectory(QStandardPaths::DocumentsLocation, true, create);
 }
 
-QString App::workDirectory(bool create) const
+QString App::workDirectory(bool create)
 {
     const QString dir = QDir::homePath() + QLatin1Char('/') + applicationName() + QLatin1Char('/');
     if (create)
@@ -170,34 +193,7 @@ bool App::copyFile(const QString& source, const QString& folder, const QString& 
         dir.mkpath(QStringLiteral("."));
 
     const QString target = dir.filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
-    // Only a file is "already there"; a folder (or anything else) of that
-    // name means the copy is missing.
-    const QFileInfo present(target);
-    if (present.exists() && !present.isFile()) {
-        if (reason)
-            *reason = tr("\"%1\" exists but is not a file").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-    if (present.exists() && existing == ExistingTarget::Keep)
-        return true;
-
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        if (reason)
-            *reason = in.errorString();
-        return false;
-    }
-    const qint64 size = in.size();
-    const QByteArray data = in.readAll();
-    if (in.error() != QFileDevice::NoError || data.size() < size) {
-        if (reason)
-            *reason = in.error() != QFileDevice::NoError ? in.errorString()
-                                                         : tr("The file was read only in part");
-        return false;
-    }
-    // Written whole or not at all, so that a failed write never leaves a
-    // partial file behind that a later copy would then refuse to replace.
-    return MTools::WholeFile::write(target, data, reason);
+    return MTools::WholeFile::copy(source, target, existing == ExistingTarget::Replace, reason);
 }
 
 void App::setLastOpenDirectory(const QString& path)
@@ -210,15 +206,24 @@ void App::setLastSaveDirectory(const QString& path)
     m_lastSaveDirectory = QFileInfo(path).absolutePath();
 }
 
-bool App::isSmallScreen() const
+namespace {
+QRect desktopGeometry()
 {
-    const QRect screen = desktop()->geometry();
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return QRect();
+    return QApplication::desktop()->geometry();
+}
+} // namespace
+
+bool App::isSmallScreen()
+{
+    const QRect screen = desktopGeometry();
     return screen.width() <= 479 || screen.height() <= 479;
 }
 
-int App::smallerScreenSide() const
+int App::smallerScreenSide()
 {
-    const QRect screen = desktop()->geometry();
+    const QRect screen = desktopGeometry();
     return screen.width() < screen.height() ? screen.width() : screen.height();
 }
 
@@ -409,13 +414,13 @@ void App::runQuitReminder()
 {
     if (m_mainWidget && m_mainWidget->isHidden())
         m_mainWidget->show();
-    if (!value(QStringLiteral("AutoReminder"), true).toBool())
+    if (!value(ShellSettings::AutoReminder).toBool())
         return;
-    const int count = value(QStringLiteral("AutoReminderCount"), 1).toInt();
+    const int count = value(ShellSettings::AutoReminderCount).toInt();
     // An interval below 1 would divide by zero; it means "never remind".
     if (m_reminderInterval > 0 && count % m_reminderInterval == 0 && !m_rateDialogShown)
         runReminderDialog(m_reminderKind);
-    setValue(QStringLiteral("AutoReminderCount"), count + 1);
+    setValue(ShellSettings::AutoReminderCount, count + 1);
 }
 
 int App::showRateDialog()
@@ -449,7 +454,7 @@ void App::actOnReminderAnswer(int code)
     // dialog keep them.
     if (code == ReminderStateDialog::Rate || code == ReminderStateDialog::Mail
         || code == ReminderStateDialog::Never)
-        setValue(QStringLiteral("AutoReminder"), false);
+        setValue(ShellSettings::AutoReminder, false);
 }
 
 void App::slotAbout()

@@ -15,6 +15,7 @@ class QSettings;
 
 namespace QMWidgets {
 
+struct ShellSetting;
 class TranslationsManager;
 
 // The application object: a QApplication with the program's settings store,
@@ -36,6 +37,14 @@ public:
     // Settings store. Keys are stored behind the prefix "<application name>/"
     // unless plain keys are switched on.
     QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
+    // The same store on any application object: this App's, or where the
+    // running application is no App, the store an App of the application's
+    // names would open, read with the same key prefix (defaultValue when the
+    // application has no names).
+    static QVariant storedValue(const QString& key, const QVariant& defaultValue = QVariant());
+    // One of the shell's own settings (see ShellSettings).
+    QVariant value(const ShellSetting& setting) const;
+    void setValue(const ShellSetting& setting, const QVariant& value);
     void setValue(const QString& key, const QVariant& value);
     QSettings* settings() const { return m_settings; }
     QString keyPrefix() const;
@@ -51,7 +60,10 @@ public:
     QString dataDirectory(bool create = false) const;
     QString cachesDirectory(bool create = false) const;
     QString documentsDirectory(bool create = false) const;
-    QString workDirectory(bool create = false) const;
+    // The work folder (home folder + "/" + application name + "/") depends
+    // only on the application's name, so it is the same on any application
+    // object.
+    static QString workDirectory(bool create = false);
     QString picturesDirectory(bool create = false) const;
     QString musicDirectory(bool create = false) const;
     QString moviesDirectory(bool create = false) const;
@@ -84,9 +96,10 @@ public:
     void setLastOpenDirectory(const QString& path);
     void setLastSaveDirectory(const QString& path);
 
-    // Screen helpers.
-    bool isSmallScreen() const;
-    int smallerScreenSide() const;
+    // Screen helpers: a desktop at most 479 pixels wide or high is small. On
+    // any widget application; without one the desktop counts as empty.
+    static bool isSmallScreen();
+    static int smallerScreenSide();
 
     // True when object is one of parent's descendants (parent itself is not).
     static bool isChildOf(QObject* object, QObject* parent);

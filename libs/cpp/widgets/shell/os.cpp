@@ -4,6 +4,7 @@
 #include "dialogwatch.h"
 #include "platform/desktopservices.h"
 #include "reviewrequests.h"
+#include "shellsettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,27 +139,25 @@ bool Os::requestReview(bool force, const QDate& today)
         return false;
     application->setReviewRequestedThisRun();
 
-    const QString callsKey = QStringLiteral("RequestedReviewsCalls");
-    const QString countKey = QStringLiteral("RequestedReviewsCount");
-    const QString dateKey = QStringLiteral("RequestedReviewsLastDate");
     const QString dateFormat = QStringLiteral("yyyy-MM-dd");
 
     ReviewRequests history;
-    history.calls = application->value(callsKey, 0).toInt();
-    history.count = application->value(countKey, 0).toInt();
-    history.lastDate = QDate::fromString(application->value(dateKey).toString(), dateFormat);
+    history.calls = application->value(QMWidgets::ShellSettings::ReviewCalls).toInt();
+    history.count = application->value(QMWidgets::ShellSettings::ReviewCount).toInt();
+    history.lastDate
+        = QDate::fromString(application->value(QMWidgets::ShellSettings::ReviewLastDate).toString(), dateFormat);
     if (history.stopped(today))
         return false;
 
     const bool request = history.call(today, force);
-    application->setValue(callsKey, history.calls);
-    application->setValue(countKey, history.count);
+    application->setValue(QMWidgets::ShellSettings::ReviewCalls, history.calls);
+    application->setValue(QMWidgets::ShellSettings::ReviewCount, history.count);
     if (history.lastDate.isValid())
-        application->setValue(dateKey, history.lastDate.toString(dateFormat));
+        application->setValue(QMWidgets::ShellSettings::ReviewLastDate, history.lastDate.toString(dateFormat));
     if (!request)
         return false;
 
-    if (application->value(QStringLiteral("AutoReminder"), true).toBool() && !application->rateDialogShown())
+    if (application->value(QMWidgets::ShellSettings::AutoReminder).toBool() && !application->rateDialogShown())
         application->showRateDialog();
     return true;
 }

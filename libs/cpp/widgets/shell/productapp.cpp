@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "platform/desktopservices.h"
 #include "platform/systeminfo.h"
+#include "shellsettings.h"
 #include "updateinfo.h"
 
 #include <QTimer>
@@ -33,7 +34,7 @@ ProductApp::ProductApp(int& argc, char** argv, const QString& organization, cons
     m_webView->hide();
 
     QTimer::singleShot(PingDelay, this, &ProductApp::slotPing);
-    if (value(QStringLiteral("checkupdates"), true).toBool())
+    if (value(QMWidgets::ShellSettings::CheckUpdates).toBool())
         QTimer::singleShot(UpdateCheckDelay, this, &ProductApp::slotAutoCheckUpdate);
 }
 

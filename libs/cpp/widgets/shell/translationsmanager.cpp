@@ -1,6 +1,7 @@
 #include "translationsmanager.h"
 
 #include "app.h"
+#include "shellsettings.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,7 +34,7 @@ TranslationsManager::TranslationsManager(QObject* parent)
     // around (Arabic) or pick slides of another language around English texts.
     QString setting;
     if (App* application = App::instance())
-        setting = application->value(QStringLiteral("Language")).toString();
+        setting = application->value(ShellSettings::Language).toString();
     m_language = codeFor(setting);
     if (m_language != QLatin1String("en"))
         install(m_language);

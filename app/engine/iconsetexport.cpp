@@ -1,13 +1,11 @@
-#include "exportrun.h"
+#include "iconsetexport.h"
 
-#include "app.h"
-#include "appsettingsdialog.h"
-#include "creator.h"
-#include "iconwriter.h"
+#include "effects.h"
 #include "imagefile.h"
-#include "imagesaver.h"
+#include "picture.h"
+#include "picturesaver.h"
+#include "picturewriters.h"
 #include "wholefile.h"
-#include "writefailures.h"
 
 #include <QDir>
 #include <QSize>
@@ -16,6 +14,13 @@
 #include <cerrno>
 
 namespace {
+
+// Progress values inside the iOS block: after its icons, after the watch
+// icons, after the launch images, and after the catalog's icon set.
+enum IOSProgress { IOSIconsDone = 32, WatchIconsDone = 36, LaunchImagesDone = 38, CatalogIconsDone = 39 };
+// The progress value the run starts with, and the value of a block that sets none.
+constexpr int StartProgress = 2;
+constexpr int NoProgress = -1;
 
 const int kMacSizes[] = { 16, 32, 128, 256, 512 };
 const int kIOSSizes[] = { 16, 20, 32, 64, 29, 40, 48, 50, 57, 58, 60, 72, 76, 83, 1024 };
@@ -138,17 +143,17 @@ const char* const kCatalogLaunchImages[] = {
 
 } // namespace
 
-ExportRun::ExportRun(const QString& chosenFolder, const QString& baseName, const QString& effectState,
-                     QObject* parent)
-    : QObject(parent)
-    , m_icons(chosenFolder + QStringLiteral("/Icons/"))
+IconSetExport::IconSetExport(const QString& chosenFolder, const QString& baseName, const QString& effectState,
+                             const GeneratorSettings& settings)
+    : m_icons(chosenFolder + QStringLiteral("/Icons/"))
     , m_baseName(baseName)
     , m_base(m_icons + baseName)
     , m_effectState(effectState)
+    , m_settings(settings)
 {
 }
 
-bool ExportRun::isUsableBaseName(const QString& name)
+bool IconSetExport::isUsableBaseName(const QString& name)
 {
     // An empty name would hide every file and folder behind a leading dot.
     if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
@@ -162,50 +167,71 @@ bool ExportRun::isUsableBaseName(const QString& name)
     return true;
 }
 
-void ExportRun::run(const QPixmap& decorated, const QPixmap& plain, const std::function<bool()>& canceled)
+IconSetExport::Report IconSetExport::run(const QImage& master, const Callbacks& callbacks)
 {
+    m_report = Report();
+    m_callbacks = callbacks;
     if (!isUsableBaseName(m_baseName))
-        return;
-    m_canceled = canceled;
+        return m_report;
 
-    emit progress(2);
-    if (enterBlock(AppSettingsDialog::keyIcns(), m_base + QStringLiteral(".iconset/")))
-        writeMacOS(decorated);
-    emit progress(30);
-    if (enterBlock(AppSettingsDialog::keyIOS(), m_base + QStringLiteral(".iOS/")))
-        writeIOS(decorated, plain);
-    emit progress(40);
-    if (enterBlock(AppSettingsDialog::keyAndroid(), m_base + QStringLiteral(".android/")))
-        writeAndroid(decorated);
-    emit progress(60);
-    if (enterBlock(AppSettingsDialog::keyIco(), m_base + QStringLiteral(".windows/")))
-        writeWindows(decorated);
-    if (enterBlock(AppSettingsDialog::keyWebFavicons(), m_base + QStringLiteral(".webFavicons/")))
-        writeWebIcons(decorated);
-    emit progress(70);
-    if (enterBlock(AppSettingsDialog::keyWindowsPhone(), m_base + QStringLiteral(".windowsphone/")))
-        writeWindowsPhone(decorated);
-    emit progress(80);
-    if (enterBlock(AppSettingsDialog::keyWindowsStore(), m_base + QStringLiteral(".windowsStore/")))
-        writeWindowsStore(plain);
-    emit progress(90);
-    if (enterBlock(AppSettingsDialog::keyBlackBerry(), m_base + QStringLiteral(".blackberry/")))
-        writeBlackBerry(decorated);
-    emit progress(100);
+    // Both masters are made once: the plain one for the blocks that decorate
+    // it their own way, the decorated one (effects with the mask) for the rest.
+    m_plain = Picture::normalized(master);
+    m_decorated = m_plain;
+    Effects::apply(m_decorated, m_effectState, true);
+    if (m_decorated.isNull() && !m_plain.isNull()) {
+        m_report.masterTooLarge = true;
+        return m_report;
+    }
+
+    const PictureWriters writers([this](const QImage& picture, const QString& path, const QString& format,
+                                        QString* reason) { return save(picture, path, format, reason); },
+                                 m_callbacks.betweenPictures);
+    m_writers = &writers;
+
+    struct Block
+    {
+        GeneratorSettings::Option option;
+        const char* suffix;
+        void (IconSetExport::*write)(const QString& folder);
+        int progressAfter;
+    };
+    static const Block Blocks[] = {
+        { GeneratorSettings::Icns, ".iconset/", &IconSetExport::writeMacOS, 30 },
+        { GeneratorSettings::IOS, ".iOS/", &IconSetExport::writeIOS, 40 },
+        { GeneratorSettings::Android, ".android/", &IconSetExport::writeAndroid, 60 },
+        { GeneratorSettings::Ico, ".windows/", &IconSetExport::writeWindows, NoProgress },
+        { GeneratorSettings::WebFavicons, ".webFavicons/", &IconSetExport::writeWebIcons, 70 },
+        { GeneratorSettings::WindowsPhone, ".windowsphone/", &IconSetExport::writeWindowsPhone, 80 },
+        { GeneratorSettings::WindowsStore, ".windowsStore/", &IconSetExport::writeWindowsStore, 90 },
+        { GeneratorSettings::BlackBerry, ".blackberry/", &IconSetExport::writeBlackBerry, 100 },
+    };
+
+    progress(StartProgress);
+    for (const Block& block : Blocks) {
+        // A folder that could not be made ends the run as a cancel does.
+        if (on(block.option) && m_report.failedFolder.isEmpty()
+            && !(m_callbacks.canceled && m_callbacks.canceled())) {
+            const QString folder = m_base + QLatin1String(block.suffix);
+            // "Icons" first, so that a chosen folder that takes no new folder
+            // is named as the one at fault rather than the block's.
+            if (makeFolder(m_icons) && makeFolder(folder))
+                (this->*block.write)(folder);
+        }
+        if (block.progressAfter != NoProgress)
+            progress(block.progressAfter);
+    }
+    m_writers = nullptr;
+    return m_report;
 }
 
-bool ExportRun::enterBlock(bool enabled, const QString& folder)
+void IconSetExport::progress(int value) const
 {
-    if (!enabled || !m_failedFolder.isEmpty())
-        return false;
-    if (m_canceled && m_canceled())
-        return false;
-    // "Icons" first, so that a chosen folder that takes no new folder is
-    // named as the one at fault rather than the block's.
-    return makeFolder(m_icons) && makeFolder(folder);
+    if (m_callbacks.progress)
+        m_callbacks.progress(value);
 }
 
-bool ExportRun::makeFolder(const QString& folder)
+bool IconSetExport::makeFolder(const QString& folder)
 {
     if (QDir(folder).exists())
         return true;
@@ -214,72 +240,87 @@ bool ExportRun::makeFolder(const QString& folder)
         return true;
     // The system's reason is left in errno by the failed mkdir.
     const int error = errno;
-    m_failedFolder = folder;
-    m_failedFolderReason = error ? qt_error_string(error) : QString();
+    m_report.failedFolder = folder;
+    m_report.failedFolderReason = error ? qt_error_string(error) : QString();
     return false;
 }
 
-void ExportRun::copyFile(const QString& source, const QString& folder, const QString& name,
-                         QMWidgets::App::ExistingTarget existing) const
+void IconSetExport::record(bool written, const QString& path, const QString& reason)
 {
-    QString reason;
-    if (!QMWidgets::app()->copyFile(source, folder, name, &reason, existing))
-        WriteFailures::report(QDir(folder).filePath(name), reason);
+    if (written)
+        m_report.written.append(path);
+    else
+        m_report.failures.append({ path, reason });
 }
 
-void ExportRun::saveIco(const QPixmap& picture, int side, const QString& path) const
+bool IconSetExport::save(const QImage& picture, const QString& path, const QString& format, QString* reason)
+{
+    QString why;
+    const bool written = PictureSaver::save(picture, path, format, m_settings, &why);
+    record(written, path, why);
+    if (reason)
+        *reason = why;
+    return written;
+}
+
+void IconSetExport::copyFile(const QString& source, const QString& folder, const QString& name, bool replace)
+{
+    if (!makeFolder(folder))
+        return;
+    const QString target = QDir(folder).filePath(name);
+    QString reason;
+    record(MTools::WholeFile::copy(source, target, replace, &reason), target, reason);
+}
+
+void IconSetExport::saveIco(const QImage& picture, int side, const QString& path)
 {
     // The .ico files bypass the saver: they are never palette-reduced.
     QString reason;
-    if (!MGraphX::saveImageFile(IconWriter::scaledSquare(picture, side).toImage(), path, "ICO", -1, &reason))
-        WriteFailures::report(path, reason);
+    record(MGraphX::saveImageFile(Picture::scaledSquare(picture, side), path, "ICO", -1, &reason), path,
+           reason);
 }
 
-void ExportRun::saveIcon(const QPixmap& picture, int side, const QString& path) const
+void IconSetExport::saveIcon(const QImage& picture, int side, const QString& path)
 {
-    ImageSaver::save(IconWriter::scaledSquare(picture, side), path, QStringLiteral("png"));
+    save(Picture::scaledSquare(picture, side), path, QStringLiteral("png"), nullptr);
 }
 
-void ExportRun::writeMacOS(const QPixmap& decorated)
+void IconSetExport::writeMacOS(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".iconset/");
     for (int size : kMacSizes)
-        IconWriter::writeSquareIcon(folder, size, decorated, false);
-    ImageSaver::save(IconWriter::scaledSquare(decorated, 1024), m_base + QStringLiteral(".icns"),
-                     QStringLiteral("ICNS"));
+        m_writers->writeSquareIcon(folder, size, m_decorated, false);
+    save(Picture::scaledSquare(m_decorated, Picture::MasterSide), m_base + QStringLiteral(".icns"),
+         QStringLiteral("ICNS"), nullptr);
 }
 
-void ExportRun::writeIOS(const QPixmap& decorated, const QPixmap& plain)
+void IconSetExport::writeIOS(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".iOS/");
-
-    QPixmap iosMaster = plain;
-    Creator::applyEffects(iosMaster, m_effectState, !AppSettingsDialog::keyNotMaskedIconsIOS());
+    QImage iosMaster = m_plain;
+    Effects::apply(iosMaster, m_effectState, !on(GeneratorSettings::NotMaskedIconsIOS));
 
     for (int size : kIOSSizes)
-        IconWriter::writeSquareIcon(folder, size, iosMaster, false);
-    emit progress(32);
-    IconWriter::writeSquareIcon(folder, 512, iosMaster, false);
-    if (AppSettingsDialog::keyAppleWatchIconsIOS()) {
+        m_writers->writeSquareIcon(folder, size, iosMaster, false);
+    progress(IOSIconsDone);
+    m_writers->writeSquareIcon(folder, 512, iosMaster, false);
+    if (on(GeneratorSettings::AppleWatchIconsIOS)) {
         for (int size : kWatchSizes)
-            IconWriter::writeSquareIcon(folder, size, iosMaster, true);
+            m_writers->writeSquareIcon(folder, size, iosMaster, true);
     }
-    emit progress(36);
-    if (AppSettingsDialog::keyLaunchScreens()) {
+    progress(WatchIconsDone);
+    if (on(GeneratorSettings::LaunchScreens)) {
         const QString launchFolder = m_base + QStringLiteral(".iOS_LaunchScreens/");
         if (!makeFolder(launchFolder))
             return;
-        IconWriter::writeLaunchScreens(launchFolder, decorated);
+        m_writers->writeLaunchScreens(launchFolder, m_decorated);
     }
-    emit progress(38);
-    if (AppSettingsDialog::keyXCAssetsIOS())
-        writeAssetCatalog();
+    progress(LaunchImagesDone);
+    if (on(GeneratorSettings::XCAssetsIOS))
+        writeAssetCatalog(folder);
 }
 
-void ExportRun::writeAssetCatalog()
+void IconSetExport::writeAssetCatalog(const QString& iosFolder)
 {
-    const QString ios = m_base + QStringLiteral(".iOS/");
-    const QString catalog = ios + QStringLiteral("Assets.xcassets/");
+    const QString catalog = iosFolder + QStringLiteral("Assets.xcassets/");
     const QString iconSet = catalog + QStringLiteral("AppIcon.appiconset/");
     const QString contents = QStringLiteral("Contents.json");
 
@@ -290,52 +331,48 @@ void ExportRun::writeAssetCatalog()
     copyFile(QStringLiteral(":XCode9/main_contents.json"), catalog, contents);
     copyFile(QStringLiteral(":XCode9/icon_contents.json"), iconSet, contents);
     for (const char* name : kCatalogIcons)
-        copyFile(ios + QLatin1String(name), iconSet, QLatin1String(name),
-                 QMWidgets::App::ExistingTarget::Replace);
-    emit progress(39);
+        copyFile(iosFolder + QLatin1String(name), iconSet, QLatin1String(name), true);
+    progress(CatalogIconsDone);
 
-    if (AppSettingsDialog::keyLaunchScreens()) {
+    if (on(GeneratorSettings::LaunchScreens)) {
         const QString launchSet = catalog + QStringLiteral("LaunchImage.launchimage/");
         const QString launchImages = m_base + QStringLiteral(".iOS_LaunchScreens/");
         if (!makeFolder(launchSet))
             return;
         copyFile(QStringLiteral(":XCode9/launch_contents.json"), launchSet, contents);
         for (const char* name : kCatalogLaunchImages)
-            copyFile(launchImages + QLatin1String(name), launchSet, QLatin1String(name),
-                     QMWidgets::App::ExistingTarget::Replace);
+            copyFile(launchImages + QLatin1String(name), launchSet, QLatin1String(name), true);
     }
 }
 
-void ExportRun::writeAndroid(const QPixmap& decorated)
+void IconSetExport::writeAndroid(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".android/");
-    if (AppSettingsDialog::keyLaunchScreens()) {
+    if (on(GeneratorSettings::LaunchScreens)) {
         const QString drawable = folder + QStringLiteral("drawable/");
         if (!makeFolder(drawable))
             return;
-        IconWriter::writeLaunchScreens(drawable, decorated);
+        m_writers->writeLaunchScreens(drawable, m_decorated);
     }
     for (const Density& density : kAndroidDensities) {
         const QString densityFolder = folder + QLatin1String(density.folder);
         if (!makeFolder(densityFolder))
             return;
-        IconWriter::writeSquareIcon(densityFolder, density.size, decorated, false);
+        m_writers->writeSquareIcon(densityFolder, density.size, m_decorated, false);
     }
     const QString amazon = folder + QStringLiteral("AmazonAppStore/");
     for (int size : { 114, 512 }) {
         if (!makeFolder(amazon))
             return;
-        IconWriter::writeSquareIcon(amazon, size, decorated, false);
+        m_writers->writeSquareIcon(amazon, size, m_decorated, false);
     }
 }
 
-void ExportRun::writeWindows(const QPixmap& decorated)
+void IconSetExport::writeWindows(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".windows/");
     for (int size : kWindowsSizes)
-        IconWriter::writeSquareIcon(folder, size, decorated, false);
+        m_writers->writeSquareIcon(folder, size, m_decorated, false);
 
-    saveIco(decorated, 256, m_base + QStringLiteral(".ico"));
+    saveIco(m_decorated, 256, m_base + QStringLiteral(".ico"));
 
     // One line without a line end, naming the .ico beside the script, in
     // Latin-1. A name beyond Latin-1 would turn into question marks there, so
@@ -346,62 +383,57 @@ void ExportRun::writeWindows(const QPixmap& decorated)
     const bool latin1 = std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x100; });
     const QByteArray script = latin1 ? line.toLatin1() : "#pragma code_page(65001)\n" + line.toUtf8();
     QString reason;
-    if (!MTools::WholeFile::write(scriptPath, script, &reason))
-        WriteFailures::report(scriptPath, reason);
+    record(MTools::WholeFile::write(scriptPath, script, &reason), scriptPath, reason);
 }
 
-void ExportRun::writeWebIcons(const QPixmap& decorated)
+void IconSetExport::writeWebIcons(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".webFavicons/");
     copyFile(QStringLiteral(":/touchiconsreadme.txt"), folder, QStringLiteral("readme.txt"));
     copyFile(QStringLiteral(":/browserconfig.xml"), folder, QStringLiteral("browserconfig.xml"));
 
-    saveIco(decorated, 48, folder + QStringLiteral("favicon.ico"));
+    saveIco(m_decorated, 48, folder + QStringLiteral("favicon.ico"));
 
-    saveIcon(decorated, 180, folder + QStringLiteral("apple-touch-icon.png"));
+    saveIcon(m_decorated, 180, folder + QStringLiteral("apple-touch-icon.png"));
 
     const QString vorpix = folder + QStringLiteral("vorpix/");
     if (!makeFolder(vorpix))
         return;
     copyFile(QStringLiteral(":/manifest.json"), vorpix, QStringLiteral("manifest.json"));
     for (const WebIcon& icon : kWebIcons)
-        saveIcon(decorated, icon.size, vorpix + QLatin1String(icon.name));
+        saveIcon(m_decorated, icon.size, vorpix + QLatin1String(icon.name));
 }
 
-void ExportRun::writeWindowsPhone(const QPixmap& decorated)
+void IconSetExport::writeWindowsPhone(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".windowsphone/");
     for (int size : kWindowsPhoneSizes)
-        IconWriter::writeSquareIcon(folder, size, decorated, false);
+        m_writers->writeSquareIcon(folder, size, m_decorated, false);
     for (const Tile& tile : kWindowsPhoneTiles)
-        IconWriter::writeTile(folder, QSize(tile.width, tile.height), decorated, QLatin1String(tile.name),
-                              tile.factor);
-    if (AppSettingsDialog::keyLaunchScreens())
-        IconWriter::writeLaunchScreens(folder, decorated);
+        m_writers->writeTile(folder, QSize(tile.width, tile.height), m_decorated, QLatin1String(tile.name),
+                             tile.factor);
+    if (on(GeneratorSettings::LaunchScreens))
+        m_writers->writeLaunchScreens(folder, m_decorated);
 }
 
-void ExportRun::writeWindowsStore(const QPixmap& plain)
+void IconSetExport::writeWindowsStore(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".windowsStore/");
     const QString assets = folder + QStringLiteral("Assets/");
     if (!makeFolder(assets))
         return;
 
-    QPixmap storeMaster = plain;
-    Creator::applyEffects(storeMaster, m_effectState, false);
+    QImage storeMaster = m_plain;
+    Effects::apply(storeMaster, m_effectState, false);
 
     for (const Tile& tile : kStoreTiles)
-        IconWriter::writeTile(assets, QSize(tile.width, tile.height), storeMaster, QLatin1String(tile.name),
-                              tile.factor);
+        m_writers->writeTile(assets, QSize(tile.width, tile.height), storeMaster, QLatin1String(tile.name),
+                             tile.factor);
     for (const Tile& tile : kStoreLogos)
-        IconWriter::writeTile(folder, QSize(tile.width, tile.height), storeMaster, QLatin1String(tile.name),
-                              tile.factor);
+        m_writers->writeTile(folder, QSize(tile.width, tile.height), storeMaster, QLatin1String(tile.name),
+                             tile.factor);
     copyFile(QStringLiteral(":/AppxManifest.xml"), folder, QStringLiteral("AppxManifest.xml"));
 }
 
-void ExportRun::writeBlackBerry(const QPixmap& decorated)
+void IconSetExport::writeBlackBerry(const QString& folder)
 {
-    const QString folder = m_base + QStringLiteral(".blackberry/");
     for (int size : kBlackBerrySizes)
-        IconWriter::writeSquareIcon(folder, size, decorated, false);
+        m_writers->writeSquareIcon(folder, size, m_decorated, false);
 }

@@ -1,7 +1,7 @@
 // The text files an export run copies from the resource bundle: they are well
 // formed, and every picture they name is one the export writes beside them, at
 // the size they claim. The export's tree is the listing
-// that tst_exportrun compares with a real run.
+// that tst_iconsetexport compares with a real run.
 
 #include "tooling.h"
 
