@@ -1,10 +1,11 @@
-// The community button and the bubble's hiding on presses, under the shell's
+// The community and menu buttons and the bubble's hiding on presses, under the shell's
 // application object.
 
 #include "bubblewindow.h"
 #include "communitybutton.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "menubutton.h"
 #include "testapp.h"
 
 #include <QDialog>
@@ -67,6 +68,25 @@ private slots:
             desktop.urls,
             QList<QUrl>({ QUrl("https://facebook.example/halvick"), QUrl("https://youtube.example/halvick"),
                           QUrl("https://xing.example/halvick"), QUrl("https://my.mail.example/halvick") }));
+    }
+
+    void menuButtonWritesMenuInItsLowerHalf()
+    {
+        // In white over the button's own face and border: none in the upper half.
+        QMWidgets::MenuButton button;
+        button.setStyleSheet(QStringLiteral("background: rgb(0, 0, 120); border: 2px solid rgb(255, 0, 0)"));
+        button.resize(90, 60);
+        const QImage shot = button.grab().toImage();
+        int white[2] = {};
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 90; ++x) {
+                const QRgb pixel = shot.pixel(x, y);
+                white[y / 30] += qRed(pixel) > 200 && qBlue(pixel) > 200 ? 1 : 0;
+            }
+        }
+        QCOMPARE(shot.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(shot.pixel(45, 15), qRgb(0, 0, 120));
+        QVERIFY2(white[0] == 0 && white[1] > 20, qPrintable(QString::number(white[1])));
     }
 
     void bubbleHidesOnPressesInTheApplication()

@@ -1,5 +1,5 @@
-// Image viewer (fit, zoom, scroll bars, zoom bar, system preview) and the
-// title bar of a frameless picture window.
+// Image viewer (fit, zoom, scroll bars, zoom bar, navigation, system
+// preview) and the title bar of a frameless picture window.
 
 #include "desktoprecorder.h"
 #include "screentools/imagearea.h"
@@ -9,6 +9,7 @@
 #include "testapp.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,7 +27,7 @@ QImage picture(const QSize& size)
     return image;
 }
 
-QPushButton* button(QWidget& parent, const char* name)
+QPushButton* button(const QWidget& parent, const char* name)
 {
     return parent.findChild<QPushButton*>(QString::fromLatin1(name));
 }
@@ -40,8 +41,12 @@ private slots:
     void fitAndZoom_data();
     void fitAndZoom();
     void zoomBar();
+    void navigationShowsWhileThePointerIsOver_data();
+    void navigationShowsWhileThePointerIsOver();
     void systemPreviewOpensOnlyWhatWasWritten_data();
     void systemPreviewOpensOnlyWhatWasWritten();
+    void titleButtonsReport_data();
+    void titleButtonsReport();
     void titleBarMovesOnlyWhileDragged_data();
     void titleBarMovesOnlyWhileDragged();
 };
@@ -115,10 +120,53 @@ void TestImageViewer::zoomBar()
     QCOMPARE(shown->pixmap(Qt::ReturnByValue).size(), QSize(400, 100));
     QVERIFY(!viewer.fitButton()->isChecked());
 
-    viewer.slider()->setValue(1);
+    viewer.slider()->setValue(2);
+    QTest::mouseClick(button(viewer, "ZoomInButton"), Qt::LeftButton);
     QTest::mouseClick(button(viewer, "ZoomInButton"), Qt::LeftButton);
     QCOMPARE(viewer.slider()->value(), 1);
     QCOMPARE(shown->pixmap(Qt::ReturnByValue).size(), QSize(4, 1));
+}
+
+void TestImageViewer::navigationShowsWhileThePointerIsOver_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("hidden"); // by the host
+    QTest::newRow("next") << "NextImageButton" << false;
+    QTest::newRow("previous") << "PreviousImageButton" << false;
+    QTest::newRow("kept hidden") << "NextImageButton" << true;
+}
+
+void TestImageViewer::navigationShowsWhileThePointerIsOver()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, hidden);
+    ImageViewer viewer;
+    viewer.resize(600, 500);
+    viewer.show();
+    viewer.slotLoad(picture(QSize(400, 100)));
+    viewer.setNavigationHidden(hidden);
+    QSignalSpy next(&viewer, &ImageViewer::next);
+    QSignalSpy previous(&viewer, &ImageViewer::previous);
+    QSignalSpy infoChanged(&viewer, &ImageViewer::infoChanged);
+    QPushButton* go = button(viewer, qPrintable(name));
+    auto* loading = viewer.findChild<QLabel*>(QStringLiteral("ImageLoadingLabel"));
+    QVERIFY(!go->isVisible());
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(viewer.area(), &enter);
+    QCOMPARE(go->isVisible(), !hidden);
+    if (!hidden) {
+        // A click asks the host for the picture and shows that one is loading until it comes.
+        QTest::mouseClick(go, Qt::LeftButton);
+        QCOMPARE(QVector<int>({ next.count(), previous.count(), infoChanged.count() }),
+                 QVector<int>({ name.startsWith("Next"), name.startsWith("Previous"), 1 }));
+        QVERIFY(loading->isVisible());
+        viewer.slotLoad(picture(QSize(30, 20)));
+        QVERIFY(!loading->isVisible());
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(viewer.area(), &leave);
+    QVERIFY(!go->isVisible() && !viewer.area()->infoLabel()->isVisible());
 }
 
 void TestImageViewer::systemPreviewOpensOnlyWhatWasWritten_data()
@@ -156,6 +204,38 @@ void TestImageViewer::systemPreviewOpensOnlyWhatWasWritten()
     QCOMPARE(QDir(QFileInfo(preview).path()).entryList(QDir::Files),
              blocked ? QStringList() : QStringList { "preview.png" });
     QVERIFY(blocked ? QDir(preview).removeRecursively() : QFile::remove(preview));
+}
+
+void TestImageViewer::titleButtonsReport_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("signal"); // of the list below
+    QTest::newRow("close") << "CloseButton" << 0;
+    QTest::newRow("zoom-in button: less") << "ZoomInButton" << 1;
+    QTest::newRow("zoom-out button: more") << "ZoomOutButton" << 2;
+    QTest::newRow("100 %") << "100PercentButton" << 3;
+    QTest::newRow("always optimize") << "AlwaysOptimizeButton" << 4;
+}
+
+void TestImageViewer::titleButtonsReport()
+{
+    QFETCH(QString, name);
+    QFETCH(int, signal);
+    WindowTitle title;
+    title.show();
+    QList<QSharedPointer<QSignalSpy>> spies;
+    for (const char* each : { SIGNAL(closeWindow()), SIGNAL(zoomOutClicked()), SIGNAL(zoomInClicked()),
+                              SIGNAL(hundredPercentClicked()), SIGNAL(optimizeToggled(bool)) })
+        spies.append(QSharedPointer<QSignalSpy>::create(&title, each));
+    QTest::mouseClick(button(title, qPrintable(name)), Qt::LeftButton);
+    for (int i = 0; i < spies.size(); ++i)
+        QCOMPARE(spies.at(i)->count(), i == signal ? 1 : 0);
+
+    // The actions menu tells whether it is open.
+    title.actionsMenu()->popup(title.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(title.isMenuShown());
+    title.actionsMenu()->close();
+    QVERIFY(!title.isMenuShown());
 }
 
 void TestImageViewer::titleBarMovesOnlyWhileDragged_data()

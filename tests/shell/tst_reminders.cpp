@@ -69,6 +69,7 @@ void TestReminders::quitReminder_data()
         << QVariant() << true << 2 << false << "-" << 2 << true;
     QTest::newRow("second quit: rate") << QVariant(2) << true << 2 << false << "Rate" << 3 << false;
     QTest::newRow("later") << QVariant(4) << true << 2 << false << "Later" << 5 << true;
+    QTest::newRow("mail") << QVariant(4) << true << 2 << false << "Mail" << 5 << false;
     QTest::newRow("never") << QVariant(4) << true << 2 << false << "Don't ask me again" << 5 << false;
     QTest::newRow("closed") << QVariant(4) << true << 2 << false << "" << 5 << true;
     QTest::newRow("third quit") << QVariant(3) << true << 2 << false << "-" << 4 << true;
@@ -119,8 +120,12 @@ void TestReminders::quitReminder()
     QCOMPARE(parentShown, shown == 1);
     QCOMPARE(app.value(reminderCount, 1).toInt(), countAfter);
     QCOMPARE(app.value(QStringLiteral("AutoReminder"), true).toBool(), remindAgain);
-    // "Rate" opens the store's review page.
-    QCOMPARE(desktop.urls.size(), answer == QLatin1String("Rate") ? 1 : 0);
+    // "Rate" opens the store's review page, "Mail" a mail to the maker.
+    const QString link = answer == QLatin1String("Rate") ? "ms-windows-store://review/"
+        : answer == QLatin1String("Mail")                ? "mailto:support@"
+                                                         : "";
+    QCOMPARE(desktop.urls.size(), link.isEmpty() ? 0 : 1);
+    QVERIFY(link.isEmpty() || desktop.urls.first().toString().startsWith(link));
 }
 
 void TestReminders::reviewRequestsAcrossRuns()

@@ -6,6 +6,7 @@
 #include "tooling.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +21,7 @@ private slots:
     void standardDirectories();
     void copyFile_data();
     void copyFile();
+    void dimmingOverlayCoversTheMainWidget();
 };
 
 void TestShellBasics::freshInstallationOnlyOnFirstStart()
@@ -62,19 +64,23 @@ void TestShellBasics::standardDirectories()
 void TestShellBasics::copyFile_data()
 {
     QTest::addColumn<QString>("source"); // empty: a file holding "new"
-    QTest::addColumn<bool>("folderAtTarget");
+    QTest::addColumn<QString>("atTarget"); // "file": one holding "old"; "folder"
     QTest::addColumn<bool>("copied");
-    QTest::newRow("new copy") << QString() << false << true;
-    QTest::newRow("folder at the target") << QString() << true << false;
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("new copy") << QString() << "" << true << QByteArray("new");
+    QTest::newRow("a file is there already: kept") << QString() << "file" << true << QByteArray("old");
+    QTest::newRow("folder at the target") << QString() << "folder" << false << QByteArray();
     // Reading the start of a process's memory fails.
-    QTest::newRow("source read fails") << "/proc/self/mem" << false << false;
+    QTest::newRow("source read fails") << "/proc/self/mem"
+                                       << "" << false << QByteArray();
 }
 
 void TestShellBasics::copyFile()
 {
     QFETCH(QString, source);
-    QFETCH(bool, folderAtTarget);
+    QFETCH(QString, atTarget);
     QFETCH(bool, copied);
+    QFETCH(QByteArray, content);
     TestApp app;
     QTemporaryDir dir;
     if (source.isEmpty()) {
@@ -82,12 +88,28 @@ void TestShellBasics::copyFile()
         QVERIFY(TestSupport::writeFile(source, "new"));
     }
     const QString target = dir.filePath(QStringLiteral("copy"));
-    QVERIFY(!folderAtTarget || QDir().mkpath(target));
+    QVERIFY(atTarget != "folder" || QDir().mkpath(target));
+    QVERIFY(atTarget != "file" || TestSupport::writeFile(target, "old"));
 
     QString reason;
     QCOMPARE(app.copyFile(source, dir.path(), QStringLiteral("copy"), &reason), copied);
     QCOMPARE(reason.isEmpty(), copied);
-    QCOMPARE(TestSupport::fileContents(target), QByteArray(copied ? "new" : ""));
+    QCOMPARE(TestSupport::fileContents(target), content);
+}
+
+void TestShellBasics::dimmingOverlayCoversTheMainWidget()
+{
+    TestApp app;
+    QWidget page;
+    page.resize(290, 390);
+    page.show();
+    app.setMainWidget(&page);
+    QLabel* blender = app.blenderWidget();
+    QVERIFY(blender->parentWidget() == &page && blender->isHidden());
+    page.resize(290, 580);
+    QCOMPARE(blender->geometry(), page.rect());
+    app.setMainWidget(nullptr);
+    QVERIFY(!app.blenderWidget());
 }
 
 QTEST_APPLESS_MAIN(TestShellBasics)
