@@ -25,153 +25,141 @@ class TestShellWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void cleanup() { QCOMPARE(TestSupport::clearDialogSeams(), 0); }
 
-    void labelPaintsItsPixmap_data();
-    void labelPaintsItsPixmap();
-    void barAndMenuOpenTheirTargets_data();
-    void barAndMenuOpenTheirTargets();
-    void showInExplorer_data();
-    void showInExplorer();
+    void labelPaintsItsPixmap_data()
+    {
+        QTest::addColumn<int>("aspectMode");
+        QTest::addColumn<double>("opacity");
+        QTest::addColumn<QRgb>("edge");
+        QTest::addColumn<QRgb>("centre");
+
+        QTest::newRow("kept inside") << 0 << 1.0 << qRgb(255, 255, 255) << qRgb(255, 0, 0);
+        QTest::newRow("expanding fills") << 1 << 1.0 << qRgb(255, 0, 0) << qRgb(255, 0, 0);
+        QTest::newRow("half transparent") << 0 << 0.5 << qRgb(255, 255, 255) << qRgb(255, 128, 128);
+    }
+
+    void labelPaintsItsPixmap()
+    {
+        QFETCH(int, aspectMode);
+        QFETCH(double, opacity);
+        QFETCH(QRgb, edge);
+        QFETCH(QRgb, centre);
+
+        QMWidgets::Label label;
+        label.setStyleSheet(QStringLiteral("background: white; border: none; padding: 0px"));
+        label.resize(80, 40);
+        QPixmap red(10, 10);
+        red.fill(Qt::red);
+        label.setPixmap(red);
+        label.setAspectMode(aspectMode);
+        label.setOpacity(opacity);
+
+        const QImage shot = label.grab().toImage();
+        QVERIFY(TestSupport::pixelsClose(shot.pixel(3, 20), edge, 20));
+        QVERIFY(TestSupport::pixelsClose(shot.pixel(40, 20), centre, 20));
+    }
+
+    void barAndMenuOpenTheirTargets_data()
+    {
+        // A button of the main page's bar (or of its "more" menu), or an item of the application menu.
+        QTest::addColumn<bool>("inBar");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("target"); // the dialog's class, or text in the link opened
+
+        const auto row = [](bool inBar, const char* item, const char* target) {
+            QTest::addRow("%s %s", inBar ? "bar" : "menu", item) << inBar << item << target;
+        };
+        for (const bool inBar : { true, false }) {
+            row(inBar, "Rate", "ms-windows-store://review/");
+            row(inBar, inBar ? "Introduction" : "Intro", "QMWidgets::HelpDialog");
+            row(inBar, "Share", "QMWidgets::ShareDialog");
+            row(inBar, "Join", "QMWidgets::FollowDialog");
+        }
+        row(false, "More Apps", "ms-windows-store://publisher/");
+        row(false, "Contact", "mailto:support@halvick.example");
+        row(false, "Support Page", "support");
+        row(false, "Privacy Policy", "privacy");
+        row(false, "About", "QMWidgets::AboutDialog");
+    }
+
+    void barAndMenuOpenTheirTargets()
+    {
+        QFETCH(bool, inBar);
+        QFETCH(QString, item);
+        QFETCH(QString, target);
+
+        // The main page's bar: no More Apps button, a settings button added.
+        DesktopRecorder desktop;
+        QMWidgets::PromoMainPage page;
+        page.setFixedSize(290, 390);
+        QMWidgets::PromoMenuBar* bar = page.menuBar();
+        bar->hideMoreAppsButton();
+        auto* settings = new QPushButton;
+        settings->setFixedSize(50, 32);
+        bar->addWidget(settings);
+        auto* layout = new QVBoxLayout(&page);
+        layout->addWidget(bar);
+        layout->addStretch(1);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        app()->setMainWidget(&page);
+
+        QString dialogClass;
+        DialogRunner::setNextHandler([&dialogClass](QDialog& dialog) {
+            dialogClass = QString::fromLatin1(dialog.metaObject()->className());
+            return 0;
+        });
+        QList<QAction*> actions = inBar ? bar->moreMenu()->actions() : bar->appButton()->appMenu()->actions();
+        for (QPushButton* button :
+             { bar->rateButton(), bar->introButton(), bar->shareButton(), bar->joinButton() }) {
+            if (inBar && button->isVisible() && button->toolTip() == item)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+        for (QAction* action : actions) {
+            if (action->text() == item)
+                action->trigger();
+        }
+        if (target.startsWith(QLatin1String("QMWidgets::"))) {
+            QCOMPARE(dialogClass, target);
+        } else {
+            DialogRunner::clearHandlers();
+            QCOMPARE(desktop.urls.size(), 1);
+            QVERIFY2(desktop.urls.first().toString().contains(target),
+                     qPrintable(desktop.urls.first().toString()));
+        }
+        app()->setMainWidget(nullptr);
+    }
+
+    void showInExplorer_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("fileManagerAnswers");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("opened");
+
+        QTest::newRow("selected in the file manager") << "/tmp/out//Icons" << true << "/tmp/out/Icons"
+                                                      << "";
+        QTest::newRow("no file manager: open the folder") << "/tmp/out//Icons" << false << "/tmp/out/Icons"
+                                                          << "file:///tmp/out";
+        QTest::newRow("file") << "/tmp/shot.png" << false << "/tmp/shot.png"
+                              << "file:///tmp";
+    }
+
+    void showInExplorer()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, fileManagerAnswers);
+        QFETCH(QString, shown);
+        QFETCH(QString, opened);
+
+        DesktopRecorder desktop;
+        desktop.fileManagerAnswers = fileManagerAnswers;
+        Os::showInExplorer(path);
+        QCOMPARE(desktop.shownItems, QStringList { shown });
+        QCOMPARE(desktop.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl(opened) });
+    }
 };
-
-void TestShellWidgets::cleanup()
-{
-    QCOMPARE(TestSupport::clearDialogSeams(), 0);
-}
-
-void TestShellWidgets::labelPaintsItsPixmap_data()
-{
-    QTest::addColumn<int>("aspectMode");
-    QTest::addColumn<double>("opacity");
-    QTest::addColumn<QRgb>("edge");
-    QTest::addColumn<QRgb>("centre");
-
-    QTest::newRow("kept inside") << 0 << 1.0 << qRgb(255, 255, 255) << qRgb(255, 0, 0);
-    QTest::newRow("expanding fills") << 1 << 1.0 << qRgb(255, 0, 0) << qRgb(255, 0, 0);
-    QTest::newRow("half transparent") << 0 << 0.5 << qRgb(255, 255, 255) << qRgb(255, 128, 128);
-}
-
-void TestShellWidgets::labelPaintsItsPixmap()
-{
-    QFETCH(int, aspectMode);
-    QFETCH(double, opacity);
-    QFETCH(QRgb, edge);
-    QFETCH(QRgb, centre);
-
-    QMWidgets::Label label;
-    label.setStyleSheet(QStringLiteral("background: white; border: none; padding: 0px"));
-    label.resize(80, 40);
-    QPixmap red(10, 10);
-    red.fill(Qt::red);
-    label.setPixmap(red);
-    label.setAspectMode(aspectMode);
-    label.setOpacity(opacity);
-
-    const QImage shot = label.grab().toImage();
-    QVERIFY(TestSupport::pixelsClose(shot.pixel(3, 20), edge, 20));
-    QVERIFY(TestSupport::pixelsClose(shot.pixel(40, 20), centre, 20));
-}
-
-void TestShellWidgets::barAndMenuOpenTheirTargets_data()
-{
-    // A button of the main page's bar (or of its "more" menu), or an item of the application menu.
-    QTest::addColumn<bool>("inBar");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("target"); // the dialog's class, or text in the link opened
-
-    const auto row = [](bool inBar, const char* item, const char* target) {
-        QTest::addRow("%s %s", inBar ? "bar" : "menu", item) << inBar << item << target;
-    };
-    for (const bool inBar : { true, false }) {
-        row(inBar, "Rate", "ms-windows-store://review/");
-        row(inBar, inBar ? "Introduction" : "Intro", "QMWidgets::HelpDialog");
-        row(inBar, "Share", "QMWidgets::ShareDialog");
-        row(inBar, "Join", "QMWidgets::FollowDialog");
-    }
-    row(false, "More Apps", "ms-windows-store://publisher/");
-    row(false, "Contact", "mailto:support@halvick.example");
-    row(false, "Support Page", "support");
-    row(false, "Privacy Policy", "privacy");
-    row(false, "About", "QMWidgets::AboutDialog");
-}
-
-void TestShellWidgets::barAndMenuOpenTheirTargets()
-{
-    QFETCH(bool, inBar);
-    QFETCH(QString, item);
-    QFETCH(QString, target);
-
-    // The main page's bar: no More Apps button, a settings button added.
-    DesktopRecorder desktop;
-    QMWidgets::PromoMainPage page;
-    page.setFixedSize(290, 390);
-    QMWidgets::PromoMenuBar* bar = page.menuBar();
-    bar->hideMoreAppsButton();
-    auto* settings = new QPushButton;
-    settings->setFixedSize(50, 32);
-    bar->addWidget(settings);
-    auto* layout = new QVBoxLayout(&page);
-    layout->addWidget(bar);
-    layout->addStretch(1);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    app()->setMainWidget(&page);
-
-    QString dialogClass;
-    DialogRunner::setNextHandler([&dialogClass](QDialog& dialog) {
-        dialogClass = QString::fromLatin1(dialog.metaObject()->className());
-        return 0;
-    });
-    QList<QAction*> actions = inBar ? bar->moreMenu()->actions() : bar->appButton()->appMenu()->actions();
-    for (QPushButton* button :
-         { bar->rateButton(), bar->introButton(), bar->shareButton(), bar->joinButton() }) {
-        if (inBar && button->isVisible() && button->toolTip() == item)
-            QTest::mouseClick(button, Qt::LeftButton);
-    }
-    for (QAction* action : actions) {
-        if (action->text() == item)
-            action->trigger();
-    }
-    if (target.startsWith(QLatin1String("QMWidgets::"))) {
-        QCOMPARE(dialogClass, target);
-    } else {
-        DialogRunner::clearHandlers();
-        QCOMPARE(desktop.urls.size(), 1);
-        QVERIFY2(desktop.urls.first().toString().contains(target),
-                 qPrintable(desktop.urls.first().toString()));
-    }
-    app()->setMainWidget(nullptr);
-}
-
-void TestShellWidgets::showInExplorer_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("fileManagerAnswers");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("opened");
-
-    QTest::newRow("selected in the file manager") << "/tmp/out//Icons" << true << "/tmp/out/Icons"
-                                                  << "";
-    QTest::newRow("no file manager: open the folder") << "/tmp/out//Icons" << false << "/tmp/out/Icons"
-                                                      << "file:///tmp/out";
-    QTest::newRow("file") << "/tmp/shot.png" << false << "/tmp/shot.png"
-                          << "file:///tmp";
-}
-
-void TestShellWidgets::showInExplorer()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, fileManagerAnswers);
-    QFETCH(QString, shown);
-    QFETCH(QString, opened);
-
-    DesktopRecorder desktop;
-    desktop.fileManagerAnswers = fileManagerAnswers;
-    Os::showInExplorer(path);
-    QCOMPARE(desktop.shownItems, QStringList { shown });
-    QCOMPARE(desktop.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl(opened) });
-}
 
 int main(int argc, char** argv)
 {
