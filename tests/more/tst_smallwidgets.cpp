@@ -4,6 +4,7 @@
 #include "advancedlabel.h"
 #include "comboboxfilter.h"
 #include "dirview.h"
+#include "mobilesimulator.h"
 #include "pictures.h"
 #include "pixelcompare.h"
 #include "privatehome.h"
@@ -83,17 +84,31 @@ private slots:
         label.resize(100, 60);
         label.setMargin(10);
         label.setPixmap(QPixmap::fromImage(picture));
-        // Under the pointer lighter by 30 in every channel, red saturating at 255.
-        for (const QRgb opaquePart : { qRgb(240, 150, 200), qRgb(255, 180, 230) }) {
+        // Under the pointer lighter by 30 in every channel, red saturating at 255; as before once it left.
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        for (QEvent* event : { &leave, &enter, &leave }) {
+            QApplication::sendEvent(&label, event);
+            const QRgb opaquePart = event == &enter ? qRgb(255, 180, 230) : qRgb(240, 150, 200);
             // The picture fills 80 x 40 from (10, 10).
             const QImage shown = painted(&label);
-            QVERIFY(pixelsClose(shown.pixel(30, 30), opaquePart, 2));
-            QVERIFY(pixelsClose(shown.pixel(12, 12), opaquePart, 2));
-            QCOMPARE(qAlpha(shown.pixel(70, 30)) + qAlpha(shown.pixel(87, 47)) + qAlpha(shown.pixel(5, 30)),
+            QVERIFY(pixelsClose(shown.pixel(47, 48), opaquePart, 2));
+            QVERIFY(pixelsClose(shown.pixel(11, 11), opaquePart, 2));
+            QCOMPARE(qAlpha(shown.pixel(52, 30)) + qAlpha(shown.pixel(88, 48)) + qAlpha(shown.pixel(5, 30)),
                      0);
-            QEvent enter(QEvent::Enter);
-            QApplication::sendEvent(&label, &enter);
         }
+    }
+
+    void mobileSimulatorHoldsWidgetsInARow()
+    {
+        MobileSimulator frame;
+        auto *first = new QLabel(QStringLiteral("first")), *second = new QLabel(QStringLiteral("second"));
+        frame.setWidget(first);
+        frame.setWidget(second);
+        frame.setWidget(nullptr);
+        frame.show();
+        QCOMPARE(frame.widget(), second);
+        QVERIFY(first->parent() == &frame && second->parent() == &frame);
+        QVERIFY(first->isVisible() && second->geometry().left() > first->geometry().right());
     }
 
     void comboBoxFilterPaints()
