@@ -103,6 +103,8 @@ private slots:
         QVERIFY(clickAt(locker.unlockButton()));
         QTRY_COMPARE(unlocked.count(), 1);
         QCOMPARE(probeGrabs(), free);
+        // The program's other windows get the keys and clicks again.
+        QVERIFY(!QWidget::keyboardGrabber() && !QWidget::mouseGrabber());
         QTest::qWait(200);
         QVERIFY(!locker.isVisible());
         QCOMPARE(probeGrabs(), free);
