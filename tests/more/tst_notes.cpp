@@ -10,6 +10,7 @@
 #include "notes/notedragfiles.h"
 #include "notes/noteeditdragpreview.h"
 #include "notes/noteeditwidget.h"
+#include "notes/notegeometry.h"
 #include "notes/notehistory.h"
 #include "os.h"
 #include "shellservices.h"
@@ -528,6 +529,8 @@ private slots:
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         QCOMPARE(editor.size(), window.expandedTo(editor.minimumSizeHint()));
+        // Before the controls' minimum, which may hide it on a small screen.
+        QCOMPARE(NoteGeometry::editorWindowSize(picture, QApplication::desktop()->geometry().size()), window);
         QCOMPARE(editor.workArea()->size(), picture);
         QCOMPARE(editor.preview()->pixmap().size(), picture);
     }

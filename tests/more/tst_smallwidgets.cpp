@@ -36,12 +36,6 @@ QImage painted(QWidget* widget)
 }
 
 QStringList warnings;
-
-void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtWarningMsg)
-        warnings.append(message);
-}
 } // namespace
 
 class TestSmallWidgets : public QObject
@@ -147,7 +141,11 @@ private slots:
         QFETCH(bool, present);
         using namespace QMWidgets::Pictures;
         warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(recordWarnings);
+        const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                  if (type == QtWarningMsg)
+                      warnings.append(message);
+              });
         for (int paint = 0; paint < 3; ++paint) {
             QCOMPARE(!pixmap(path).isNull(), present);
             QCOMPARE(!scaled(path, QSize(16, 16)).isNull(), present);
