@@ -16,8 +16,9 @@ class TestMTools : public QObject
 private slots:
     void monthName()
     {
-        QCOMPARE(QStringList({ MTools::monthName(1), MTools::monthName(12), MTools::monthName(0) }),
-                 QStringList({ "January", "December", "Unknown" }));
+        for (int month = 1; month <= 12; ++month)
+            QCOMPARE(MTools::monthName(month), QLocale::c().monthName(month));
+        QCOMPARE(MTools::monthName(0) + MTools::monthName(13), QStringLiteral("UnknownUnknown"));
     }
 
     void emailRegExp_data()
@@ -26,7 +27,7 @@ private slots:
         QTest::addColumn<bool>("matches");
         QTest::newRow("plain") << "anna@example.com" << true;
         QTest::newRow("numeric top") << "root@10.0.0.1" << true;
-        QTest::newRow("five letter top") << "x@y.museum" << false;
+        QTest::newRow("five letter top") << "x@y.email" << false;
         QTest::newRow("four digit top") << "x@y.1234" << false;
         QTest::newRow("plus sign") << "a+b@example.com" << false;
         QTest::newRow("trailing text") << "anna@example.com more" << false;
@@ -37,6 +38,37 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, matches);
         QCOMPARE(MTools::emailRegExp().exactMatch(text), matches);
+    }
+
+    void wholeFileRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("result");
+        using Result = MTools::WholeFile::ReadResult;
+        QTest::newRow("as large as allowed") << "8 bytes" << int(Result::Read);
+        QTest::newRow("one byte more") << "9 bytes" << int(Result::Refused);
+        QTest::newRow("folder") << "folder" << int(Result::Refused);
+        QTest::newRow("named pipe") << "pipe" << int(Result::Refused);
+        QTest::newRow("missing") << "missing" << int(Result::Failed);
+    }
+
+    void wholeFileRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, result);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("file"));
+        if (kind.endsWith(QLatin1String("bytes")))
+            QVERIFY(writeFile(path, QByteArray(kind.front().digitValue(), 'x')));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QByteArray data = "old";
+        QString reason;
+        QCOMPARE(int(MTools::WholeFile::read(path, 8, &data, &reason)), result);
+        QCOMPARE(data, result ? QByteArray() : QByteArray(8, 'x'));
+        QCOMPARE(reason.isEmpty(), !result);
     }
 
     void wholeFileWrite_data()

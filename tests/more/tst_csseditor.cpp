@@ -1,6 +1,5 @@
-// The style-sheet editor: colours of the text area, loading and saving files,
-// applying style sheets to the application, tool-tip information, and the
-// shell's slot that opens the editor.
+// The style-sheet editor: colours of the text area, files loaded and saved byte
+// for byte, style sheets applied, tool-tip information, the shell's slot.
 
 #include "csseditor/cssdoc.h"
 #include "csseditor/csseditor.h"
@@ -56,9 +55,8 @@ QAction* editorAction(const CssEditor& editor, const QString& text)
 // Clicks the tool-bar button of the action, as a user does.
 void clickTool(const CssEditor& editor, const QString& text)
 {
-    QWidget* button = editor.findChild<QToolBar*>()->widgetForAction(editorAction(editor, text));
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(editor.findChild<QToolBar*>()->widgetForAction(editorAction(editor, text)),
+                      Qt::LeftButton);
 }
 
 } // namespace
@@ -151,6 +149,11 @@ private slots:
         QCOMPARE(m_editor->doc()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), text);
         QCOMPARE(fileContents(path), saved);
         QCOMPARE(m_editor->windowTitle(), path);
+        if (!typed.isEmpty()) { // once written in UTF-8, the file stays so
+            QTest::keyClick(m_editor->doc(), Qt::Key_Backspace);
+            clickTool(*m_editor, QStringLiteral("&Save"));
+            QCOMPARE(fileContents(path), text.chopped(typed.size()).toUtf8());
+        }
     }
 
     void failuresChangeNothingAndAreTold_data()
@@ -234,10 +237,10 @@ private slots:
     {
         QWidget plainWindow;
         auto* namedLabel = new QLabel(&plainWindow);
-        namedLabel->setObjectName(QStringLiteral("probeLabel"));
-        namedLabel->setToolTip(QStringLiteral("tip"));
         auto* plainButton = new QPushButton(&plainWindow);
-        plainButton->setToolTip(QStringLiteral("tip"));
+        namedLabel->setObjectName(QStringLiteral("probeLabel"));
+        for (QWidget* widget : { static_cast<QWidget*>(namedLabel), static_cast<QWidget*>(plainButton) })
+            widget->setToolTip(QStringLiteral("tip"));
         m_editor->setObjectName(QStringLiteral("editor"));
         m_editor->doc()->setObjectName(QStringLiteral("doc"));
         m_editor->doc()->viewport()->setObjectName(QStringLiteral("viewport"));
@@ -257,21 +260,20 @@ private slots:
     {
         m_editor.reset();
         const auto editors = [] {
-            QWidgetList found = QApplication::topLevelWidgets();
-            found.erase(std::remove_if(found.begin(), found.end(),
-                                       [](QWidget* window) { return !qobject_cast<CssEditor*>(window); }),
-                        found.end());
+            QWidgetList found;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                found << (qobject_cast<CssEditor*>(window) ? window : nullptr);
+            found.removeAll(nullptr);
             return found;
         };
-        QMWidgets::App* application = QMWidgets::App::instance();
         // Without a registered editor the slot opens nothing.
         QMWidgets::App::setCssEditorFactory(nullptr);
         QTest::ignoreMessage(QtWarningMsg, "No style-sheet editor is linked into this program");
-        application->slotShowCssEditor();
+        QMWidgets::App::instance()->slotShowCssEditor();
         QVERIFY(editors().isEmpty());
 
         CssEditor::registerWithShell();
-        application->slotShowCssEditor();
+        QMWidgets::App::instance()->slotShowCssEditor();
         QCOMPARE(editors().size(), 1);
         QPointer<QWidget> editor = editors().first();
         QVERIFY(editor->isVisible());

@@ -1,5 +1,5 @@
 // Drop widget, input dialog, e-mail field and search field, driven by real
-// drops, keys and clicks; dialogs are answered through the shell's seams.
+// drops, keys and clicks; dialogs answered through the shell's seams.
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
@@ -69,10 +69,7 @@ private slots:
         QSignalSpy dropped(&widget, &DropWidget::dropped);
         if (chooser >= 0) {
             widget.setOpenFiles(chooser);
-            QStringList answer;
-            for (const QUrl& url : urls)
-                answer.append(url.toLocalFile());
-            Os::setNextFileDialogAnswer(answer);
+            Os::setNextFileDialogAnswer(QUrl::toStringList(urls, QUrl::PreferLocalFile));
             QTest::mouseClick(widget.openButton(), Qt::LeftButton);
             QCOMPARE(Os::fileDialogRequests().size(), 1);
             QCOMPARE(Os::fileDialogRequests().first().options.testFlag(QFileDialog::ShowDirsOnly),
@@ -84,13 +81,10 @@ private slots:
             else
                 data.setUrls(urls);
             // Shift proposes a move; the widget takes a copy.
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                                  Qt::ShiftModifier);
-            QApplication::sendEvent(&widget, &enter);
-            QCOMPARE(enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction,
-                     urls.isEmpty() ? Qt::IgnoreAction : Qt::CopyAction);
-            QCOMPARE(TestSupport::dropMimeData(&widget, data),
-                     urls.isEmpty() ? Qt::IgnoreAction : Qt::CopyAction);
+            Qt::DropAction entered = Qt::MoveAction;
+            const Qt::DropAction taken = urls.isEmpty() ? Qt::IgnoreAction : Qt::CopyAction;
+            QCOMPARE(TestSupport::dropMimeData(&widget, data, &entered), taken);
+            QCOMPARE(entered, taken);
         }
         QCOMPARE(dropped.count(), urls.isEmpty() ? 0 : 1);
         if (!urls.isEmpty())
@@ -100,32 +94,34 @@ private slots:
 
     void inputDialogHelpers_data()
     {
-        QTest::addColumn<bool>("text"); // getText, else getInt
+        QTest::addColumn<int>("text"); // getText's echo mode, -1: getInt
         QTest::addColumn<QString>("typed"); // null: nothing typed
         QTest::addColumn<QString>("button"); // empty: Escape
         QTest::addColumn<QString>("result");
         const auto row
-            = [](const char* name, bool text, const char* typed, const char* button, const char* result) {
+            = [](const char* name, int text, const char* typed, const char* button, const char* result) {
                   QTest::newRow(name) << text << QString(typed) << QString(button) << QString(result);
               };
-        row("text kept", true, nullptr, "Ok", "first");
-        row("text typed", true, "second", "Ok", "second");
-        row("text cancelled", true, "third", "Cancel", "third");
-        row("text escaped", true, "fourth", "", "fourth");
-        row("number kept", false, nullptr, "Ok", "500");
-        row("number typed", false, "750", "Ok", "750");
-        row("number cancelled", false, "20", "Cancel", "20");
+        row("text kept", QLineEdit::Normal, nullptr, "Ok", "first");
+        row("password typed", QLineEdit::Password, "second", "Ok", "second");
+        row("text cancelled", QLineEdit::NoEcho, "third", "Cancel", "third");
+        row("text escaped", QLineEdit::Normal, "fourth", "", "fourth");
+        row("number kept", -1, nullptr, "Ok", "500");
+        row("number typed, the largest", -1, "1000", "Ok", "1000");
+        row("number cancelled", -1, "20", "Cancel", "20");
     }
 
     void inputDialogHelpers()
     {
-        QFETCH(bool, text);
+        QFETCH(int, text);
         QFETCH(QString, typed);
         QFETCH(QString, button);
         QFETCH(QString, result);
-        DialogRunner::setNextHandler([typed, button](QDialog& dialog) {
+        int echo = -1;
+        DialogRunner::setNextHandler([&](QDialog& dialog) {
             auto& input = static_cast<InputDialog&>(dialog);
             QWidget* field = input.mode() == 0 ? static_cast<QWidget*>(input.spinBox()) : input.lineEdit();
+            echo = input.mode() == 0 ? -1 : input.lineEdit()->echoMode();
             if (!typed.isNull()) {
                 QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(field, typed);
@@ -134,11 +130,13 @@ private slots:
         });
         const bool ok = button == QLatin1String("Ok");
         bool accepted = !ok;
-        QCOMPARE(
-            text ? InputDialog::getText(nullptr, "Name", "Name:", QLineEdit::Normal, "first", &accepted)
-                 : QString::number(InputDialog::getInt(nullptr, "Size", "Size:", 500, 0, 1000, &accepted)),
-            result);
+        QCOMPARE(text >= 0 ? InputDialog::getText(nullptr, "Name", "Name:", QLineEdit::EchoMode(text),
+                                                  "first", &accepted)
+                           : QString::number(
+                               InputDialog::getInt(nullptr, "Size", "Size:", 500, 0, 1000, &accepted)),
+                 result);
         QCOMPARE(accepted, ok);
+        QCOMPARE(echo, text);
     }
 
     void scaledScreenSide()
@@ -172,9 +170,9 @@ private slots:
         QTest::keyClicks(edit.lineEdit(), typed);
         QTest::mouseClick(edit.emailButton(), Qt::LeftButton);
         QTest::mouseClick(edit.ecardButton(), Qt::LeftButton);
-        QCOMPARE(email.count() + ecard.count(), enabled ? 2 : 0);
-        if (enabled)
-            QCOMPARE(email.first().first().toString(), typed);
+        QCOMPARE(QList<int>({ email.count(), ecard.count() }), QList<int>({ enabled, enabled }));
+        QCOMPARE(email.value(0).value(0).toString() + ecard.value(0).value(0).toString(),
+                 enabled ? typed + typed : "");
         // A text set by the host is judged the same way.
         edit.setText(enabled ? QStringLiteral("nobody") : QStringLiteral("jo@example.org"));
         QCOMPARE(edit.emailButton()->isEnabled() && edit.ecardButton()->isEnabled(), !enabled);

@@ -1,6 +1,5 @@
 // Screenshot note editor: the work area driven by real mouse moves of 1 to 3
-// pixels and read through its layer and saved files, the undo memory bound, the
-// text notes, the window's size rule and prompts, and the drag files.
+// pixels and read through its layer and saved files; the window and drag files.
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
@@ -11,6 +10,7 @@
 #include "notes/notedragfiles.h"
 #include "notes/noteeditdragpreview.h"
 #include "notes/noteeditwidget.h"
+#include "notes/notegeometry.h"
 #include "notes/notehistory.h"
 #include "os.h"
 #include "shellservices.h"
@@ -115,6 +115,7 @@ bool changedOnlyInside(const QImage& a, const QImage& b, const QRect& area)
 struct Area
 {
     ImageNoteWorkArea widget;
+    bool exposed = false;
     explicit Area(const QPixmap& picture)
     {
         widget.slotSetPixmap(picture);
@@ -123,7 +124,6 @@ struct Area
         widget.activateWindow();
         exposed = QTest::qWaitForWindowExposed(&widget);
     }
-    bool exposed = false;
     QImage layer() const { return widget.layer(); }
 };
 } // namespace
@@ -132,528 +132,520 @@ class TestNotes : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanup();
-    void tools_data();
-    void tools();
-    void slowDashedStrokeShowsItsDashes();
-    void strayButtonsAndLostReleases();
-    void blurReadsOnlyThePictureInsideItsRectangle();
-    void undoRedoRestoreWholeStates();
-    void undoMemoryStaysWithinItsLimit();
-    void acceptedTextIsSavedInsideItsBox_data();
-    void acceptedTextIsSavedInsideItsBox();
-    void saving_data();
-    void saving();
-    void cursorIsTheToolsAndStaysWithTheArea();
-    void windowSize_data();
-    void windowSize();
-    void prompts_data();
-    void prompts();
-    void dragFiles();
-
-private:
     QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        // Closing the editor window must not end the test's application.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void cleanup() { QCOMPARE(TestSupport::clearDialogSeams(), 0); }
+
+    void tools_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPoint>("drawn");
+        QTest::addColumn<QPoint>("untouched");
+        QTest::addColumn<int>("alpha"); // of the drawn point, roughly
+        const auto row = [](const char* name, Mode mode, QPoint from, QPoint to, QPoint drawn,
+                            QPoint untouched, int alpha) {
+            QTest::newRow(name) << int(mode) << from << to << drawn << untouched << alpha;
+        };
+        row("pen", Mode::Pen, { 20, 40 }, { 120, 40 }, { 70, 40 }, { 70, 50 }, 255);
+        row("pen click", Mode::Pen, { 70, 40 }, { 70, 40 }, { 70, 40 }, { 73, 40 }, 255);
+        // One stroke is one translucent mark, however many moves made it.
+        row("highlighter", Mode::Highlighter, { 20, 40 }, { 120, 40 }, { 35, 45 }, { 70, 70 }, 26);
+        row("rectangle", Mode::Rectangle, { 120, 80 }, { 20, 20 }, { 20, 50 }, { 70, 50 }, 255);
+        row("filled rectangle", Mode::FilledRectangle, { 20, 20 }, { 120, 80 }, { 70, 50 }, { 130, 50 }, 200);
+        row("oval", Mode::Oval, { 20, 20 }, { 120, 80 }, { 70, 20 }, { 22, 22 }, 255);
+        row("filled oval", Mode::FilledOval, { 20, 20 }, { 120, 80 }, { 70, 50 }, { 22, 22 }, 200);
+        row("line", Mode::Line, { 20, 20 }, { 120, 80 }, { 70, 50 }, { 20, 80 }, 255);
+        row("arrow head, one side", Mode::Arrow, { 20, 50 }, { 120, 50 }, { 105, 44 }, { 135, 44 }, 255);
+        row("arrow head, other side", Mode::Arrow, { 20, 50 }, { 120, 50 }, { 105, 56 }, { 60, 56 }, 255);
+        row("arrow head up", Mode::Arrow, { 60, 100 }, { 60, 20 }, { 66, 35 }, { 66, 5 }, 255);
+    }
+
+    void tools()
+    {
+        QFETCH(int, mode);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QPoint, drawn);
+        QFETCH(QPoint, untouched);
+        QFETCH(int, alpha);
+        const QPixmap picture = stripes(QSize(200, 120));
+        Area area(picture);
+        QVERIFY(area.exposed);
+        area.widget.slotSetMode(Mode(mode));
+        area.widget.slotSetThikness(3);
+        QSignalSpy changed(&area.widget, &ImageNoteWorkArea::changed);
+        drag(&area.widget, { from, (from + to) / 2, to });
+
+        const QImage layer = area.layer();
+        QVERIFY(qAbs(qAlpha(layer.pixel(drawn)) - alpha) <= 6);
+        QCOMPARE(QColor(layer.pixel(drawn)).hue(), 0); // red
+        QVERIFY(!drawnAt(layer, untouched));
+        // The picture itself is never drawn on.
+        QCOMPARE(area.widget.picture().toImage(), picture.toImage());
+        QVERIFY(!changed.isEmpty());
+
+        // A click of the eraser takes a dot of its width (30) off the layer, and nothing else.
+        area.widget.slotSetMode(Mode::Eraser);
+        drag(&area.widget, { drawn });
+        QVERIFY(!drawnAt(area.layer(), drawn) && !drawnAt(area.layer(), drawn + QPoint(13, 0)));
+        QVERIFY(changedOnlyInside(layer, area.layer(), QRect(drawn - QPoint(16, 16), QSize(33, 33))));
+    }
+
+    void dashes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QPoint>("to"); // from (10, 10)
+        QTest::addColumn<QLine>("scan");
+        QTest::addColumn<bool>("dashed");
+        QTest::newRow("slow pen stroke")
+            << int(Mode::Pen) << QPoint(190, 10) << QLine(12, 10, 188, 10) << true;
+        QTest::newRow("oval") << int(Mode::Oval) << QPoint(16, 110) << QLine(10, 40, 10, 80) << true;
+        // Too narrow for its dashes to show: drawn solid.
+        QTest::newRow("oval 4 wide") << int(Mode::Oval) << QPoint(14, 110) << QLine(10, 40, 10, 80) << false;
+    }
+
+    void dashes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QPoint, to);
+        QFETCH(QLine, scan);
+        QFETCH(bool, dashed);
+        Area area(plain(QSize(200, 120)));
+        QVERIFY(area.exposed);
+        area.widget.slotSetMode(Mode(mode));
+        area.widget.slotSetThikness(2);
+        area.widget.slotSetDashLine(true);
+        drag(&area.widget, { QPoint(10, 10), to });
+        int gaps = 0, length = 0; // dashes of 8 and gaps of 4 pixels
+        const QPoint step = (scan.p2() - scan.p1()) / (scan.p2() - scan.p1()).manhattanLength();
+        for (QPoint at = scan.p1() + step; at != scan.p2(); at += step, ++length)
+            gaps += drawnAt(area.layer(), at - step) && !drawnAt(area.layer(), at) ? 1 : 0;
+        QVERIFY2(dashed ? gaps >= length / 15 : gaps == 0, qPrintable(QString::number(gaps)));
+    }
+
+    void strayButtonsAndLostReleases()
+    {
+        Area area(plain(QSize(200, 120)));
+        QVERIFY(area.exposed);
+        area.widget.slotSetMode(Mode::Rectangle);
+        drag(&area.widget, { QPoint(20, 20), QPoint(60, 60) });
+        const QImage before = area.layer();
+        QSignalSpy undo(&area.widget, &ImageNoteWorkArea::undoAvailable);
+
+        // A right click after the rectangle: no second rectangle from its old anchor.
+        drag(&area.widget, { QPoint(150, 100), QPoint(150, 100) }, true, Qt::RightButton);
+        // A right button released during a left drag leaves the drag going.
+        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(100, 20), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(110, 30), Qt::RightButton, Qt::LeftButton);
+        area.widget.repaint();
+        QCOMPARE(area.layer(), before);
+        QVERIFY(undo.isEmpty());
+        sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
+        area.widget.repaint();
+        QVERIFY(drawnAt(area.layer(), QPoint(100, 40)) && !drawnAt(area.layer(), QPoint(150, 100)));
+        QCOMPARE(undo.size(), 1);
+
+        // A pen stroke whose release never came (its moves not painted one by one)
+        // is kept and ends with the next one.
+        area.widget.slotSetMode(Mode::Pen);
+        drag(&area.widget, { QPoint(20, 90), QPoint(60, 90) }, false, Qt::LeftButton, false);
+        drag(&area.widget, { QPoint(20, 110), QPoint(60, 110) });
+        QVERIFY(drawnAt(area.layer(), QPoint(40, 90)) && drawnAt(area.layer(), QPoint(40, 110)));
+    }
+
+    void blurCoversItsRectangleOnly()
+    {
+        // The blur reads only the picture inside its rectangle: a white block
+        // outside changes nothing inside.
+        QImage blocked = stripes(QSize(200, 120)).toImage();
+        QPainter(&blocked).fillRect(0, 0, 30, 30, Qt::white);
+        QImage inside;
+        for (const QPixmap& picture : { stripes(QSize(200, 120)), QPixmap::fromImage(blocked) }) {
+            Area area(picture);
+            QVERIFY(area.exposed);
+            // A pen stroke inside the rectangle is covered by the blur, not blurred.
+            drag(&area.widget, { QPoint(50, 60), QPoint(90, 60) });
+            area.widget.slotSetMode(Mode::BlurRectangle);
+            drag(&area.widget, { QPoint(100, 90), QPoint(40, 40) });
+
+            const QRect blurred(40, 40, 61, 51);
+            const QImage result = area.widget.resultPixmap().toImage();
+            QVERIFY(changedOnlyInside(result, picture.toImage(), blurred));
+            QCOMPARE(drawnIn(area.layer(), QRect(0, 0, 200, 120)), blurred.width() * blurred.height());
+            QVERIFY(inside.isNull() || result.copy(blurred) == inside);
+            inside = result.copy(blurred);
+            const QColor covered = result.pixelColor(70, 60);
+            QVERIFY(covered.red() <= covered.green()); // none of the stroke's red
+        }
+    }
+
+    void undoRedoRestoreWholeStates()
+    {
+        Area area(plain(QSize(200, 120)));
+        QVERIFY(area.exposed);
+        QStringList record;
+        connect(&area.widget, &ImageNoteWorkArea::undoAvailable, this,
+                [&](bool on) { record << QStringLiteral("undo %1").arg(on); });
+        connect(&area.widget, &ImageNoteWorkArea::redoAvailable, this,
+                [&](bool on) { record << QStringLiteral("redo %1").arg(on); });
+        connect(&area.widget, &ImageNoteWorkArea::changed, this,
+                [&] { record << QStringLiteral("changed"); });
+
+        const QImage empty = area.layer();
+        QVector<QImage> states { empty };
+        for (int y : { 20, 60 }) {
+            drag(&area.widget, { QPoint(20, y), QPoint(100, y) });
+            states << area.layer();
+        }
+        QVERIFY(states[1] != empty && states[2] != states[1]);
+        record.clear();
+        for (int state : { 1, 0, 0 }) { // the last undo finds nothing: only the two signals
+            area.widget.slotUndo();
+            QCOMPARE(area.layer(), states[state]);
+        }
+        area.widget.slotRedo();
+        QCOMPARE(area.layer(), states[1]);
+        QCOMPARE(record,
+                 QStringList({ "changed", "undo 1", "redo 1", "changed", "undo 0", "redo 1", "undo 0",
+                               "redo 1", "changed", "redo 1", "undo 1" }));
+
+        // A new stroke after an undo: Redo brings back the undone state, Undo the new stroke.
+        drag(&area.widget, { QPoint(20, 100), QPoint(100, 100) });
+        const QImage third = area.layer();
+        area.widget.slotRedo();
+        QCOMPARE(area.layer(), states[2]);
+        area.widget.slotUndo();
+        QCOMPARE(area.layer(), third);
+
+        // A new picture forgets everything: neither Undo nor Redo brings anything back.
+        area.widget.slotUndo();
+        record.clear();
+        area.widget.slotSetPixmap(plain(QSize(120, 80)));
+        area.widget.slotRedo();
+        area.widget.slotUndo();
+        QCOMPARE(record, QStringList({ "redo 0", "undo 0", "redo 0", "undo 0", "undo 0", "redo 0" }));
+        QCOMPARE(area.layer(), empty.copy(0, 0, 120, 80));
+    }
+
+    void undoMemoryStaysWithinItsLimit()
+    {
+        // Six steps, each painting one of four tiles, under a limit of four tiles.
+        constexpr int Tile = NoteHistory::TileSize;
+        const qint64 limit = 4 * qint64(Tile) * Tile * 4;
+        NoteHistory history(limit);
+        QImage layer(4 * Tile, Tile, QImage::Format_ARGB32_Premultiplied);
+        history.reset(layer.size());
+        layer.fill(Qt::transparent);
+        QVector<QImage> states { layer };
+        for (int step = 1; step <= 6; ++step) {
+            history.pushUndo(layer);
+            layer.fill(Qt::transparent); // all of the layer changes, but only one tile keeps anything
+            QPainter(&layer).fillRect((step % 4) * Tile + 5, 7, 9, 11, QColor::fromHsv(step * 50, 255, 255));
+            history.touch(layer.rect());
+            states << layer;
+        }
+        QVERIFY(history.memory() <= limit);
+        // The oldest steps went; the kept ones bring back exactly their states.
+        int back = 0;
+        while (history.undo(layer))
+            QCOMPARE(layer, states.at(6 - ++back));
+        QVERIFY(back >= 2 && back < 6);
+    }
+
+    void acceptedTextIsSavedInsideItsBox_data()
+    {
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("release");
+        QTest::addColumn<QRect>("box"); // inside the 320 x 240 picture
+        QTest::addColumn<int>("lines"); // typed; 0: cancelled
+        QTest::newRow("click") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << 1;
+        QTest::newRow("short drag up and left")
+            << QPoint(60, 80) << QPoint(20, 40) << QRect(60, 80, 220, 90) << 1;
+        QTest::newRow("long drag up and left")
+            << QPoint(280, 200) << QPoint(40, 30) << QRect(40, 30, 241, 171) << 1;
+        QTest::newRow("click near right and bottom")
+            << QPoint(300, 220) << QPoint(300, 220) << QRect(100, 150, 220, 90) << 1;
+        QTest::newRow("drag past the edges")
+            << QPoint(100, 100) << QPoint(400, 300) << QRect(100, 100, 220, 140) << 1;
+        QTest::newRow("six lines") << QPoint(30, 5) << QPoint(30, 5) << QRect(30, 5, 220, 90) << 6;
+        QTest::newRow("cancelled") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << 0;
+    }
+
+    void acceptedTextIsSavedInsideItsBox()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, release);
+        QFETCH(QRect, box);
+        QFETCH(int, lines);
+        const QPixmap picture = plain(QSize(320, 240));
+        const QImage plainShot = picture.toImage().convertToFormat(QImage::Format_RGB32);
+        Area area(picture);
+        QVERIFY(area.exposed);
+        area.widget.slotSetMode(Mode::Text);
+        drag(&area.widget, { press, release });
+        NoteEditWidget* editor = area.widget.noteEditor();
+        QCOMPARE(editor->geometry(), box);
+
+        QTextEdit* field = editor->textField();
+        QVERIFY(QTest::qWaitForWindowActive(&area.widget));
+        QTRY_VERIFY(field->hasFocus());
+        QTest::keyClicks(field, QStringLiteral("WWW WWW"));
+        for (int line = 1; line < lines; ++line) {
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClicks(field, QStringLiteral("WWW"));
+        }
+        const double size = field->currentFont().pointSizeF();
+        QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("NoteEditWidgetInc")),
+                          Qt::LeftButton);
+        // The whole text grows, not only what is typed afterwards.
+        field->moveCursor(QTextCursor::Start);
+        field->moveCursor(QTextCursor::NextCharacter);
+        QCOMPARE(field->currentFont().pointSizeF(), size + 5);
+        const int lineSpacing = QFontMetrics(field->currentFont()).lineSpacing();
+
+        // Saved while open, the note and the editor's controls are not in the
+        // picture, and the work stays unsaved.
+        const QString path = m_dir.filePath(QStringLiteral("text.png"));
+        Os::setNextFileDialogAnswer({ path });
+        area.widget.slotSave();
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), plainShot);
+        QVERIFY(area.widget.hasUnsavedChanges());
+
+        const char* button = lines ? "NoteEditWidgetAccept" : "NoteEditWidgetReject";
+        QTest::mouseClick(editor->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        QVERIFY(editor->isHidden());
+        QVERIFY(field->toPlainText().isEmpty());
+        if (!lines) // a tool chosen during the short round trip stays chosen
+            area.widget.slotSetMode(Mode::Arrow);
+        QTest::qWait(250);
+        QCOMPARE(area.widget.mode(), lines ? Mode::Text : Mode::Arrow);
+
+        Os::setNextFileDialogAnswer({ path });
+        area.widget.slotSave();
+        const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
+        if (!lines) {
+            QCOMPARE(saved, plainShot);
+            return;
+        }
+        // The text, all of its lines, in its box grown downwards as needed, and nothing else.
+        QVERIFY(changedOnlyInside(saved, plainShot, box.adjusted(0, 0, 0, 240)));
+        const int lastLine = box.top() + 3 + (lines - 1) * lineSpacing;
+        QVERIFY(drawnIn(area.layer(), QRect(box.left(), lastLine, box.width(), lineSpacing)) > 0);
+    }
+
+    void saving_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<qint64>("room"); // the most a file may take; 0: no limit
+        QTest::newRow("written") << QStringLiteral("shot.png") << true << qint64(0);
+        QTest::newRow("cancelled") << QString() << false << qint64(0);
+        QTest::newRow("folder missing") << QStringLiteral("missing/shot.png") << false << qint64(0);
+        QTest::newRow("not a folder") << QStringLiteral("file/shot.png") << false << qint64(0);
+        QTest::newRow("disk full") << QStringLiteral("shot.png") << false << qint64(100);
+    }
+
+    void saving()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, written);
+        QFETCH(qint64, room);
+        QTemporaryDir dir;
+        QVERIFY(TestSupport::writeFile(dir.filePath(QStringLiteral("file")), "x"));
+        Area area(plain(QSize(140, 90)));
+        QVERIFY(area.exposed);
+        area.widget.slotSetThikness(3);
+        drag(&area.widget, { QPoint(20, 20), QPoint(100, 20) });
+        const QString path = answer.isEmpty() ? QString() : dir.filePath(answer);
+        Os::setNextFileDialogAnswer(path.isEmpty() ? QStringList() : QStringList { path });
+        const bool told = !written && !path.isEmpty();
+        if (told)
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        std::unique_ptr<TestSupport::FileSizeLimit> limit(room ? new TestSupport::FileSizeLimit(room)
+                                                               : nullptr);
+        area.widget.slotSave();
+        limit.reset();
+
+        QVERIFY(QFileInfo(Os::fileDialogRequests().value(0).dir).fileName().startsWith("EditedScreenShot_"));
+        QCOMPARE(area.widget.hasUnsavedChanges(), !written);
+        // A failed save is told, with the file's name, and leaves nothing behind.
+        QCOMPARE(MessageBox::shown().size(), told ? 1 : 0);
+        QVERIFY(!told || MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 written ? QStringList({ "file", "shot.png" }) : QStringList({ "file" }));
+        if (!path.isEmpty())
+            QCOMPARE(ShellServices::lastSaveDirectory(), QFileInfo(path).absolutePath());
+        QCOMPARE(QImage(path).size(), written ? QSize(140, 90) : QSize(0, 0));
+        if (written)
+            QCOMPARE(QImage(path).pixel(60, 20), qRgb(255, 0, 0));
+        // Drawing after a save makes the work unsaved again.
+        drag(&area.widget, { QPoint(20, 60), QPoint(22, 60) });
+        QVERIFY(area.widget.hasUnsavedChanges());
+    }
+
+    void cursorIsTheTools()
+    {
+        Area area(plain(QSize(200, 120)));
+        area.widget.slotSetColor(QColor(0, 200, 0));
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        QApplication::sendEvent(&area.widget, &enter);
+        // The blue of the host's pen cursor comes in the drawing colour, the rest stays.
+        const QImage picture = area.widget.cursor().pixmap().toImage();
+        QCOMPARE(picture.pixelColor(7, 7).hue(), QColor(0, 200, 0).hue());
+        QCOMPARE(picture.pixelColor(5, 0), QColor(Qt::white));
+        QCOMPARE(area.widget.cursor().hotSpot(), QPoint(7, 7));
+        // It is the widget's own, gone when the pointer leaves; nothing application-wide is left.
+        QApplication::sendEvent(&area.widget, &leave);
+        QVERIFY(area.widget.cursor().shape() == Qt::ArrowCursor && !QApplication::overrideCursor());
+    }
+
+    void windowSize_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("window"); // before the controls' own minimum
+        const QSize desktop = QApplication::desktop()->geometry().size();
+        const QSize limit(int(desktop.width() / 1.5), int(desktop.height() / 1.5));
+        QTest::newRow("just fits") << QSize(limit.width() - 100, 100) << QSize(limit.width(), 190);
+        QTest::newRow("too wide") << QSize(limit.width() - 99, 100) << limit;
+        QTest::newRow("too high") << QSize(100, limit.height() - 89) << limit;
+    }
+
+    void windowSize()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, window);
+        ImageNoteEditor editor;
+        editor.slotSetPixmap(plain(picture));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QCOMPARE(editor.size(), window.expandedTo(editor.minimumSizeHint()));
+        // Before the controls' minimum, which may hide it on a small screen.
+        QCOMPARE(NoteGeometry::editorWindowSize(picture, QApplication::desktop()->geometry().size()), window);
+        QCOMPARE(editor.workArea()->size(), picture);
+        QCOMPARE(editor.preview()->pixmap().size(), picture);
+    }
+
+    void prompts_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answer"); // empty: the box is dismissed with Escape
+        QTest::addColumn<bool>("goesAhead");
+        for (const char* answer : { "Yes", "No", "", "Cancel" }) {
+            const QString a = QLatin1String(answer), name = a.isEmpty() ? QStringLiteral("Escape") : a;
+            if (a != "Cancel")
+                QTest::newRow(qPrintable("new, " + name)) << QStringLiteral("new") << a << (a == "Yes");
+            if (!a.isEmpty() && a != "Cancel")
+                QTest::newRow(qPrintable("quit, " + name)) << QStringLiteral("quit") << a << (a == "Yes");
+            QTest::newRow(qPrintable("close, " + name)) << QStringLiteral("close") << a << (a == "No");
+        }
+    }
+
+    void prompts()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        QFETCH(bool, goesAhead);
+        ImageNoteEditor editor;
+        editor.slotSetPixmap(plain(QSize(160, 100)));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QSignalSpy newShot(&editor, &ImageNoteEditor::doNewScreenShot);
+        QString asked;
+        DialogRunner::setNextHandler([&](QDialog& box) {
+            asked = qobject_cast<MMessageBox*>(&box)->text();
+            return TestSupport::answerDialog(box, answer);
+        });
+        const QString saved = m_dir.filePath(QStringLiteral("prompt.png"));
+        Os::setNextFileDialogAnswer({ saved });
+
+        // Quitting ends the application's event loop with 0; anything else lets it
+        // run on until the fallback ends it with 1.
+        QTimer fallback;
+        fallback.setSingleShot(true);
+        connect(&fallback, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(0, &editor, [&] {
+            fallback.start(100);
+            const char* button = action == "new" ? "NewScreenShowButton" : "ImageNoteEditorQuit";
+            if (action == "close")
+                editor.close();
+            else
+                QTest::mouseClick(editor.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        });
+        const bool quit = QCoreApplication::exec() == 0;
+        fallback.stop();
+
+        QVERIFY(asked.contains(action == "close" ? "save the current changes" : "not saved"));
+        QCOMPARE(quit, action == "quit" && goesAhead);
+        QCOMPARE(newShot.size(), action == "new" && goesAhead ? 1 : 0);
+        QCOMPARE(editor.isVisible(), !(goesAhead && action != "quit"));
+        // Yes on closing saves, and the window stays open all the same.
+        const bool savedHere = action == "close" && answer == "Yes";
+        QCOMPARE(QFile::remove(saved), savedHere);
+        QCOMPARE(editor.workArea()->hasUnsavedChanges(), !savedHere);
+    }
+
+    void dragFiles()
+    {
+        // A session that ended without cleaning up left a folder behind.
+        const QString stale = NoteDragFiles::root() + QStringLiteral("/session-old");
+        QVERIFY(QDir().mkpath(stale) && TestSupport::writeFile(stale + QStringLiteral("/a.png"), "x"));
+        const auto dragFiles = [] {
+            QStringList files;
+            for (QDirIterator it(NoteDragFiles::root(), { "*.png" }, QDir::Files,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();)
+                files << it.next();
+            return files;
+        };
+        ImageNoteEditor editor;
+        QVERIFY(!QFileInfo::exists(stale));
+        NoteEditDragPreview* preview = editor.preview();
+        preview->resize(80, 60);
+
+        QStringList written;
+        for (const QColor& colour : { QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green) }) {
+            const QStringList earlier = dragFiles();
+            QPixmap picture(30, 20);
+            picture.fill(colour);
+            preview->slotSetPixmap(picture);
+            const bool full = colour == Qt::green;
+            std::unique_ptr<TestSupport::FileSizeLimit> limit(full ? new TestSupport::FileSizeLimit(20)
+                                                                   : nullptr);
+            if (full)
+                MessageBox::setNextAnswer(QMessageBox::Ok);
+            QTest::mousePress(preview, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+            // A move within the drag distance starts nothing.
+            sendMouse(preview, QEvent::MouseMove, QPoint(11, 11), Qt::NoButton, Qt::LeftButton);
+            QCOMPARE(dragFiles(), earlier);
+            sendMouse(preview, QEvent::MouseMove, QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
+            QTest::mouseRelease(preview, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+            // A file that cannot be written is told, and no drag hands out an empty one.
+            QCOMPARE(MessageBox::shown().size(), full ? 1 : 0);
+            QCOMPARE(dragFiles().size(), earlier.size() + (full ? 0 : 1));
+            written = dragFiles();
+        }
+        // Each file still holds the picture of its own drag, away from the user's pictures.
+        QCOMPARE(written.size(), 2);
+        const QRgb first = QImage(written.first()).pixel(5, 5), second = QImage(written.last()).pixel(5, 5);
+        QCOMPARE(QSet<QRgb>({ first, second }),
+                 QSet<QRgb>({ QColor(Qt::red).rgb(), QColor(Qt::blue).rgb() }));
+        QVERIFY(!written.first().startsWith(ShellServices::workDirectory()));
+        // Closing the editor removes them.
+        DialogRunner::setNextHandler([](QDialog& box) { return TestSupport::answerDialog(box, "No"); });
+        editor.close();
+        QVERIFY(dragFiles().isEmpty());
+    }
 };
 
-void TestNotes::initTestCase()
-{
-    // Closing the editor window must not end the test's application.
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
-void TestNotes::cleanup()
-{
-    QCOMPARE(TestSupport::clearDialogSeams(), 0);
-}
-
-void TestNotes::tools_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QPoint>("from");
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<QPoint>("drawn");
-    QTest::addColumn<QPoint>("untouched");
-    QTest::addColumn<int>("alpha"); // of the drawn point, roughly
-    QTest::newRow("pen") << int(Mode::Pen) << QPoint(20, 40) << QPoint(120, 40) << QPoint(70, 40)
-                         << QPoint(70, 50) << 255;
-    QTest::newRow("pen click") << int(Mode::Pen) << QPoint(70, 40) << QPoint(70, 40) << QPoint(70, 40)
-                               << QPoint(73, 40) << 255;
-    // One stroke is one translucent mark, however many moves made it.
-    QTest::newRow("highlighter") << int(Mode::Highlighter) << QPoint(20, 40) << QPoint(120, 40)
-                                 << QPoint(35, 45) << QPoint(70, 70) << 26;
-    QTest::newRow("rectangle") << int(Mode::Rectangle) << QPoint(120, 80) << QPoint(20, 20) << QPoint(20, 50)
-                               << QPoint(70, 50) << 255;
-    QTest::newRow("filled rectangle") << int(Mode::FilledRectangle) << QPoint(20, 20) << QPoint(120, 80)
-                                      << QPoint(70, 50) << QPoint(130, 50) << 200;
-    QTest::newRow("oval") << int(Mode::Oval) << QPoint(20, 20) << QPoint(120, 80) << QPoint(70, 20)
-                          << QPoint(22, 22) << 255;
-    QTest::newRow("filled oval") << int(Mode::FilledOval) << QPoint(20, 20) << QPoint(120, 80)
-                                 << QPoint(70, 50) << QPoint(22, 22) << 200;
-    QTest::newRow("line") << int(Mode::Line) << QPoint(20, 20) << QPoint(120, 80) << QPoint(70, 50)
-                          << QPoint(20, 80) << 255;
-    QTest::newRow("arrow head") << int(Mode::Arrow) << QPoint(20, 50) << QPoint(120, 50) << QPoint(105, 44)
-                                << QPoint(135, 44) << 255;
-    QTest::newRow("arrow head up") << int(Mode::Arrow) << QPoint(60, 100) << QPoint(60, 20) << QPoint(66, 35)
-                                   << QPoint(66, 5) << 255;
-}
-
-void TestNotes::tools()
-{
-    QFETCH(int, mode);
-    QFETCH(QPoint, from);
-    QFETCH(QPoint, to);
-    QFETCH(QPoint, drawn);
-    QFETCH(QPoint, untouched);
-    QFETCH(int, alpha);
-
-    const QPixmap picture = stripes(QSize(200, 120));
-    Area area(picture);
-    QVERIFY(area.exposed);
-    area.widget.slotSetMode(Mode(mode));
-    area.widget.slotSetThikness(3);
-    QSignalSpy changed(&area.widget, &ImageNoteWorkArea::changed);
-    drag(&area.widget, { from, (from + to) / 2, to });
-
-    const QImage layer = area.layer();
-    QVERIFY(qAbs(qAlpha(layer.pixel(drawn)) - alpha) <= 6);
-    QCOMPARE(QColor(layer.pixel(drawn)).hue(), 0); // red
-    QVERIFY(!drawnAt(layer, untouched));
-    // The picture itself is never drawn on.
-    QCOMPARE(area.widget.picture().toImage(), picture.toImage());
-    QVERIFY(!changed.isEmpty());
-
-    // A click of the eraser takes a dot of its width (30) off the layer, and nothing else.
-    area.widget.slotSetMode(Mode::Eraser);
-    drag(&area.widget, { drawn });
-    QVERIFY(!drawnAt(area.layer(), drawn));
-    QVERIFY(changedOnlyInside(layer, area.layer(), QRect(drawn - QPoint(16, 16), QSize(33, 33))));
-}
-
-void TestNotes::slowDashedStrokeShowsItsDashes()
-{
-    Area area(plain(QSize(200, 60)));
-    QVERIFY(area.exposed);
-    area.widget.slotSetThikness(2);
-    area.widget.slotSetDashLine(true);
-    drag(&area.widget, { QPoint(10, 30), QPoint(190, 30) });
-    int gaps = 0; // dashes of 8 and gaps of 4 pixels: 15 gaps
-    for (int x = 12; x < 188; ++x)
-        gaps += drawnAt(area.layer(), QPoint(x - 1, 30)) && !drawnAt(area.layer(), QPoint(x, 30)) ? 1 : 0;
-    QVERIFY2(gaps >= 12, qPrintable(QString::number(gaps)));
-}
-
-void TestNotes::strayButtonsAndLostReleases()
-{
-    Area area(plain(QSize(200, 120)));
-    QVERIFY(area.exposed);
-    area.widget.slotSetMode(Mode::Rectangle);
-    drag(&area.widget, { QPoint(20, 20), QPoint(60, 60) });
-    const QImage before = area.layer();
-    QSignalSpy undo(&area.widget, &ImageNoteWorkArea::undoAvailable);
-
-    // A right click after the rectangle: no second rectangle from its old anchor.
-    drag(&area.widget, { QPoint(150, 100), QPoint(150, 100) }, true, Qt::RightButton);
-    // A right button released during a left drag leaves the drag going.
-    sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(100, 20), Qt::LeftButton, Qt::LeftButton);
-    sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(110, 30), Qt::RightButton, Qt::LeftButton);
-    area.widget.repaint();
-    QCOMPARE(area.layer(), before);
-    QVERIFY(undo.isEmpty());
-
-    sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
-    sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
-    area.widget.repaint();
-    QVERIFY(drawnAt(area.layer(), QPoint(100, 40)) && !drawnAt(area.layer(), QPoint(150, 100)));
-    QCOMPARE(undo.size(), 1);
-
-    // A pen stroke whose release never came (its moves not painted one by one)
-    // is kept and ends with the next one.
-    area.widget.slotSetMode(Mode::Pen);
-    drag(&area.widget, { QPoint(20, 90), QPoint(60, 90) }, false, Qt::LeftButton, false);
-    drag(&area.widget, { QPoint(20, 110), QPoint(60, 110) });
-    QVERIFY(drawnAt(area.layer(), QPoint(40, 90)) && drawnAt(area.layer(), QPoint(40, 110)));
-}
-
-void TestNotes::blurReadsOnlyThePictureInsideItsRectangle()
-{
-    const QPixmap picture = stripes(QSize(200, 120));
-    Area area(picture);
-    QVERIFY(area.exposed);
-    // A pen stroke inside the rectangle is covered by the blur, not blurred.
-    drag(&area.widget, { QPoint(50, 60), QPoint(90, 60) });
-    area.widget.slotSetMode(Mode::BlurRectangle);
-    drag(&area.widget, { QPoint(100, 90), QPoint(40, 40) });
-
-    const QRect blurred(40, 40, 61, 51);
-    const QImage result = area.widget.resultPixmap().toImage();
-    QVERIFY(changedOnlyInside(result, picture.toImage(), blurred));
-    QCOMPARE(drawnIn(area.layer(), QRect(0, 0, 200, 120)), blurred.width() * blurred.height());
-    const QColor covered = result.pixelColor(70, 60);
-    QVERIFY(covered.red() <= covered.green()); // none of the stroke's red
-}
-
-void TestNotes::undoRedoRestoreWholeStates()
-{
-    Area area(plain(QSize(200, 120)));
-    QVERIFY(area.exposed);
-    QStringList record;
-    connect(&area.widget, &ImageNoteWorkArea::undoAvailable, this,
-            [&](bool on) { record << QStringLiteral("undo %1").arg(on); });
-    connect(&area.widget, &ImageNoteWorkArea::redoAvailable, this,
-            [&](bool on) { record << QStringLiteral("redo %1").arg(on); });
-    connect(&area.widget, &ImageNoteWorkArea::changed, this, [&] { record << QStringLiteral("changed"); });
-
-    const QImage empty = area.layer();
-    drag(&area.widget, { QPoint(20, 20), QPoint(100, 20) });
-    const QImage first = area.layer();
-    drag(&area.widget, { QPoint(20, 60), QPoint(100, 60) });
-    const QImage second = area.layer();
-    QVERIFY(first != empty && second != first);
-
-    record.clear();
-    area.widget.slotUndo();
-    QCOMPARE(area.layer(), first);
-    area.widget.slotUndo();
-    QCOMPARE(area.layer(), empty);
-    area.widget.slotUndo(); // nothing left: only the two signals
-    QCOMPARE(area.layer(), empty);
-    area.widget.slotRedo();
-    QCOMPARE(area.layer(), first);
-    QCOMPARE(record,
-             QStringList({ "changed", "undo 1", "redo 1", "changed", "undo 0", "redo 1", "undo 0", "redo 1",
-                           "changed", "redo 1", "undo 1" }));
-
-    // A new stroke after an undo: Redo brings back the undone state, Undo the new stroke.
-    drag(&area.widget, { QPoint(20, 100), QPoint(100, 100) });
-    const QImage third = area.layer();
-    area.widget.slotRedo();
-    QCOMPARE(area.layer(), second);
-    area.widget.slotUndo();
-    QCOMPARE(area.layer(), third);
-
-    // A new picture forgets everything.
-    record.clear();
-    area.widget.slotSetPixmap(plain(QSize(120, 80)));
-    QCOMPARE(record, QStringList({ "redo 0", "undo 0" }));
-    QCOMPARE(area.layer(), empty.copy(0, 0, 120, 80));
-}
-
-void TestNotes::undoMemoryStaysWithinItsLimit()
-{
-    // Six steps, each painting one of four tiles, under a limit of four tiles.
-    constexpr int Tile = NoteHistory::TileSize;
-    const qint64 limit = 4 * qint64(Tile) * Tile * 4;
-    NoteHistory history(limit);
-    QImage layer(4 * Tile, Tile, QImage::Format_ARGB32_Premultiplied);
-    history.reset(layer.size());
-    layer.fill(Qt::transparent);
-    QVector<QImage> states { layer };
-    for (int step = 1; step <= 6; ++step) {
-        history.pushUndo(layer);
-        layer.fill(Qt::transparent); // all of the layer changes, but only one tile keeps anything
-        QPainter(&layer).fillRect((step % 4) * Tile + 5, 7, 9, 11, QColor::fromHsv(step * 50, 255, 255));
-        history.touch(layer.rect());
-        states << layer;
-    }
-    QVERIFY(history.memory() <= limit);
-    // The oldest steps went; the kept ones bring back exactly their states.
-    int back = 0;
-    while (history.undo(layer))
-        QCOMPARE(layer, states.at(6 - ++back));
-    QVERIFY(back >= 2 && back < 6);
-}
-
-void TestNotes::acceptedTextIsSavedInsideItsBox_data()
-{
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<QPoint>("release");
-    QTest::addColumn<QRect>("box"); // inside the 320 x 240 picture
-    QTest::addColumn<int>("lines"); // typed; 0: cancelled
-    QTest::newRow("click") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << 1;
-    QTest::newRow("short drag up and left")
-        << QPoint(60, 80) << QPoint(20, 40) << QRect(60, 80, 220, 90) << 1;
-    QTest::newRow("long drag up and left")
-        << QPoint(280, 200) << QPoint(40, 30) << QRect(40, 30, 241, 171) << 1;
-    QTest::newRow("click near right and bottom")
-        << QPoint(300, 220) << QPoint(300, 220) << QRect(100, 150, 220, 90) << 1;
-    QTest::newRow("drag past the edges")
-        << QPoint(100, 100) << QPoint(400, 300) << QRect(100, 100, 220, 140) << 1;
-    QTest::newRow("six lines") << QPoint(30, 5) << QPoint(30, 5) << QRect(30, 5, 220, 90) << 6;
-    QTest::newRow("cancelled") << QPoint(30, 40) << QPoint(30, 40) << QRect(30, 40, 220, 90) << 0;
-}
-
-void TestNotes::acceptedTextIsSavedInsideItsBox()
-{
-    QFETCH(QPoint, press);
-    QFETCH(QPoint, release);
-    QFETCH(QRect, box);
-    QFETCH(int, lines);
-
-    const QPixmap picture = plain(QSize(320, 240));
-    const QImage plainShot = picture.toImage().convertToFormat(QImage::Format_RGB32);
-    Area area(picture);
-    QVERIFY(area.exposed);
-    area.widget.slotSetMode(Mode::Text);
-    drag(&area.widget, { press, release });
-    NoteEditWidget* editor = area.widget.noteEditor();
-    QCOMPARE(editor->geometry(), box);
-
-    QTextEdit* field = editor->textField();
-    QVERIFY(QTest::qWaitForWindowActive(&area.widget));
-    QTRY_VERIFY(field->hasFocus());
-    QTest::keyClicks(field, QStringLiteral("WWW WWW"));
-    for (int line = 1; line < lines; ++line) {
-        QTest::keyClick(field, Qt::Key_Return);
-        QTest::keyClicks(field, QStringLiteral("WWW"));
-    }
-    const double size = field->currentFont().pointSizeF();
-    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("NoteEditWidgetInc")), Qt::LeftButton);
-    // The whole text grows, not only what is typed afterwards.
-    field->moveCursor(QTextCursor::Start);
-    field->moveCursor(QTextCursor::NextCharacter);
-    QCOMPARE(field->currentFont().pointSizeF(), size + 5);
-    const int lineSpacing = QFontMetrics(field->currentFont()).lineSpacing();
-
-    // Saved while open, the note and the editor's controls are not in the
-    // picture, and the work stays unsaved.
-    const QString path = m_dir.filePath(QStringLiteral("text.png"));
-    Os::setNextFileDialogAnswer({ path });
-    area.widget.slotSave();
-    QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), plainShot);
-    QVERIFY(area.widget.hasUnsavedChanges());
-
-    const char* button = lines ? "NoteEditWidgetAccept" : "NoteEditWidgetReject";
-    QTest::mouseClick(editor->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    QVERIFY(editor->isHidden());
-    QVERIFY(field->toPlainText().isEmpty());
-    if (!lines) // a tool chosen during the short round trip stays chosen
-        area.widget.slotSetMode(Mode::Arrow);
-    QTest::qWait(250);
-    QCOMPARE(area.widget.mode(), lines ? Mode::Text : Mode::Arrow);
-
-    Os::setNextFileDialogAnswer({ path });
-    area.widget.slotSave();
-    const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
-    if (!lines) {
-        QCOMPARE(saved, plainShot);
-        return;
-    }
-    // The text, all of its lines, in its box grown downwards as needed, and nothing else.
-    QVERIFY(changedOnlyInside(saved, plainShot, box.adjusted(0, 0, 0, 240)));
-    const int lastLine = box.top() + 3 + (lines - 1) * lineSpacing;
-    QVERIFY(drawnIn(area.layer(), QRect(box.left(), lastLine, box.width(), lineSpacing)) > 0);
-}
-
-void TestNotes::saving_data()
-{
-    QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
-    QTest::addColumn<bool>("written");
-    QTest::addColumn<qint64>("room"); // the most a file may take; 0: no limit
-    QTest::newRow("written") << QStringLiteral("shot.png") << true << qint64(0);
-    QTest::newRow("cancelled") << QString() << false << qint64(0);
-    QTest::newRow("folder missing") << QStringLiteral("missing/shot.png") << false << qint64(0);
-    QTest::newRow("not a folder") << QStringLiteral("file/shot.png") << false << qint64(0);
-    QTest::newRow("disk full") << QStringLiteral("shot.png") << false << qint64(100);
-}
-
-void TestNotes::saving()
-{
-    QFETCH(QString, answer);
-    QFETCH(bool, written);
-    QFETCH(qint64, room);
-    QTemporaryDir dir;
-    QVERIFY(TestSupport::writeFile(dir.filePath(QStringLiteral("file")), "x"));
-
-    Area area(plain(QSize(140, 90)));
-    QVERIFY(area.exposed);
-    area.widget.slotSetThikness(3);
-    drag(&area.widget, { QPoint(20, 20), QPoint(100, 20) });
-    const QString path = answer.isEmpty() ? QString() : dir.filePath(answer);
-    Os::setNextFileDialogAnswer(path.isEmpty() ? QStringList() : QStringList { path });
-    const bool told = !written && !path.isEmpty();
-    if (told)
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-    std::unique_ptr<TestSupport::FileSizeLimit> limit(room ? new TestSupport::FileSizeLimit(room) : nullptr);
-    area.widget.slotSave();
-    limit.reset();
-
-    QVERIFY(QFileInfo(Os::fileDialogRequests().value(0).dir).fileName().startsWith("EditedScreenShot_"));
-    QCOMPARE(area.widget.hasUnsavedChanges(), !written);
-    // A failed save is told, with the file's name, and leaves nothing behind.
-    QCOMPARE(MessageBox::shown().size(), told ? 1 : 0);
-    if (told)
-        QVERIFY(MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             written ? QStringList({ "file", "shot.png" }) : QStringList({ "file" }));
-    if (!path.isEmpty())
-        QCOMPARE(ShellServices::lastSaveDirectory(), QFileInfo(path).absolutePath());
-    QCOMPARE(QImage(path).size(), written ? QSize(140, 90) : QSize(0, 0));
-    if (written)
-        QCOMPARE(QImage(path).pixel(60, 20), qRgb(255, 0, 0));
-}
-
-void TestNotes::cursorIsTheToolsAndStaysWithTheArea()
-{
-    QWidget window;
-    auto* area = new ImageNoteWorkArea(&window);
-    area->slotSetPixmap(plain(QSize(200, 120)));
-    area->move(100, 100);
-    area->slotSetColor(QColor(0, 200, 0));
-    window.resize(400, 300);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseMove(&window, QPoint(20, 20));
-    QTest::mouseMove(&window, QPoint(150, 150));
-    QTRY_VERIFY(area->underMouse());
-    // The blue of the host's pen cursor comes in the drawing colour, the rest stays.
-    const QImage picture = area->cursor().pixmap().toImage();
-    QCOMPARE(picture.pixelColor(7, 7).hue(), QColor(0, 200, 0).hue());
-    QCOMPARE(picture.pixelColor(5, 0), QColor(Qt::white));
-    QCOMPARE(area->cursor().hotSpot(), QPoint(7, 7));
-
-    // Nothing application-wide is left for the host.
-    QVERIFY(!QApplication::overrideCursor());
-}
-
-void TestNotes::windowSize_data()
-{
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QSize>("window"); // before the controls' own minimum
-    const QSize desktop = QApplication::desktop()->geometry().size();
-    const QSize limit(int(desktop.width() / 1.5), int(desktop.height() / 1.5));
-    QTest::newRow("small") << QSize(limit.width() - 101, 100) << QSize(limit.width() - 1, 190);
-    QTest::newRow("too wide") << QSize(limit.width() - 99, 100) << limit;
-    QTest::newRow("too high") << QSize(100, limit.height() - 89) << limit;
-}
-
-void TestNotes::windowSize()
-{
-    QFETCH(QSize, picture);
-    QFETCH(QSize, window);
-    ImageNoteEditor editor;
-    editor.slotSetPixmap(plain(picture));
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QCOMPARE(editor.size(), window.expandedTo(editor.minimumSizeHint()));
-    QCOMPARE(editor.workArea()->size(), picture);
-    QCOMPARE(editor.preview()->pixmap().size(), picture);
-}
-
-void TestNotes::prompts_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("answer"); // empty: the box is dismissed with Escape
-    QTest::addColumn<bool>("goesAhead");
-    for (const char* answer : { "Yes", "No", "", "Cancel" }) {
-        const QString a = QLatin1String(answer), name = a.isEmpty() ? QStringLiteral("Escape") : a;
-        if (a != "Cancel")
-            QTest::newRow(qPrintable("new, " + name)) << QStringLiteral("new") << a << (a == "Yes");
-        if (!a.isEmpty() && a != "Cancel")
-            QTest::newRow(qPrintable("quit, " + name)) << QStringLiteral("quit") << a << (a == "Yes");
-        QTest::newRow(qPrintable("close, " + name)) << QStringLiteral("close") << a << (a == "No");
-    }
-}
-
-void TestNotes::prompts()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, answer);
-    QFETCH(bool, goesAhead);
-
-    ImageNoteEditor editor;
-    editor.slotSetPixmap(plain(QSize(160, 100)));
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QSignalSpy newShot(&editor, &ImageNoteEditor::doNewScreenShot);
-    QString asked;
-    DialogRunner::setNextHandler([&](QDialog& box) {
-        asked = qobject_cast<MMessageBox*>(&box)->text();
-        return TestSupport::answerDialog(box, answer);
-    });
-    const QString saved = m_dir.filePath(QStringLiteral("prompt.png"));
-    Os::setNextFileDialogAnswer({ saved });
-
-    // Quitting ends the application's event loop with 0; anything else lets it
-    // run on until the fallback ends it with 1.
-    QTimer fallback;
-    fallback.setSingleShot(true);
-    connect(&fallback, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
-    QTimer::singleShot(0, &editor, [&] {
-        fallback.start(100);
-        if (action == "new")
-            QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("NewScreenShowButton")),
-                              Qt::LeftButton);
-        else if (action == "quit")
-            QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")),
-                              Qt::LeftButton);
-        else
-            editor.close();
-    });
-    const bool quit = QCoreApplication::exec() == 0;
-    fallback.stop();
-
-    QVERIFY(asked.contains(action == "close" ? "save the current changes" : "not saved"));
-    QCOMPARE(quit, action == "quit" && goesAhead);
-    QCOMPARE(newShot.size(), action == "new" && goesAhead ? 1 : 0);
-    QCOMPARE(editor.isVisible(), !(goesAhead && action != "quit"));
-    // Yes on closing saves, and the window stays open all the same.
-    const bool savedHere = action == "close" && answer == "Yes";
-    QCOMPARE(QFile::remove(saved), savedHere);
-    QCOMPARE(editor.workArea()->hasUnsavedChanges(), !savedHere);
-}
-
-void TestNotes::dragFiles()
-{
-    // A session that ended without cleaning up left a folder behind.
-    const QString stale = NoteDragFiles::root() + QStringLiteral("/session-old");
-    QVERIFY(QDir().mkpath(stale) && TestSupport::writeFile(stale + QStringLiteral("/a.png"), "x"));
-    const auto dragFiles = [] {
-        QStringList files;
-        for (QDirIterator it(NoteDragFiles::root(), { "*.png" }, QDir::Files, QDirIterator::Subdirectories);
-             it.hasNext();)
-            files << it.next();
-        return files;
-    };
-    ImageNoteEditor editor;
-    QVERIFY(!QFileInfo::exists(stale));
-    NoteEditDragPreview* preview = editor.preview();
-    preview->resize(80, 60);
-
-    QStringList written;
-    for (const QColor& colour : { QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green) }) {
-        const QStringList earlier = dragFiles();
-        QPixmap picture(30, 20);
-        picture.fill(colour);
-        preview->slotSetPixmap(picture);
-        const bool full = colour == Qt::green;
-        std::unique_ptr<TestSupport::FileSizeLimit> limit(full ? new TestSupport::FileSizeLimit(20)
-                                                               : nullptr);
-        if (full)
-            MessageBox::setNextAnswer(QMessageBox::Ok);
-        QTest::mousePress(preview, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        // A move within the drag distance starts nothing.
-        sendMouse(preview, QEvent::MouseMove, QPoint(11, 11), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(dragFiles(), earlier);
-        sendMouse(preview, QEvent::MouseMove, QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
-        QTest::mouseRelease(preview, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
-        // A file that cannot be written is told, and no drag hands out an empty one.
-        QCOMPARE(MessageBox::shown().size(), full ? 1 : 0);
-        QCOMPARE(dragFiles().size(), earlier.size() + (full ? 0 : 1));
-        written = dragFiles();
-    }
-    // Each file still holds the picture of its own drag, away from the user's pictures.
-    QCOMPARE(written.size(), 2);
-    const QRgb first = QImage(written.first()).pixel(5, 5), second = QImage(written.last()).pixel(5, 5);
-    QCOMPARE(QSet<QRgb>({ first, second }), QSet<QRgb>({ QColor(Qt::red).rgb(), QColor(Qt::blue).rgb() }));
-    QVERIFY(!written.first().startsWith(ShellServices::workDirectory()));
-    // Closing the editor removes them.
-    DialogRunner::setNextHandler([](QDialog& box) { return TestSupport::answerDialog(box, "No"); });
-    editor.close();
-    QVERIFY(dragFiles().isEmpty());
-}
-
 LUMASTRAND_APP_TEST_MAIN(TestNotes)
-
 #include "tst_notes.moc"

@@ -48,9 +48,10 @@ void bringUp(ScreenCropper& tool, int displayMode, const QSize& windowSize)
     QTRY_COMPARE(tool.size(), displayMode == 2 ? windowSize : QGuiApplication::primaryScreen()->size());
 }
 
-// Drags with the left button; returns the measurer's read-out before the release.
+// Drags with the left button; returns the measurer's read-out before the release,
+// and what the tool showed then in shown.
 QString drag(ScreenCropper& tool, const QPoint& from, const QPoint& to,
-             Qt::KeyboardModifiers release = Qt::NoModifier)
+             Qt::KeyboardModifiers release = Qt::NoModifier, QImage* shown = nullptr)
 {
     QTest::mousePress(&tool, Qt::LeftButton, Qt::NoModifier, from);
     QMouseEvent move(QEvent::MouseMove, to, tool.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
@@ -58,6 +59,8 @@ QString drag(ScreenCropper& tool, const QPoint& from, const QPoint& to,
     QApplication::sendEvent(&tool, &move);
     auto* measurer = qobject_cast<ScreenMeasurer*>(&tool);
     const QString readOut = measurer ? measurer->readOut() : QString();
+    if (shown)
+        *shown = rgb(tool.grab());
     QTest::mouseRelease(&tool, Qt::LeftButton, release, to);
     return readOut;
 }
@@ -81,172 +84,192 @@ class TestScreenCropper : public QObject
     Q_OBJECT
 
 private slots:
-    void cutsWhatTheUserSaw_data();
-    void cutsWhatTheUserSaw();
-    void savesOnlyAWrittenCut_data();
-    void savesOnlyAWrittenCut();
-    void hostMayDeleteTheToolFromAnySignal_data();
-    void hostMayDeleteTheToolFromAnySignal();
-};
+    void cutsWhatTheUserSaw_data()
+    {
+        // On the offscreen platform's screen of 800 x 600 pixels.
+        QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(800, 600));
+        QTest::addColumn<QSize>("window"); // shown stretched; empty: full screen
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("cut"); // on the screen picture
+        QTest::newRow("down and right")
+            << QSize() << QPoint(10, 20) << QPoint(309, 279) << QRect(10, 20, 300, 260);
+        QTest::newRow("up and left") << QSize() << QPoint(309, 279) << QPoint(10, 20)
+                                     << QRect(10, 20, 300, 260);
+        QTest::newRow("up and right")
+            << QSize() << QPoint(10, 279) << QPoint(309, 20) << QRect(10, 20, 300, 260);
+        QTest::newRow("click") << QSize() << QPoint(257, 3) << QPoint(257, 3) << QRect(257, 3, 1, 1);
+        // A window of another shape shows the whole screen: a window pixel is 4/3 screen
+        // pixels wide and 2 high; the cut holds every screen pixel the selection touched.
+        const QSize wide(600, 300);
+        QTest::newRow("stretched") << wide << QPoint(7, 9) << QPoint(4, 5) << QRect(5, 10, 6, 10);
+        QTest::newRow("stretched click") << wide << QPoint(7, 9) << QPoint(7, 9) << QRect(9, 18, 2, 2);
+        QTest::newRow("stretched, past the edge")
+            << wide << QPoint(590, 5) << QPoint(640, -30) << QRect(786, 0, 14, 12);
+    }
 
-void TestScreenCropper::cutsWhatTheUserSaw_data()
-{
-    QTest::addColumn<int>("displayMode");
-    QTest::addColumn<QPoint>("from");
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<QRect>("cut"); // on the screen picture
+    void cutsWhatTheUserSaw()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRect, cut);
+        ScreenCropper cropper;
+        bringUp(cropper, window.isEmpty() ? 0 : 2, window);
+        QSignalSpy done(&cropper, qOverload<const QPixmap&>(&ScreenCropper::done));
 
-    QTest::newRow("down and right") << 0 << QPoint(10, 20) << QPoint(309, 279) << QRect(10, 20, 300, 260);
-    QTest::newRow("up and left") << 0 << QPoint(309, 279) << QPoint(10, 20) << QRect(10, 20, 300, 260);
-    QTest::newRow("up and right") << 0 << QPoint(10, 279) << QPoint(309, 20) << QRect(10, 20, 300, 260);
-    QTest::newRow("click") << 0 << QPoint(257, 3) << QPoint(257, 3) << QRect(257, 3, 1, 1);
-    // A half-size window shows the whole screen: every window pixel is 2 x 2 screen pixels.
-    const QSize half = QGuiApplication::primaryScreen()->size() / 2;
-    QTest::newRow("stretched") << 2 << QPoint(30, 20) << QPoint(5, 49) << QRect(10, 40, 52, 60);
-    QTest::newRow("stretched click") << 2 << QPoint(7, 9) << QPoint(7, 9) << QRect(14, 18, 2, 2);
-    QTest::newRow("stretched, past the edge")
-        << 2 << QPoint(half.width() - 10, 5) << QPoint(half.width() + 40, -30)
-        << QRect(2 * half.width() - 20, 0, 20, 12);
-}
+        drag(cropper, from, to);
+        QCOMPARE(done.count(), 1);
+        const QPixmap result = done.first().first().value<QPixmap>();
+        QCOMPARE(result.size(), cut.size());
+        QCOMPARE(rgb(result), rgb(screenPicture()).copy(cut));
+        QCOMPARE(rgb(cropper.pixmap()), rgb(result));
+        QVERIFY(!cropper.isVisible());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
 
-void TestScreenCropper::cutsWhatTheUserSaw()
-{
-    QFETCH(int, displayMode);
-    QFETCH(QPoint, from);
-    QFETCH(QPoint, to);
-    QFETCH(QRect, cut);
-    ScreenCropper cropper;
-    bringUp(cropper, displayMode, QGuiApplication::primaryScreen()->size() / 2);
-    QSignalSpy done(&cropper, qOverload<const QPixmap&>(&ScreenCropper::done));
+    void measurerReadsTheDrag_data()
+    {
+        QTest::addColumn<QPoint>("to"); // from (100, 100)
+        QTest::addColumn<QString>("readOut");
+        QTest::addColumn<QPoint>("covered"); // by the read-out or its label
+        QTest::addColumn<QRect>("clear"); // shows the screen
+        QTest::newRow("large, inside")
+            << QPoint(399, 199) << "300x100" << QPoint(250, 150) << QRect(100, 75, 300, 24);
+        QTest::newRow("up and left") << QPoint(40, 20) << "61x81" << QPoint(70, 60) << QRect(40, 0, 61, 19);
+        // Too small to read inside: a label on a dark box above it.
+        QTest::newRow("small, label above")
+            << QPoint(120, 104) << "21x5" << QPoint(99, 96) << QRect(95, 106, 40, 20);
+    }
 
-    drag(cropper, from, to);
-    QCOMPARE(done.count(), 1);
-    const QPixmap result = done.first().first().value<QPixmap>();
-    QCOMPARE(result.size(), cut.size());
-    QCOMPARE(rgb(result), rgb(screenPicture()).copy(cut));
-    QCOMPARE(rgb(cropper.pixmap()), rgb(result));
-    QVERIFY(!cropper.isVisible());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-
-    if (displayMode == 0) { // the measurer reads the same drag
+    void measurerReadsTheDrag()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(QString, readOut);
+        QFETCH(QPoint, covered);
+        QFETCH(QRect, clear);
         ScreenMeasurer measurer;
         bringUp(measurer, 0, QSize());
-        QCOMPARE(drag(measurer, from, to), QStringLiteral("%1x%2").arg(cut.width()).arg(cut.height()));
+        const QImage screen = rgb(screenPicture());
+        QImage shown;
+        QCOMPARE(drag(measurer, QPoint(100, 100), to, Qt::NoModifier, &shown), readOut);
         QCOMPARE(measurer.readOut(), QString());
         QVERIFY(measurer.pixmap().isNull());
+        QCOMPARE(shown.copy(clear), screen.copy(clear));
+        QVERIFY(shown.pixel(covered) != screen.pixel(covered));
     }
-}
 
-void TestScreenCropper::savesOnlyAWrittenCut_data()
-{
-    QTest::addColumn<bool>("desktop"); // the home folder has a Desktop folder
-    QTest::addColumn<bool>("cut");
-    QTest::addColumn<bool>("blocked"); // folders stand where the files go
-    QTest::addColumn<bool>("full"); // the disk fills up during the write
-    QTest::addColumn<Qt::KeyboardModifiers>("release");
-    QTest::newRow("on the Desktop, revealed")
-        << true << true << false << false << Qt::KeyboardModifiers(Qt::AltModifier);
-    QTest::newRow("at home") << false << true << false << false << Qt::KeyboardModifiers();
-    QTest::newRow("no cut yet") << false << false << false << false << Qt::KeyboardModifiers();
-    QTest::newRow("cannot be written")
-        << true << true << true << false << Qt::KeyboardModifiers(Qt::AltModifier);
-    QTest::newRow("disk full") << true << true << false << true << Qt::KeyboardModifiers(Qt::AltModifier);
-}
-
-void TestScreenCropper::savesOnlyAWrittenCut()
-{
-    QFETCH(bool, desktop);
-    QFETCH(bool, cut);
-    QFETCH(bool, blocked);
-    QFETCH(bool, full);
-    QFETCH(Qt::KeyboardModifiers, release);
-    QCOMPARE(ScreenCut::fileName(QDateTime(QDate(2024, 3, 2), QTime(9, 5, 7))),
-             QStringLiteral("ScreenShot_2024-03-02_09-05-07.png"));
-    const QString desktopFolder = QDir::home().filePath(QStringLiteral("Desktop"));
-    QVERIFY(desktop ? QDir().mkpath(desktopFolder) : QDir(desktopFolder).removeRecursively());
-    DesktopRecorder recorder;
-    ScreenCropper cropper;
-    const QDir folder(cropper.saveFolder());
-    QCOMPARE(folder.path(), desktop ? desktopFolder : QDir::homePath());
-    QVERIFY(cropper.defaultHelpText().contains(desktop ? "saved on Desktop" : "saved in Home Location"));
-    QVERIFY(!ScreenMeasurer().defaultHelpText().contains("saved")); // the measurer saves nothing
-    if (cut) {
-        bringUp(cropper, 0, QSize());
-        drag(cropper, QPoint(40, 30), QPoint(3, 4), release);
+    void savesOnlyAWrittenCut_data()
+    {
+        QTest::addColumn<bool>("desktop"); // the home folder has a Desktop folder
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<bool>("blocked"); // folders stand where the files go
+        QTest::addColumn<bool>("full"); // the disk fills up during the write
+        QTest::addColumn<Qt::KeyboardModifiers>("release");
+        QTest::newRow("on the Desktop, revealed")
+            << true << true << false << false << Qt::KeyboardModifiers(Qt::AltModifier);
+        QTest::newRow("at home") << false << true << false << false << Qt::KeyboardModifiers();
+        QTest::newRow("no cut yet") << false << false << false << false << Qt::KeyboardModifiers();
+        QTest::newRow("cannot be written")
+            << true << true << true << false << Qt::KeyboardModifiers(Qt::AltModifier);
+        QTest::newRow("disk full") << true << true << false << true << Qt::KeyboardModifiers(Qt::AltModifier);
     }
-    QStringList names; // of the seconds to come
-    for (int second = -1; second < 4; ++second)
-        names << ScreenCut::fileName(QDateTime::currentDateTime().addSecs(second));
-    for (const QString& name : names)
-        QVERIFY(!blocked || folder.mkpath(name));
-    QSignalSpy saved(&cropper, &ScreenCropper::saved);
 
-    const bool written = cut && !blocked && !full;
-    if (full) {
-        const TestSupport::FileSizeLimit limit(100);
-        QVERIFY(!cropper.slotSave());
-    } else {
+    void savesOnlyAWrittenCut()
+    {
+        QFETCH(bool, desktop);
+        QFETCH(bool, cut);
+        QFETCH(bool, blocked);
+        QFETCH(bool, full);
+        QFETCH(Qt::KeyboardModifiers, release);
+        QCOMPARE(ScreenCut::fileName(QDateTime(QDate(2024, 3, 2), QTime(9, 5, 7))),
+                 QStringLiteral("ScreenShot_2024-03-02_09-05-07.png"));
+        const QString desktopFolder = QDir::home().filePath(QStringLiteral("Desktop"));
+        QVERIFY(desktop ? QDir().mkpath(desktopFolder) : QDir(desktopFolder).removeRecursively());
+        DesktopRecorder recorder;
+        ScreenCropper cropper;
+        const QDir folder(cropper.saveFolder());
+        QCOMPARE(folder.path(), desktop ? desktopFolder : QDir::homePath());
+        QVERIFY(cropper.defaultHelpText().contains(desktop ? "saved on Desktop" : "saved in Home Location"));
+        QVERIFY(!ScreenMeasurer().defaultHelpText().contains("saved")); // the measurer saves nothing
+        if (cut) {
+            bringUp(cropper, 0, QSize());
+            drag(cropper, QPoint(40, 30), QPoint(3, 4), release);
+        }
+        QStringList names; // of the seconds to come
+        for (int second = -1; second < 4; ++second)
+            names << ScreenCut::fileName(QDateTime::currentDateTime().addSecs(second));
+        for (const QString& name : names)
+            QVERIFY(!blocked || folder.mkpath(name));
+        QSignalSpy saved(&cropper, &ScreenCropper::saved);
+
+        const bool written = cut && !blocked && !full;
+        std::unique_ptr<TestSupport::FileSizeLimit> limit(full ? new TestSupport::FileSizeLimit(100)
+                                                               : nullptr);
         QCOMPARE(cropper.slotSave(), written);
+        limit.reset();
+        QCOMPARE(saved.count(), written ? 1 : 0);
+        const QStringList files
+            = folder.entryList({ QStringLiteral("ScreenShot_*") }, QDir::Files | QDir::Hidden);
+        QCOMPARE(files.size(), written ? 1 : 0);
+        QCOMPARE(cropper.savedPath(), written ? folder.filePath(files.first()) : QString());
+        QCOMPARE(recorder.shownItems,
+                 written && desktop ? QStringList { cropper.savedPath() } : QStringList());
+        if (written) {
+            QVERIFY2(names.contains(files.first()), qPrintable(files.first()));
+            QCOMPARE(QImage(cropper.savedPath()).convertToFormat(QImage::Format_RGB32),
+                     rgb(screenPicture()).copy(3, 4, 38, 27));
+            QVERIFY(QFile::remove(cropper.savedPath()));
+        }
+        for (const QString& name : names)
+            QVERIFY(!blocked || QDir(folder.filePath(name)).removeRecursively());
     }
-    QCOMPARE(saved.count(), written ? 1 : 0);
-    const QStringList files
-        = folder.entryList({ QStringLiteral("ScreenShot_*") }, QDir::Files | QDir::Hidden);
-    QCOMPARE(files.size(), written ? 1 : 0);
-    QCOMPARE(cropper.savedPath(), written ? folder.filePath(files.first()) : QString());
-    QCOMPARE(recorder.shownItems, written && desktop ? QStringList { cropper.savedPath() } : QStringList());
-    if (written) {
-        QVERIFY2(names.contains(files.first()), qPrintable(files.first()));
-        QCOMPARE(QImage(cropper.savedPath()).convertToFormat(QImage::Format_RGB32),
-                 rgb(screenPicture()).copy(3, 4, 38, 27));
-        QVERIFY(QFile::remove(cropper.savedPath()));
+
+    void hostMayDeleteTheToolFromAnySignal_data()
+    {
+        QTest::addColumn<bool>("measurer");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("cropper, done with the cut")
+            << false << QByteArray(SIGNAL(done(QPixmap))) << "release";
+        QTest::newRow("cropper, done") << false << QByteArray(SIGNAL(done())) << "release";
+        QTest::newRow("cropper, closed after a cut") << false << QByteArray(SIGNAL(closed())) << "release";
+        QTest::newRow("cropper, closed by Escape") << false << QByteArray(SIGNAL(closed())) << "escape";
+        QTest::newRow("cropper, escaped") << false << QByteArray(SIGNAL(escaped())) << "escape";
+        QTest::newRow("cropper, saved") << false << QByteArray(SIGNAL(saved())) << "save";
+        QTest::newRow("measurer, done grabbing") << true << QByteArray(SIGNAL(done())) << "grab";
+        QTest::newRow("measurer, quit") << true << QByteArray(SIGNAL(doQuit())) << "escape";
+        QTest::newRow("measurer, escaped") << true << QByteArray(SIGNAL(escaped())) << "escape";
     }
-    for (const QString& name : names)
-        QVERIFY(!blocked || QDir(folder.filePath(name)).removeRecursively());
-}
 
-void TestScreenCropper::hostMayDeleteTheToolFromAnySignal_data()
-{
-    QTest::addColumn<bool>("measurer");
-    QTest::addColumn<QByteArray>("signal");
-    QTest::addColumn<QString>("action");
-    QTest::newRow("cropper, done with the cut") << false << QByteArray(SIGNAL(done(QPixmap))) << "release";
-    QTest::newRow("cropper, done") << false << QByteArray(SIGNAL(done())) << "release";
-    QTest::newRow("cropper, closed after a cut") << false << QByteArray(SIGNAL(closed())) << "release";
-    QTest::newRow("cropper, closed by Escape") << false << QByteArray(SIGNAL(closed())) << "escape";
-    QTest::newRow("cropper, escaped") << false << QByteArray(SIGNAL(escaped())) << "escape";
-    QTest::newRow("cropper, saved") << false << QByteArray(SIGNAL(saved())) << "save";
-    QTest::newRow("measurer, done grabbing") << true << QByteArray(SIGNAL(done())) << "grab";
-    QTest::newRow("measurer, quit") << true << QByteArray(SIGNAL(doQuit())) << "escape";
-    QTest::newRow("measurer, escaped") << true << QByteArray(SIGNAL(escaped())) << "escape";
-}
-
-void TestScreenCropper::hostMayDeleteTheToolFromAnySignal()
-{
-    QFETCH(bool, measurer);
-    QFETCH(QByteArray, signal);
-    QFETCH(QString, action);
-    Deleter host;
-    host.tool = measurer ? new ScreenMeasurer : new ScreenCropper;
-    if (action == QLatin1String("grab")) {
+    void hostMayDeleteTheToolFromAnySignal()
+    {
+        QFETCH(bool, measurer);
+        QFETCH(QByteArray, signal);
+        QFETCH(QString, action);
+        Deleter host;
+        host.tool = measurer ? new ScreenMeasurer : new ScreenCropper;
+        if (action == QLatin1String("grab")) {
+            connect(host.tool, signal.constData(), &host, SLOT(deleteTool()));
+            host.tool->setScreenGrabber(screenPicture);
+            host.tool->grabScreen();
+            QVERIFY(host.tool.isNull());
+            return;
+        }
+        bringUp(*host.tool, 0, QSize());
+        if (action == QLatin1String("save"))
+            drag(*host.tool, QPoint(1, 1), QPoint(9, 9));
         connect(host.tool, signal.constData(), &host, SLOT(deleteTool()));
-        host.tool->setScreenGrabber(screenPicture);
-        host.tool->grabScreen();
+        if (action == QLatin1String("release"))
+            drag(*host.tool, QPoint(1, 1), QPoint(9, 9));
+        else if (action == QLatin1String("escape"))
+            QTest::keyPress(host.tool, Qt::Key_Escape); // the release would go to the deleted tool
+        else
+            host.tool->slotSave();
         QVERIFY(host.tool.isNull());
-        return;
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
-    bringUp(*host.tool, 0, QSize());
-    if (action == QLatin1String("save"))
-        drag(*host.tool, QPoint(1, 1), QPoint(9, 9));
-    connect(host.tool, signal.constData(), &host, SLOT(deleteTool()));
-    if (action == QLatin1String("release"))
-        drag(*host.tool, QPoint(1, 1), QPoint(9, 9));
-    else if (action == QLatin1String("escape"))
-        QTest::keyPress(host.tool, Qt::Key_Escape); // the release would go to the deleted tool
-    else
-        host.tool->slotSave();
-    QVERIFY(host.tool.isNull());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
+};
 
 LUMASTRAND_APP_TEST_MAIN(TestScreenCropper)
 #include "tst_screencropper.moc"

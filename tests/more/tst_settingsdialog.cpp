@@ -7,6 +7,7 @@
 #include "os.h"
 #include "settings/settingsdialog.h"
 #include "settings/settingswidget.h"
+#include "shellservices.h"
 #include "testapp.h"
 #include "tooling.h"
 
@@ -50,8 +51,10 @@ private:
     QString m_tag;
 };
 
-void click(QWidget* dialog, const char* objectName)
+// Clicks the dialog's save or load button with the file dialog answering path.
+void clickWith(QWidget* dialog, const char* objectName, const QString& path)
 {
+    Os::setNextFileDialogAnswer({ path });
     QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(objectName)), Qt::LeftButton);
 }
 } // namespace
@@ -59,6 +62,12 @@ void click(QWidget* dialog, const char* objectName)
 class TestSettingsDialog : public QObject
 {
     Q_OBJECT
+
+    // Registered as "Beta", "Alpha", "Twin" and a plain label, all without a
+    // parent; the twin's element is named "Alpha" too.
+    QPointer<ValuesPage> m_alpha = new ValuesPage(QStringLiteral("Alpha"));
+    QPointer<ValuesPage> m_twin = new ValuesPage(QStringLiteral("Alpha"));
+    QPointer<ValuesPage> m_beta = new ValuesPage(QStringLiteral("Beta"));
 
 private slots:
     void initTestCase()
@@ -95,23 +104,20 @@ private slots:
 
         auto* first = new SettingsDialog;
         first->show();
-        Os::setNextFileDialogAnswer({ dir.filePath(chosen) });
-        click(first, "StorageBrowserSS");
+        clickWith(first, "StorageBrowserSS", dir.filePath(chosen));
         delete first;
         QVERIFY(m_alpha && m_beta);
         const QByteArray file = TestSupport::fileContents(dir.filePath(written));
         QVERIFY(file.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>"));
-        QCOMPARE(QMWidgets::app()->lastSaveDirectory(), QDir(dir.path()).absolutePath());
+        QCOMPARE(QMWidgets::ShellServices::lastSaveDirectory(), QDir(dir.path()).absolutePath());
 
         // A second dialog shows the same pages, loads the file back and applies it with "&Ok".
         m_alpha->text = m_beta->text = QStringLiteral("changed");
         SettingsDialog second;
         second.show();
         QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
-        Os::setNextFileDialogAnswer({ dir.filePath(written) });
-        click(&second, "StorageBrowserLS");
-        QCOMPARE(m_alpha->text, QStringLiteral("Grüße €"));
-        QCOMPARE(m_beta->text, QStringLiteral("<&\"'>"));
+        clickWith(&second, "StorageBrowserLS", dir.filePath(written));
+        QCOMPARE(m_alpha->text + m_beta->text, QStringLiteral("Grüße €<&\"'>"));
         QCOMPARE(TestSupport::answerDialog(second, QStringLiteral("&Ok")), int(QDialog::Accepted));
         QCOMPARE(m_alpha->applied + m_beta->applied, m_alpha->text + m_beta->text);
         QVERIFY(MessageBox::shown().isEmpty());
@@ -139,17 +145,14 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(target);
         writeFile(path, "old");
-
         SettingsDialog dialog;
         dialog.show();
         if (answer)
             MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
-        Os::setNextFileDialogAnswer({ dir.filePath(chosen) });
-        click(&dialog, "StorageBrowserSS");
+        clickWith(&dialog, "StorageBrowserSS", dir.filePath(chosen));
 
         QCOMPARE(MessageBox::shown().size(), answer ? 1 : 0);
-        if (answer)
-            QVERIFY(MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(!answer || MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
         const QByteArray now = TestSupport::fileContents(path);
         QCOMPARE(now.startsWith("<?xml"), replaced);
         QCOMPARE(now == "old", !replaced && answer != QMessageBox::Ok);
@@ -178,6 +181,8 @@ private slots:
              "y");
         file("no element for the page", "<Settings><Gamma text=\"z\"/></Settings>", "start");
         file("broken file", "<Settings><Alpha text=\"q\"></Settings", "start");
+        file("a thousand pages",
+             "<Settings>" + QByteArray("<G><H/></G>").repeated(1000) + "<Alpha text=\"m\"/></Settings>", "m");
         const QString utf16 = QStringLiteral(u"<Settings><Alpha text=\"Grüße €\"/></Settings>");
         file("UTF-16 with byte-order mark", QTextCodec::codecForName("UTF-16LE")->fromUnicode(utf16),
              "Grüße €");
@@ -192,6 +197,8 @@ private slots:
         QTest::newRow("larger than 16 MB") << "large" << QByteArray() << "start" << true;
         QTest::newRow("named pipe") << "pipe" << QByteArray() << "start" << true;
         QTest::newRow("link to an endless device") << "device" << QByteArray() << "start" << true;
+        // Gone before it was read: nothing to load, and nothing refused.
+        QTest::newRow("missing") << "missing" << QByteArray() << "start" << false;
     }
 
     void loadingFiles()
@@ -200,8 +207,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, alpha);
         QFETCH(bool, refused);
-        const QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("chosen.tssettings"));
+        const QTemporaryDir dir, other;
+        const QString path = other.filePath(QStringLiteral("chosen.tssettings"));
         if (kind == QLatin1String("pipe"))
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (kind == QLatin1String("device"))
@@ -209,20 +216,23 @@ private slots:
         else if (kind == QLatin1String("large")) // a settings file, and then a 16 MB gap
             QVERIFY(writeFile(path, "<Settings><Alpha text=\"x\"/></Settings>")
                     && QFile::resize(path, 16 << 20 | 1));
-        else
+        else if (kind == QLatin1String("file"))
             QVERIFY(writeFile(path, file));
 
+        // The file dialog starts where the last file was loaded, not where one was saved.
+        QMWidgets::ShellServices::setLastOpenDirectory(dir.filePath(QStringLiteral("earlier.tssettings")));
+        QMWidgets::ShellServices::setLastSaveDirectory(other.filePath(QStringLiteral("saved.tssettings")));
         SettingsDialog dialog;
         dialog.show();
         if (refused)
             MessageBox::setNextAnswer(QMessageBox::Ok);
-        Os::setNextFileDialogAnswer({ path });
-        click(&dialog, "StorageBrowserLS");
+        clickWith(&dialog, "StorageBrowserLS", path);
+        QVERIFY(Os::fileDialogRequests().value(0).dir.startsWith(dir.path() + QLatin1Char('/')));
         QCOMPARE(QStringList({ m_alpha->text, m_twin->text, m_beta->text }),
                  QStringList({ alpha, alpha, "start" }));
         QCOMPARE(MessageBox::shown().size(), int(refused));
         QVERIFY(!refused || MessageBox::shown().first().text.contains(path));
-        QCOMPARE(QMWidgets::app()->lastOpenDirectory(), dir.path());
+        QCOMPARE(QMWidgets::ShellServices::lastOpenDirectory(), other.path());
     }
 
     void pagesMoveBetweenOpenDialogs()
@@ -239,14 +249,13 @@ private slots:
         // The second dialog held no pages any more when it went; the first keeps them.
         QVERIFY(m_alpha);
         QCOMPARE(first.tabWidget()->indexOf(m_alpha), 1);
+        // A page a host took away comes back to its own place.
+        first.hide();
+        m_alpha->setParent(nullptr);
+        first.show();
+        QCOMPARE(first.tabWidget()->indexOf(m_alpha), 1);
+        QCOMPARE(first.tabWidget()->count(), 4);
     }
-
-private:
-    // Registered as "Beta", "Alpha", "Twin" and a plain label, all without a
-    // parent; the twin's element is named "Alpha" too.
-    QPointer<ValuesPage> m_alpha = new ValuesPage(QStringLiteral("Alpha"));
-    QPointer<ValuesPage> m_twin = new ValuesPage(QStringLiteral("Alpha"));
-    QPointer<ValuesPage> m_beta = new ValuesPage(QStringLiteral("Beta"));
 };
 
 LUMASTRAND_APP_TEST_MAIN(TestSettingsDialog)

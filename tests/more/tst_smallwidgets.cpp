@@ -10,6 +10,7 @@
 #include "smallwidgets/advancedlabel.h"
 #include "smallwidgets/comboboxfilter.h"
 #include "smallwidgets/dirview.h"
+#include "smallwidgets/mobilesimulator.h"
 #include "tooling.h"
 
 #include <QComboBox>
@@ -35,12 +36,6 @@ QImage painted(QWidget* widget)
 }
 
 QStringList warnings;
-
-void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtWarningMsg)
-        warnings.append(message);
-}
 } // namespace
 
 class TestSmallWidgets : public QObject
@@ -83,17 +78,31 @@ private slots:
         label.resize(100, 60);
         label.setMargin(10);
         label.setPixmap(QPixmap::fromImage(picture));
-        // Under the pointer lighter by 30 in every channel, red saturating at 255.
-        for (const QRgb opaquePart : { qRgb(240, 150, 200), qRgb(255, 180, 230) }) {
+        // Under the pointer lighter by 30 in every channel, red saturating at 255; as before once it left.
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        for (QEvent* event : { &leave, &enter, &leave }) {
+            QApplication::sendEvent(&label, event);
+            const QRgb opaquePart = event == &enter ? qRgb(255, 180, 230) : qRgb(240, 150, 200);
             // The picture fills 80 x 40 from (10, 10).
             const QImage shown = painted(&label);
-            QVERIFY(pixelsClose(shown.pixel(30, 30), opaquePart, 2));
-            QVERIFY(pixelsClose(shown.pixel(12, 12), opaquePart, 2));
-            QCOMPARE(qAlpha(shown.pixel(70, 30)) + qAlpha(shown.pixel(87, 47)) + qAlpha(shown.pixel(5, 30)),
+            QVERIFY(pixelsClose(shown.pixel(47, 48), opaquePart, 2));
+            QVERIFY(pixelsClose(shown.pixel(11, 11), opaquePart, 2));
+            QCOMPARE(qAlpha(shown.pixel(52, 30)) + qAlpha(shown.pixel(88, 48)) + qAlpha(shown.pixel(5, 30)),
                      0);
-            QEvent enter(QEvent::Enter);
-            QApplication::sendEvent(&label, &enter);
         }
+    }
+
+    void mobileSimulatorHoldsWidgetsInARow()
+    {
+        MobileSimulator frame;
+        auto *first = new QLabel(QStringLiteral("first")), *second = new QLabel(QStringLiteral("second"));
+        frame.setWidget(first);
+        frame.setWidget(second);
+        frame.setWidget(nullptr);
+        frame.show();
+        QCOMPARE(frame.widget(), second);
+        QVERIFY(first->parent() == &frame && second->parent() == &frame);
+        QVERIFY(first->isVisible() && second->geometry().left() > first->geometry().right());
     }
 
     void comboBoxFilterPaints()
@@ -112,7 +121,7 @@ private slots:
         // The triangle's corners are (93, 23), (93, 13) and (83, 23).
         const QImage comboPicture = combo.grab().toImage();
         QVERIFY(pixelsClose(comboPicture.pixel(91, 21), qRgb(0, 0, 160), 8));
-        QVERIFY(pixelsClose(comboPicture.pixel(85, 15), qRgb(255, 255, 255), 8));
+        QVERIFY(pixelsClose(comboPicture.pixel(82, 22), qRgb(255, 255, 255), 8));
         QVERIFY(pixelsClose(comboPicture.pixel(96, 21), qRgb(255, 255, 255), 8));
         // Anything but a combo box paints nothing at all.
         QCOMPARE(TestSupport::colorsOf(painted(&label)), QSet<QRgb> { 0u });
@@ -132,7 +141,11 @@ private slots:
         QFETCH(bool, present);
         using namespace QMWidgets::Pictures;
         warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(recordWarnings);
+        const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                  if (type == QtWarningMsg)
+                      warnings.append(message);
+              });
         for (int paint = 0; paint < 3; ++paint) {
             QCOMPARE(!pixmap(path).isNull(), present);
             QCOMPARE(!scaled(path, QSize(16, 16)).isNull(), present);

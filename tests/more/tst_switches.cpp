@@ -1,7 +1,8 @@
-// The animated switch and the centring filter.
+// The animated switch, the centring filter and the tagged list item.
 
 #include "switches/aniswitch.h"
 #include "switches/centerfilter.h"
+#include "switches/listwidgetitem.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -42,19 +43,21 @@ private slots:
         QSignalSpy toggled(&toggle, &AniSwitch::toggled);
         // A real click on the track's uncovered right end switches on.
         QWidget* area = handle->parentWidget();
+        QElapsedTimer slide;
+        slide.start();
         QTest::mouseClick(area->childAt(area->width() - 3, 15), Qt::LeftButton);
         QVERIFY(toggle.isOn());
         QCOMPARE(toggled.count(), 1);
         QCOMPARE(toggled.first().first().toBool(), true);
 
-        // The handle slides to the right, passing in between.
+        // The handle slides to the right for 400 ms, passing in between.
         bool passedBetween = false;
-        for (int wait = 0; wait < 300 && handle->x() != handleWidth; ++wait) {
+        while (handle->x() != handleWidth && slide.elapsed() < 5000) {
             QTest::qWait(15);
             passedBetween = passedBetween || (handle->x() > 0 && handle->x() < handleWidth);
         }
         QCOMPARE(handle->pos(), QPoint(handleWidth, 0));
-        QVERIFY(passedBetween);
+        QVERIFY(passedBetween && slide.elapsed() >= 390);
 
         // A state the switch already has changes nothing.
         toggle.setOn(true);
@@ -125,6 +128,14 @@ private slots:
         delete child;
         QCOMPARE(filter.widget(), nullptr);
         filter.slotResized(0);
+    }
+
+    void listItemCopyStartsUntagged()
+    {
+        QMWidgets::ListWidgetItem item(QStringLiteral("text"));
+        item.setTag(QStringLiteral("tag"));
+        const QMWidgets::ListWidgetItem copy(item);
+        QCOMPARE(item.tag() + copy.tag() + copy.text(), QStringLiteral("tagtext"));
     }
 };
 

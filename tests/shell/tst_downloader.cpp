@@ -11,142 +11,140 @@ class TestDownloader : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void answerIsTakenOrRefused_data();
-    void answerIsTakenOrRefused();
-    void certificateAndProxy_data();
-    void certificateAndProxy();
-
-private:
     QTemporaryDir m_certificates;
-};
+    // One for all answers: nothing of an earlier download may stay.
+    QMRequest::Downloader m_downloader;
 
-void TestDownloader::initTestCase()
-{
-    // Only the proxies a test names, whatever this machine has set.
-    for (const char* name :
-         { "http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY", "no_proxy" })
-        qunsetenv(name);
-    QVERIFY(LoopbackServer::makeCertificates(m_certificates.path()));
-}
-
-void TestDownloader::answerIsTakenOrRefused_data()
-{
-    QTest::addColumn<QString>("url"); // %1: the server's host and port
-    QTest::addColumn<QByteArray>("answer"); // %1 as in url
-    QTest::addColumn<int>("ending"); // the server's, after a byte every interval ms (0: all at once)
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<QByteArray>("body"); // null: the download fails
-    QTest::addColumn<QString>("reason"); // part of the failure's reason, where it matters
-
-    const QByteArray fails;
-    const auto row
-        = [](const QString& name, const QByteArray& answer, const QByteArray& body, const char* reason = "",
-             int ending = LoopbackServer::Close, int interval = 0, const char* url = "http://%1/raw") {
-              QTest::newRow(qPrintable(name)) << url << answer << ending << interval << body << reason;
-          };
-    const QByteArray head = "HTTP/1.0 200 OK\r\n\r\n", document = "build:date:2099-01-01;windows:10;";
-    const QByteArray exact = head + QByteArray(64 * 1024 - head.size(), 'x'); // just the limit
-    const QByteArray gzip = "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\n\r\n";
-    row("no length, ended by close", head + document, document);
-    row("cut short of its length", "HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n" + document, fails);
-    row("reset without a length", head + document, fails, "", LoopbackServer::Reset);
-    row("chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n0\r\n\r\n", "abc");
-    row("bare newlines", "HTTP/1.1 200 OK\nContent-Length: 3\n\nabc", "abc");
-    row("status 206", "HTTP/1.1 206 Partial\r\nContent-Length: 3\r\n\r\nabc", fails, "206");
-    for (const char* status : { "301", "302" }) {
-        for (const char* to : { "http://%1/raw", "https://127.0.0.1:1/", "file:///etc/hostname" })
-            row(QStringLiteral("%1 to %2").arg(status, to),
-                "HTTP/1.1 " + QByteArray(status) + " Moved\r\nLocation: " + to
-                    + "\r\nContent-Length: 0\r\n\r\n",
-                fails, status);
+private slots:
+    void initTestCase()
+    {
+        // Only the proxies a test names, whatever this machine has set.
+        for (const char* name :
+             { "http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY", "no_proxy" })
+            qunsetenv(name);
+        QVERIFY(LoopbackServer::makeCertificates(m_certificates.path()));
     }
-    row("gzip", gzip + LoopbackServer::gzip(document), document);
-    // 16 KB as it comes, 16 MB decoded.
-    row("gzip bomb", gzip + LoopbackServer::gzip(QByteArray(16 << 20, '\0')), fails, "too large");
-    row("exactly the limit", exact, exact.mid(head.size()));
-    // Kept open: a client that waited for more would run into its time limit.
-    row("over the limit", exact + 'x', fails, "too large", LoopbackServer::StayOpen);
-    row("header flood", "HTTP/1.1 200 OK\r\n" + QByteArray("X-Filler: fffff\r\n").repeated(8192), fails,
-        "too large", LoopbackServer::StayOpen);
-    row("announced too large", "HTTP/1.0 200 OK\r\nContent-Length: 65537\r\n\r\nabc", fails, "too large",
-        LoopbackServer::StayOpen);
-    row("a byte every 100 ms", head + document, fails, "in time", LoopbackServer::Close, 100);
-    row("ftp", QByteArray(), fails, "", LoopbackServer::Close, 0, "ftp://%1/raw");
-    row("file", QByteArray(), fails, "", LoopbackServer::Close, 0, "file:///etc/hostname");
-}
 
-void TestDownloader::answerIsTakenOrRefused()
-{
-    QFETCH(QString, url);
-    QFETCH(QByteArray, answer);
-    QFETCH(int, ending);
-    QFETCH(int, interval);
-    QFETCH(QByteArray, body);
-    QFETCH(QString, reason);
-    LoopbackServer server;
-    const QString host = QUrl(server.address()).authority();
-    server.setRawAnswer(QStringLiteral("/raw"), answer.replace("%1", host.toLatin1()),
-                        LoopbackServer::Ending(ending), interval);
-    QMRequest::Downloader downloader;
-    downloader.setTimeout(1500);
-    downloader.setMaximumSize(64 * 1024);
-    QSignalSpy finished(&downloader, &QMRequest::Downloader::finished);
+    void answerIsTakenOrRefused_data()
+    {
+        QTest::addColumn<QString>("url"); // %1: the server's host and port
+        QTest::addColumn<QByteArray>("answer"); // %1 as in url
+        QTest::addColumn<int>("ending"); // the server's, after a byte every interval ms (0: all at once)
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QByteArray>("body"); // null: the download fails
+        QTest::addColumn<QString>("reason"); // part of the failure's reason, where it matters
 
-    bool ok = false;
-    const QByteArray data = downloader.download(QUrl(url.replace(QStringLiteral("%1"), host)), &ok);
-    QCOMPARE(ok, !body.isNull());
-    QCOMPARE(data, body);
-    QCOMPARE(downloader.data(), data);
-    QCOMPARE(finished.count(), 1);
-    QVERIFY2(downloader.errorString().contains(reason), qPrintable(downloader.errorString()));
-    QCOMPARE(downloader.timedOut(), reason == QLatin1String("in time"));
-    // Only http addresses reach the server (an ftp client would wait there for a greeting
-    // until its time limit), and only once: redirects are not followed.
-    QCOMPARE(server.requests().size(), url.startsWith(QLatin1String("http")) ? 1 : 0);
-}
+        const QByteArray fails;
+        const auto row = [](const QString& name, const QByteArray& answer, const QByteArray& body,
+                            const char* reason = "", int ending = LoopbackServer::Close, int interval = 0,
+                            const char* url = "http://%1/raw") {
+            QTest::newRow(qPrintable(name)) << url << answer << ending << interval << body << reason;
+        };
+        const QByteArray head = "HTTP/1.0 200 OK\r\n\r\n", document = "build:date:2099-01-01;windows:10;";
+        const QByteArray exact = head + QByteArray(64 * 1024 - head.size(), 'x'); // just the limit
+        const QByteArray gzip = "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\n\r\n";
+        row("no length, ended by close", head + document, document);
+        row("cut short of its length", "HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n" + document, fails);
+        row("reset without a length", head + document, fails, "", LoopbackServer::Reset);
+        row("chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n0\r\n\r\n", "abc");
+        row("bare newlines", "HTTP/1.1 200 OK\nContent-Length: 3\n\nabc", "abc");
+        row("status 206", "HTTP/1.1 206 Partial\r\nContent-Length: 3\r\n\r\nabc", fails, "206");
+        for (const char* status : { "301", "302" }) {
+            for (const char* to : { "http://%1/raw", "https://127.0.0.1:1/", "file:///etc/hostname" })
+                row(QStringLiteral("%1 to %2").arg(status, to),
+                    "HTTP/1.1 " + QByteArray(status) + " Moved\r\nLocation: " + to
+                        + "\r\nContent-Length: 0\r\n\r\n",
+                    fails, status);
+        }
+        row("gzip", gzip + LoopbackServer::gzip(document), document);
+        // 16 KB as it comes, 16 MB decoded.
+        row("gzip bomb", gzip + LoopbackServer::gzip(QByteArray(16 << 20, '\0')), fails, "too large");
+        row("exactly the limit", exact, exact.mid(head.size()));
+        // Kept open: a client that waited for more would run into its time limit.
+        row("over the limit", exact + 'x', fails, "too large", LoopbackServer::StayOpen);
+        row("header flood", "HTTP/1.1 200 OK\r\n" + QByteArray("X-Filler: fffff\r\n").repeated(8192), fails,
+            "too large", LoopbackServer::StayOpen);
+        row("announced too large", "HTTP/1.0 200 OK\r\nContent-Length: 65537\r\n\r\nabc", fails, "too large",
+            LoopbackServer::StayOpen);
+        row("a byte every 100 ms", head + document, fails, "in time", LoopbackServer::Close, 100);
+        row("ftp", QByteArray(), fails, "not supported", LoopbackServer::Close, 0, "ftp://%1/raw");
+        row("file", QByteArray(), fails, "not supported", LoopbackServer::Close, 0, "file:///etc/hostname");
+    }
 
-void TestDownloader::certificateAndProxy_data()
-{
-    QTest::addColumn<QString>("certificate"); // none: plain http
-    QTest::addColumn<bool>("proxy"); // the server is the environment's proxy
-    QTest::addColumn<QStringList>("requests"); // as the server got them, %1: the host and port asked for
+    void answerIsTakenOrRefused()
+    {
+        QFETCH(QString, url);
+        QFETCH(QByteArray, answer);
+        QFETCH(int, ending);
+        QFETCH(int, interval);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        LoopbackServer server;
+        const QString host = QUrl(server.address()).authority();
+        server.setRawAnswer(QStringLiteral("/raw"), answer.replace("%1", host.toLatin1()),
+                            LoopbackServer::Ending(ending), interval);
+        QMRequest::Downloader& downloader = m_downloader;
+        downloader.setTimeout(1500);
+        downloader.setMaximumSize(64 * 1024);
+        QSignalSpy finished(&downloader, &QMRequest::Downloader::finished);
 
-    QTest::newRow("signed by the authority") << "good" << false << QStringList { "/raw" };
-    // Refused before a request is sent.
-    QTest::newRow("self-signed") << "self" << false << QStringList();
-    QTest::newRow("another host's") << "other" << false << QStringList();
-    QTest::newRow("expired") << "expired" << false << QStringList();
-    // As a GET of the whole address for http, through a tunnel for https.
-    QTest::newRow("https through a proxy") << "good" << true << QStringList { "CONNECT %1", "/raw" };
-    QTest::newRow("http through a proxy") << QString() << true << QStringList { "http://%1/raw" };
-}
+        bool ok = false;
+        const QByteArray data = downloader.download(QUrl(url.replace(QStringLiteral("%1"), host)), &ok);
+        QCOMPARE(ok, !body.isNull());
+        QCOMPARE(data, body);
+        QCOMPARE(downloader.data(), data);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY2(downloader.errorString().contains(reason), qPrintable(downloader.errorString()));
+        QCOMPARE(downloader.timedOut(), reason == QLatin1String("in time"));
+        // Only http addresses reach the server (an ftp client would wait there for a greeting
+        // until its time limit), and only once: redirects are not followed.
+        QCOMPARE(server.requests().size(), url.startsWith(QLatin1String("http")) ? 1 : 0);
+    }
 
-void TestDownloader::certificateAndProxy()
-{
-    QFETCH(QString, certificate);
-    QFETCH(bool, proxy);
-    QFETCH(QStringList, requests);
-    const QString dir = m_certificates.path() + QLatin1Char('/');
-    LoopbackServer server;
-    if (!certificate.isEmpty())
-        server.setCertificate(dir + certificate + QStringLiteral(".pem"), dir + QStringLiteral("key.pem"),
-                              proxy);
-    server.setAnswer(QStringLiteral("/raw"), 200, "document");
-    // Through the proxy the address asked for is one where nothing listens.
-    const QString host = QUrl(proxy ? LoopbackServer::unreachableAddress() : server.address()).authority();
-    qputenv(certificate.isEmpty() ? "http_proxy" : "https_proxy", proxy ? server.address().toLatin1() : "");
-    QMRequest::Downloader downloader;
-    downloader.setCertificateAuthorities(dir + QStringLiteral("ca.pem"));
+    void certificateAndProxy_data()
+    {
+        QTest::addColumn<QString>("certificate"); // none: plain http
+        QTest::addColumn<bool>("proxy"); // the server is the environment's proxy
+        QTest::addColumn<QStringList>("requests"); // as the server got them, %1: the host and port asked for
 
-    bool ok = false;
-    const char* scheme = certificate.isEmpty() ? "http" : "https";
-    const QByteArray data = downloader.download(QUrl(QStringLiteral("%1://%2/raw").arg(scheme, host)), &ok);
-    QCOMPARE(data, ok ? QByteArray("document") : QByteArray());
-    QCOMPARE(server.requests(), requests.replaceInStrings(QStringLiteral("%1"), host));
-    QCOMPARE(ok, !requests.isEmpty());
-}
+        QTest::newRow("signed by the authority") << "good" << false << QStringList { "/raw" };
+        // Refused before a request is sent.
+        QTest::newRow("self-signed") << "self" << false << QStringList();
+        QTest::newRow("another host's") << "other" << false << QStringList();
+        QTest::newRow("expired") << "expired" << false << QStringList();
+        // As a GET of the whole address for http, through a tunnel for https.
+        QTest::newRow("https through a proxy") << "good" << true << QStringList { "CONNECT %1", "/raw" };
+        QTest::newRow("http through a proxy") << QString() << true << QStringList { "http://%1/raw" };
+    }
+
+    void certificateAndProxy()
+    {
+        QFETCH(QString, certificate);
+        QFETCH(bool, proxy);
+        QFETCH(QStringList, requests);
+        const QString dir = m_certificates.path() + QLatin1Char('/');
+        LoopbackServer server;
+        if (!certificate.isEmpty())
+            server.setCertificate(dir + certificate + QStringLiteral(".pem"), dir + QStringLiteral("key.pem"),
+                                  proxy);
+        server.setAnswer(QStringLiteral("/raw"), 200, "document");
+        // Through the proxy the address asked for is one where nothing listens.
+        const QString host
+            = QUrl(proxy ? LoopbackServer::unreachableAddress() : server.address()).authority();
+        qputenv(certificate.isEmpty() ? "http_proxy" : "https_proxy",
+                proxy ? server.address().toLatin1() : "");
+        QMRequest::Downloader downloader;
+        downloader.setCertificateAuthorities(dir + QStringLiteral("ca.pem"));
+
+        bool ok = false;
+        const char* scheme = certificate.isEmpty() ? "http" : "https";
+        const QByteArray data
+            = downloader.download(QUrl(QStringLiteral("%1://%2/raw").arg(scheme, host)), &ok);
+        QCOMPARE(data, ok ? QByteArray("document") : QByteArray());
+        QCOMPARE(server.requests(), requests.replaceInStrings(QStringLiteral("%1"), host));
+        QCOMPARE(ok, !requests.isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDownloader)
 

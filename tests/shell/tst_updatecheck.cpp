@@ -57,167 +57,160 @@ class TestUpdateCheck : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        // No test may reach past this machine, whatever it forgets to set.
+        qputenv("LUMASTRAND_SERVER", LoopbackServer::unreachableAddress().toLatin1());
+    }
 
-    void startTimersRunCheckThenPing_data();
-    void startTimersRunCheckThenPing();
+    void cleanup()
+    {
+        const int pending = TestSupport::clearDialogSeams();
+        QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).clear();
+        QCOMPARE(pending, 0);
+    }
 
-    void updateCheck_data();
-    void updateCheck();
-    void automaticCheckAtMostEverySixDays_data();
-    void automaticCheckAtMostEverySixDays();
-};
+    void startTimersRunCheckThenPing_data()
+    {
+        QTest::addColumn<bool>("checkUpdates");
+        QTest::newRow("checks on") << true;
+        QTest::newRow("checks off") << false;
+    }
 
-void TestUpdateCheck::init()
-{
-    // No test may reach past this machine, whatever it forgets to set.
-    qputenv("LUMASTRAND_SERVER", LoopbackServer::unreachableAddress().toLatin1());
-}
+    void startTimersRunCheckThenPing()
+    {
+        QFETCH(bool, checkUpdates);
+        if (!checkUpdates)
+            setStored(QStringLiteral("checkupdates"), false);
+        Running run;
+        run.answerBuildInfo(200, "build:date:2000-01-01;windows:xp");
+        QSignalSpy pinged(&run.server, &LoopbackServer::requested);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !pinged.isEmpty() && pinged.last().first().toString().startsWith(QStringLiteral("/?")), 15000);
+        QStringList expected { pinged.last().first().toString() };
+        if (checkUpdates)
+            expected.prepend(buildInfoPath);
+        QCOMPARE(run.server.requests(), expected);
+        QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(),
+                 checkUpdates ? today() : QString());
+    }
 
-void TestUpdateCheck::cleanup()
-{
-    const int pending = TestSupport::clearDialogSeams();
-    QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).clear();
-    QCOMPARE(pending, 0);
-}
+    void updateCheck_data()
+    {
+        QTest::addColumn<QString>("askedBy"); // the checks asked for, in order: "a"utomatic, "u"ser
+        QTest::addColumn<int>("status"); // 0: the server never answers
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("icon"); // of the message shown, -1: none
+        QTest::addColumn<bool>("download"); // click "Download" in the offer
 
-void TestUpdateCheck::startTimersRunCheckThenPing_data()
-{
-    QTest::addColumn<bool>("checkUpdates");
-    QTest::newRow("checks on") << true;
-    QTest::newRow("checks off") << false;
-}
+        const QByteArray newer = "build:date:2024-06-01;windows:7";
+        const auto row = [](const char* name, const char* askedBy, int status, const QByteArray& body,
+                            int outcome, int icon = -1, bool download = false) {
+            QTest::newRow(name) << askedBy << status << body << outcome << icon << download;
+        };
+        // The check at start never bothers the user with failures or "up to date".
+        row("newer build", "a", 200, newer, ProductApp::UpdateOffered);
+        row("same build", "a", 200, "build:date:2024-01-15;windows:7", ProductApp::UpToDate);
+        row("html instead", "a", 200, "<html><body>parked domain</body></html>",
+            ProductApp::AnswerUnreadable);
+        row("text around it", "a", 200, "Lumastrand\r\nbuild: date : 2024-06-01 ; windows: 10 \r\n",
+            ProductApp::UpdateOffered);
+        row("keys in capitals", "a", 200, "build:DATE:2024-06-01;Windows:XP", ProductApp::UpdateOffered);
+        // The oldest Windows the build runs on, against this system's.
+        row("needs Windows 11", "a", 200, "build:date:2024-06-01;windows:11", ProductApp::UpToDate);
+        row("unknown windows", "a", 200, "build:date:2024-06-01;windows:3.1", ProductApp::UpToDate);
+        row("bad date", "a", 200, "build:date:2024-13-45;windows:7", ProductApp::AnswerUnreadable);
+        row("pairs without colon", "a", 200, "build:;;date;windows;:7;date:2024-06-01", ProductApp::UpToDate);
+        row("time-out", "a", 0, QByteArray(), ProductApp::CheckFailed);
+        row("user: up to date", "u", 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,
+            QMessageBox::Information);
+        row("user: server error", "u", 503, QByteArray(), ProductApp::CheckFailed, QMessageBox::Warning);
+        row("user: too large", "u", 200, QByteArray(100 * 1024, ' '), ProductApp::CheckFailed,
+            QMessageBox::Warning);
+        row("user: download", "u", 200, newer, ProductApp::UpdateOffered, -1, true);
+        // One request serves both; the user, having asked, hears the result.
+        row("user while the automatic one runs", "au", 0, QByteArray(), ProductApp::CheckFailed,
+            QMessageBox::Warning);
+        row("automatic while the user's runs", "ua", 200, "build:date:2020-01-01;windows:7",
+            ProductApp::UpToDate, QMessageBox::Information);
+    }
 
-void TestUpdateCheck::startTimersRunCheckThenPing()
-{
-    QFETCH(bool, checkUpdates);
-    if (!checkUpdates)
+    void updateCheck()
+    {
+        QFETCH(QString, askedBy);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(int, outcome);
+        QFETCH(int, icon);
+        QFETCH(bool, download);
+
         setStored(QStringLiteral("checkupdates"), false);
-    Running run;
-    run.answerBuildInfo(200, "build:date:2000-01-01;windows:xp");
-    QSignalSpy pinged(&run.server, &LoopbackServer::requested);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !pinged.isEmpty() && pinged.last().first().toString().startsWith(QStringLiteral("/?")), 15000);
-    QStringList expected { pinged.last().first().toString() };
-    if (checkUpdates)
-        expected.prepend(buildInfoPath);
-    QCOMPARE(run.server.requests(), expected);
-    QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(), checkUpdates ? today() : QString());
-}
+        DesktopRecorder desktop;
+        Running run;
+        run.app.setBuildDate(QDate(2024, 1, 15));
+        run.app.setUpdateTimeout(300);
+        run.answerBuildInfo(status, body);
 
-void TestUpdateCheck::updateCheck_data()
-{
-    QTest::addColumn<QString>("askedBy"); // the checks asked for, in order: "a"utomatic, "u"ser
-    QTest::addColumn<int>("status"); // 0: the server never answers
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<int>("icon"); // of the message shown, -1: none
-    QTest::addColumn<bool>("download"); // click "Download" in the offer
-
-    const QByteArray newer = "build:date:2024-06-01;windows:7";
-    const auto row = [](const char* name, const char* askedBy, int status, const QByteArray& body,
-                        int outcome, int icon = -1, bool download = false) {
-        QTest::newRow(name) << askedBy << status << body << outcome << icon << download;
-    };
-    // The check at start never bothers the user with failures or "up to date".
-    row("newer build", "a", 200, newer, ProductApp::UpdateOffered);
-    row("same build", "a", 200, "build:date:2024-01-15;windows:7", ProductApp::UpToDate);
-    row("html instead", "a", 200, "<html><body>parked domain</body></html>", ProductApp::AnswerUnreadable);
-    row("text around it", "a", 200, "Lumastrand\r\nbuild: date : 2024-06-01 ; windows: 10 \r\n",
-        ProductApp::UpdateOffered);
-    row("keys in capitals", "a", 200, "build:DATE:2024-06-01;Windows:XP", ProductApp::UpdateOffered);
-    // The oldest Windows the build runs on, against this system's.
-    row("needs Windows 11", "a", 200, "build:date:2024-06-01;windows:11", ProductApp::UpToDate);
-    row("unknown windows", "a", 200, "build:date:2024-06-01;windows:3.1", ProductApp::UpToDate);
-    row("bad date", "a", 200, "build:date:2024-13-45;windows:7", ProductApp::AnswerUnreadable);
-    row("pairs without colon", "a", 200, "build:;;date;windows;:7;date:2024-06-01", ProductApp::UpToDate);
-    row("time-out", "a", 0, QByteArray(), ProductApp::CheckFailed);
-    row("user: up to date", "u", 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,
-        QMessageBox::Information);
-    row("user: server error", "u", 503, QByteArray(), ProductApp::CheckFailed, QMessageBox::Warning);
-    row("user: too large", "u", 200, QByteArray(100 * 1024, ' '), ProductApp::CheckFailed,
-        QMessageBox::Warning);
-    row("user: download", "u", 200, newer, ProductApp::UpdateOffered, -1, true);
-    // One request serves both; the user, having asked, hears the result.
-    row("user while the automatic one runs", "au", 0, QByteArray(), ProductApp::CheckFailed,
-        QMessageBox::Warning);
-    row("automatic while the user's runs", "ua", 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,
-        QMessageBox::Information);
-}
-
-void TestUpdateCheck::updateCheck()
-{
-    QFETCH(QString, askedBy);
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(int, outcome);
-    QFETCH(int, icon);
-    QFETCH(bool, download);
-
-    setStored(QStringLiteral("checkupdates"), false);
-    DesktopRecorder desktop;
-    Running run;
-    run.app.setBuildDate(QDate(2024, 1, 15));
-    run.app.setUpdateTimeout(300);
-    run.answerBuildInfo(status, body);
-
-    QString dialogClass;
-    if (outcome == ProductApp::UpdateOffered) {
-        DialogRunner::setNextHandler([&](QDialog& dialog) {
-            dialogClass = QString::fromLatin1(dialog.metaObject()->className());
-            return download ? TestSupport::answerDialog(dialog, QStringLiteral("Download")) : dialog.result();
-        });
+        QString dialogClass;
+        if (outcome == ProductApp::UpdateOffered) {
+            DialogRunner::setNextHandler([&](QDialog& dialog) {
+                dialogClass = QString::fromLatin1(dialog.metaObject()->className());
+                return download ? TestSupport::answerDialog(dialog, QStringLiteral("Download"))
+                                : dialog.result();
+            });
+        }
+        if (icon >= 0)
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        QSignalSpy finished(&run.app, &ProductApp::updateCheckFinished);
+        for (const QChar asked : askedBy) {
+            if (asked == 'u')
+                run.app.slotCheckUpdate();
+            else
+                run.app.slotAutoCheckUpdate();
+        }
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().first().toInt(), outcome);
+        QCOMPARE(run.server.requests(), QStringList { buildInfoPath });
+        QCOMPARE(MessageBox::shown().size(), icon >= 0 ? 1 : 0);
+        if (icon >= 0)
+            QCOMPARE(int(MessageBox::shown().first().icon), icon);
+        if (outcome == ProductApp::UpdateOffered)
+            QCOMPARE(dialogClass, QStringLiteral("AppUpdateDialog"));
+        const QUrl updatePage(run.server.address()
+                              + QStringLiteral("/apps/updatepage.php?appname=lumastrand"));
+        QCOMPARE(desktop.urls, download ? QList<QUrl> { updatePage } : QList<QUrl>());
     }
-    if (icon >= 0)
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-    QSignalSpy finished(&run.app, &ProductApp::updateCheckFinished);
-    for (const QChar asked : askedBy) {
-        if (asked == 'u')
-            run.app.slotCheckUpdate();
-        else
-            run.app.slotAutoCheckUpdate();
+
+    void automaticCheckAtMostEverySixDays_data()
+    {
+        QTest::addColumn<int>("daysAgo");
+        QTest::addColumn<bool>("checks");
+
+        QTest::newRow("never checked") << -1000 << true;
+        QTest::newRow("five days") << 5 << false;
+        QTest::newRow("six days") << 6 << true;
+        QTest::newRow("in the future") << -3 << true;
     }
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(finished.first().first().toInt(), outcome);
-    QCOMPARE(run.server.requests(), QStringList { buildInfoPath });
-    QCOMPARE(MessageBox::shown().size(), icon >= 0 ? 1 : 0);
-    if (icon >= 0)
-        QCOMPARE(int(MessageBox::shown().first().icon), icon);
-    if (outcome == ProductApp::UpdateOffered)
-        QCOMPARE(dialogClass, QStringLiteral("AppUpdateDialog"));
-    const QUrl updatePage(run.server.address() + QStringLiteral("/apps/updatepage.php?appname=lumastrand"));
-    QCOMPARE(desktop.urls, download ? QList<QUrl> { updatePage } : QList<QUrl>());
-}
 
-void TestUpdateCheck::automaticCheckAtMostEverySixDays_data()
-{
-    QTest::addColumn<int>("daysAgo");
-    QTest::addColumn<bool>("checks");
+    void automaticCheckAtMostEverySixDays()
+    {
+        QFETCH(int, daysAgo);
+        QFETCH(bool, checks);
 
-    QTest::newRow("never checked") << -1000 << true;
-    QTest::newRow("five days") << 5 << false;
-    QTest::newRow("six days") << 6 << true;
-    QTest::newRow("in the future") << -3 << true;
-}
-
-void TestUpdateCheck::automaticCheckAtMostEverySixDays()
-{
-    QFETCH(int, daysAgo);
-    QFETCH(bool, checks);
-
-    setStored(QStringLiteral("checkupdates"), false);
-    if (daysAgo != -1000)
-        setStored(ProductApp::lastUpdateCheckKey(),
-                  QDate::currentDate().addDays(-daysAgo).toString(QStringLiteral("yyyy-MM-dd")));
-    Running run;
-    run.app.slotAutoCheckUpdate();
-    QCOMPARE(run.app.isCheckingForUpdates(), checks);
-    if (checks) {
-        QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(), today());
-        QVERIFY(QSignalSpy(&run.app, &ProductApp::updateCheckFinished).wait(10000));
+        setStored(QStringLiteral("checkupdates"), false);
+        if (daysAgo != -1000)
+            setStored(ProductApp::lastUpdateCheckKey(),
+                      QDate::currentDate().addDays(-daysAgo).toString(QStringLiteral("yyyy-MM-dd")));
+        Running run;
+        run.app.slotAutoCheckUpdate();
+        QCOMPARE(run.app.isCheckingForUpdates(), checks);
+        if (checks) {
+            QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(), today());
+            QVERIFY(QSignalSpy(&run.app, &ProductApp::updateCheckFinished).wait(10000));
+        }
     }
-}
+};
 
 QTEST_APPLESS_MAIN(TestUpdateCheck)
 

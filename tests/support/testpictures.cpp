@@ -17,11 +17,13 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize&
     return image.save(path, "PNG") ? path : QString();
 }
 
-Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data)
+Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data, Qt::DropAction* entered)
 {
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(QPoint(140, 140), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
+    if (entered)
+        *entered = enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction;
     QDropEvent event(QPointF(140, 140), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &event);
     return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;

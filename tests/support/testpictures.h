@@ -20,8 +20,9 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize&
 // Sends a real drag entry and drop of the MIME data at (140, 140), as a drag
 // from a file manager does: it allows a copy or a move and proposes a move
 // (Shift held). Returns the action the widget accepted the drop with, or
-// Qt::IgnoreAction when it refused it.
-Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data);
+// Qt::IgnoreAction when it refused it; entered, when given, receives the same
+// for the drag's entry.
+Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data, Qt::DropAction* entered = nullptr);
 // The same with the addresses, or the local files, as an uri list.
 Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls);
 Qt::DropAction dropFiles(QWidget* target, const QStringList& paths);

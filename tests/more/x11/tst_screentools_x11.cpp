@@ -48,112 +48,111 @@ class TestScreenToolsX11 : public QObject
 
 private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
-    void cropperCutsTheRealScreen();
-    void lockerHoldsKeyboardAndPointerUntilUnlock();
-    void choicePopupClosesByPressingItsBoxUnderAWindowManager();
-};
 
-void TestScreenToolsX11::cropperCutsTheRealScreen()
-{
-    // A window of one colour at a known place on the screen.
-    const QColor colour(200, 30, 60);
-    QWidget patch(nullptr, Qt::FramelessWindowHint);
-    patch.setStyleSheet(QStringLiteral("background: rgb(200, 30, 60)"));
-    patch.setGeometry(300, 200, 160, 120);
-    patch.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&patch));
-    QTest::qWait(300);
+    void cropperCutsTheRealScreen()
+    {
+        // A window of one colour at a known place on the screen.
+        const QColor colour(200, 30, 60);
+        QWidget patch(nullptr, Qt::FramelessWindowHint);
+        patch.setStyleSheet(QStringLiteral("background: rgb(200, 30, 60)"));
+        patch.setGeometry(300, 200, 160, 120);
+        patch.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&patch));
+        QTest::qWait(300);
 
-    ScreenCropper cropper;
-    QSignalSpy done(&cropper, qOverload<const QPixmap&>(&ScreenCropper::done));
-    cropper.grabScreen();
-    QVERIFY(QTest::qWaitForWindowExposed(&cropper));
-    QTRY_COMPARE(cropper.geometry(), QGuiApplication::primaryScreen()->geometry());
-    // From outside the patch's top-left corner into it.
-    QTest::mousePress(&cropper, Qt::LeftButton, Qt::NoModifier, QPoint(329, 229));
-    QTest::mouseRelease(&cropper, Qt::LeftButton, Qt::NoModifier, QPoint(290, 190));
-    QCOMPARE(done.count(), 1);
-    const QImage cut = cropper.pixmap().toImage();
-    QCOMPARE(cut.size(), QSize(40, 40));
-    for (const QPoint& inside : { QPoint(10, 10), QPoint(39, 39), QPoint(25, 12) })
-        QCOMPARE(cut.pixelColor(inside), colour);
-    for (const QPoint& outside : { QPoint(9, 9), QPoint(9, 39), QPoint(39, 9) })
-        QVERIFY(cut.pixelColor(outside) != colour);
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestScreenToolsX11::lockerHoldsKeyboardAndPointerUntilUnlock()
-{
-    const QString free = QStringLiteral("keyboard 0 pointer 0");
-    QCOMPARE(probeGrabs(), free);
-    ScreenLocker locker;
-    QSignalSpy unlocked(&locker, &ScreenLocker::unlocked);
-    QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
-    QTRY_COMPARE(locker.geometry(), QGuiApplication::primaryScreen()->geometry());
-    QCOMPARE(locker.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
-             Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
-    const QWindow* window = locker.windowHandle(); // re-locking keeps the one window
-
-    // While the button is hidden, neither its key nor a click where it lies unlocks.
-    QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" })
-            && clickAt(locker.unlockButton()));
-    QTest::qWait(200);
-    QCOMPARE(unlocked.count(), 0);
-    QCOMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
-    QCOMPARE(locker.windowHandle(), window);
-
-    locker.showUnlockButton();
-    QTRY_VERIFY(locker.unlockButton()->isVisible());
-    QVERIFY(clickAt(locker.unlockButton()));
-    QTRY_COMPARE(unlocked.count(), 1);
-    QCOMPARE(probeGrabs(), free);
-    QTest::qWait(200);
-    QVERIFY(!locker.isVisible());
-    QCOMPARE(probeGrabs(), free);
-    QCOMPARE(unlocked.count(), 1);
-    locker.slotLock(); // locks again as the first time
-    QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
-}
-
-void TestScreenToolsX11::choicePopupClosesByPressingItsBoxUnderAWindowManager()
-{
-    QProcess openbox;
-    openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
-    if (!openbox.waitForStarted())
-        QSKIP("openbox is not installed (scripts/install-deps.sh installs it)");
-    QTRY_VERIFY(
-        TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" }).output.contains("window id"));
-
-    QWidget window;
-    auto* box = new UltraRadioBox(&window);
-    for (const char* name : { "Pen", "Marker", "Eraser" }) {
-        auto* button = new QPushButton(QLatin1String(name));
-        button->setFixedSize(60, 30);
-        box->addButton(button, QLatin1String(name));
-        box->setCurrentButton(button); // before the popup was ever shown
+        ScreenCropper cropper;
+        QSignalSpy done(&cropper, qOverload<const QPixmap&>(&ScreenCropper::done));
+        cropper.grabScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&cropper));
+        QTRY_COMPARE(cropper.geometry(), QGuiApplication::primaryScreen()->geometry());
+        // From outside the patch's top-left corner into it.
+        QTest::mousePress(&cropper, Qt::LeftButton, Qt::NoModifier, QPoint(329, 229));
+        QTest::mouseRelease(&cropper, Qt::LeftButton, Qt::NoModifier, QPoint(290, 190));
+        QCOMPARE(done.count(), 1);
+        const QImage cut = cropper.pixmap().toImage();
+        QCOMPARE(cut.size(), QSize(40, 40));
+        for (const QPoint& inside : { QPoint(10, 10), QPoint(39, 39), QPoint(25, 12) })
+            QCOMPARE(cut.pixelColor(inside), colour);
+        for (const QPoint& outside : { QPoint(9, 9), QPoint(9, 39), QPoint(39, 9) })
+            QVERIFY(cut.pixelColor(outside) != colour);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
-    box->move(40, 40);
-    window.setGeometry(100, 100, 300, 200);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::qWait(300); // the window manager's frame around it settles
-    auto* popup = box->findChild<UltraRadioBoxPopup*>();
-    QSignalSpy pressed(box, &UltraRadioBox::actionPerformed);
 
-    QVERIFY(clickAt(box));
-    QTRY_COMPARE(QApplication::activeWindow(), popup); // the window manager gives it the focus
-    const int firstHeight = popup->height();
-    QVERIFY(clickAt(box));
-    QTRY_COMPARE(pressed.count(), 2);
-    QTest::qWait(300);
-    QVERIFY(!popup->isVisible());
-    QVERIFY(clickAt(box)); // and it opens at the same height again
-    QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(popup->height(), firstHeight);
-    openbox.terminate();
-    openbox.waitForFinished();
-}
+    void lockerHoldsKeyboardAndPointerUntilUnlock()
+    {
+        const QString free = QStringLiteral("keyboard 0 pointer 0");
+        QCOMPARE(probeGrabs(), free);
+        ScreenLocker locker;
+        QSignalSpy unlocked(&locker, &ScreenLocker::unlocked);
+        QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+        QTRY_COMPARE(locker.geometry(), QGuiApplication::primaryScreen()->geometry());
+        QCOMPARE(locker.windowFlags() & (Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
+                 Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
+        const QWindow* window = locker.windowHandle(); // re-locking keeps the one window
+
+        // While the button is hidden, neither its key nor a click where it lies unlocks.
+        QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" })
+                && clickAt(locker.unlockButton()));
+        QTest::qWait(200);
+        QCOMPARE(unlocked.count(), 0);
+        QCOMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+        QCOMPARE(locker.windowHandle(), window);
+
+        locker.showUnlockButton();
+        QTRY_VERIFY(locker.unlockButton()->isVisible());
+        QVERIFY(clickAt(locker.unlockButton()));
+        QTRY_COMPARE(unlocked.count(), 1);
+        QCOMPARE(probeGrabs(), free);
+        // The program's other windows get the keys and clicks again.
+        QVERIFY(!QWidget::keyboardGrabber() && !QWidget::mouseGrabber());
+        QTest::qWait(200);
+        QVERIFY(!locker.isVisible());
+        QCOMPARE(probeGrabs(), free);
+        QCOMPARE(unlocked.count(), 1);
+        locker.slotLock(); // locks again as the first time
+        QTRY_COMPARE(probeGrabs(), QStringLiteral("keyboard 1 pointer 1"));
+    }
+
+    void choicePopupClosesByPressingItsBoxUnderAWindowManager()
+    {
+        QProcess openbox;
+        openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
+        if (!openbox.waitForStarted())
+            QSKIP("openbox is not installed (scripts/install-deps.sh installs it)");
+        QTRY_VERIFY(TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" })
+                        .output.contains("window id"));
+
+        QWidget window;
+        auto* box = new UltraRadioBox(&window);
+        for (const char* name : { "Pen", "Marker", "Eraser" }) {
+            auto* button = new QPushButton(QLatin1String(name));
+            button->setFixedSize(60, 30);
+            box->addButton(button, QLatin1String(name));
+            box->setCurrentButton(button); // before the popup was ever shown
+        }
+        box->move(40, 40);
+        window.setGeometry(100, 100, 300, 200);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::qWait(300); // the window manager's frame around it settles
+        auto* popup = box->findChild<UltraRadioBoxPopup*>();
+        QSignalSpy pressed(box, &UltraRadioBox::actionPerformed);
+
+        QVERIFY(clickAt(box));
+        QTRY_COMPARE(QApplication::activeWindow(), popup); // the window manager gives it the focus
+        const int firstHeight = popup->height();
+        QVERIFY(clickAt(box));
+        QTRY_COMPARE(pressed.count(), 2);
+        QTest::qWait(300);
+        QVERIFY(!popup->isVisible());
+        QVERIFY(clickAt(box)); // and it opens at the same height again
+        QTRY_VERIFY(popup->isVisible());
+        QCOMPARE(popup->height(), firstHeight);
+        openbox.terminate();
+        openbox.waitForFinished();
+    }
+};
 
 LUMASTRAND_APP_TEST_MAIN(TestScreenToolsX11)
 #include "tst_screentools_x11.moc"
