@@ -6,13 +6,8 @@
 #include "virtualresolution/virtualresolutiondialog.h"
 #include "virtualresolution/virtualresolutionwidget.h"
 
-#include <QComboBox>
-#include <QGraphicsView>
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
-#include <QSpinBox>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace QMWidgets;
 

@@ -9,8 +9,6 @@
 #include "ratedialog.h"
 #include "testapp.h"
 
-#include <QSettings>
-#include <QTimer>
 #include <QtTest>
 
 using QMWidgets::App;

@@ -1,14 +1,11 @@
-// The application object's own services: the settings store, its folders
-// and its file copy (which the export run relies on as well).
+// The application object's own services: its folders, its file copy (which
+// the export run relies on as well) and the dimming overlay.
 
 #include "app.h"
 #include "testapp.h"
 #include "tooling.h"
 
-#include <QDir>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestShellBasics : public QObject
@@ -26,33 +23,6 @@ private slots:
         QVERIFY(!TestApp().isFreshInstallation());
     }
 
-    void settingsKeysCarryApplicationPrefix()
-    {
-        TestApp app;
-        app.setValue(QStringLiteral("KeyQuality"), 64);
-        QCOMPARE(app.value(QStringLiteral("KeyQuality"), 256).toInt(), 64);
-        QVERIFY(!app.settings()->contains(QStringLiteral("KeyQuality")));
-        // The store is the native one of organisation and application, so a
-        // later run (or another reader) finds the value.
-        app.settings()->sync();
-        QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-        QCOMPARE(store.value(QStringLiteral("Lumastrand/KeyQuality")).toInt(), 64);
-
-        // Missing keys give the default; a key stored without the prefix is not the prefixed one.
-        QCOMPARE(app.value(QStringLiteral("NeverStored"), 35).toInt(), 35);
-        app.settings()->setValue(QStringLiteral("AutoReminder"), false);
-        QCOMPARE(app.value(QStringLiteral("AutoReminder"), true).toBool(), true);
-    }
-
-    void standardDirectories()
-    {
-        TestApp app;
-        // Asked with "make it", the folder is made.
-        QCOMPARE(app.workDirectory(true), QDir::homePath() + QStringLiteral("/Lumastrand/"));
-        QVERIFY(QDir(app.workDirectory()).exists());
-        QCOMPARE(app.resourcesDirectory(), app.applicationDirPath() + QStringLiteral("/Resources/"));
-    }
-
     void copyFile_data()
     {
         QTest::addColumn<QString>("source"); // empty: a file holding "new"
@@ -62,7 +32,6 @@ private slots:
         QTest::newRow("new copy") << QString() << "" << true << QByteArray("new");
         QTest::newRow("a file is there already: kept") << QString() << "file" << true << QByteArray("old");
         QTest::newRow("folder at the target") << QString() << "folder" << false << QByteArray();
-        // Reading the start of a process's memory fails.
         QTest::newRow("source read fails") << "/proc/self/mem"
                                            << "" << false << QByteArray();
     }

@@ -8,9 +8,6 @@
 #include "productapp.h"
 #include "testapp.h"
 
-#include <QElapsedTimer>
-#include <QSettings>
-#include <QSignalSpy>
 #include <QtTest>
 
 using QMWidgets::MessageBox;
