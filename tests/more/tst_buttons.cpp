@@ -6,7 +6,6 @@
 #include "dialogrunner.h"
 #include "testapp.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 namespace {

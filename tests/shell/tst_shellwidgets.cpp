@@ -3,12 +3,10 @@
 
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "app.h"
 #include "appbutton.h"
 #include "appmenu.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
-#include "dialogseams.h"
 #include "label.h"
 #include "os.h"
 #include "pixelcompare.h"
@@ -16,7 +14,6 @@
 #include "promomenubar.h"
 #include "testapp.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 using QMWidgets::app;

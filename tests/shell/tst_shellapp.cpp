@@ -1,0 +1,328 @@
+// The application object's own services: its folders, its file copy (which
+// the export run relies on as well) and the dimming overlay; the rate reminder
+// at quit and the review requests after an export, with the counts they keep
+// across program runs; the update check against answers that are no build
+// information or over its 64 KB, headers included (from a server on
+// 127.0.0.1); and a test that meets a dialog it did not plan for, which fails
+// at once naming the dialog, which gives its cancel answer. Such a test runs
+// as a child of this program ("--unplanned <row>"), so that its end can be seen.
+
+#include "desktoprecorder.h"
+#include "dialogrunner.h"
+#include "loopbackserver.h"
+#include "messagebox.h"
+#include "os.h"
+#include "productapp.h"
+#include "ratedialog.h"
+#include "testapp.h"
+#include "tooling.h"
+
+#include <QtWidgets>
+
+using QMWidgets::App;
+using QMWidgets::DialogRunner;
+using QMWidgets::MessageBox;
+using QMWidgets::ReminderStateDialog;
+
+namespace {
+const QString reminderCount = QStringLiteral("AutoReminderCount");
+
+// The program's application object, with the rate reminder every interval-th quit.
+struct ReminderApp : TestApp
+{
+    ReminderApp(int interval = 2) { initReminders(interval, App::RateReminder); }
+    // Runs the event loop until it quits at once, as when the last window closes.
+    int quitRun()
+    {
+        QTimer::singleShot(0, this, &QCoreApplication::quit);
+        return exec();
+    }
+};
+
+class Planless : public QObject
+{
+    Q_OBJECT
+
+public:
+    QString row;
+
+private slots:
+    void meetsDialog()
+    {
+        // Each gives its cancel answer at once.
+        QDialog dialog;
+        dialog.setWindowTitle("Settings");
+        if (row == "message box")
+            QCOMPARE(
+                MessageBox::warning(nullptr, "Overwrite?", "It exists.", QMessageBox::Yes | QMessageBox::No),
+                QMessageBox::No);
+        else
+            QCOMPARE(QMWidgets::DialogRunner::exec(dialog), int(QDialog::Rejected));
+    }
+};
+} // namespace
+
+class TestShellApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshInstallationOnlyOnFirstStart()
+    {
+        // The test's home is empty; a downloads folder (there on most systems)
+        // does not count against a fresh installation.
+        QDir().mkpath(QDir::homePath() + QStringLiteral("/Downloads"));
+        QVERIFY(TestApp().isFreshInstallation());
+        QVERIFY(QDir(QDir::homePath() + QStringLiteral("/Lumastrand")).exists());
+        QVERIFY(!TestApp().isFreshInstallation());
+    }
+
+    void init() { QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).clear(); }
+
+    void cleanup() { QCOMPARE(TestSupport::clearDialogSeams(), 0); }
+
+    void quitReminder_data()
+    {
+        QTest::addColumn<QVariant>("storedCount");
+        QTest::addColumn<bool>("reminderOn");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<bool>("reviewFirst"); // an export's review request showed the dialog already
+        QTest::addColumn<QString>("answer"); // the button clicked in the dialog ("" Escape), "-": no dialog
+        QTest::addColumn<int>("countAfter");
+        QTest::addColumn<bool>("remindAgain");
+
+        QTest::newRow("fresh profile: count 1, no dialog")
+            << QVariant() << true << 2 << false << "-" << 2 << true;
+        QTest::newRow("second quit: rate") << QVariant(2) << true << 2 << false << "Rate" << 3 << false;
+        QTest::newRow("later") << QVariant(4) << true << 2 << false << "Later" << 5 << true;
+        QTest::newRow("mail") << QVariant(4) << true << 2 << false << "Mail" << 5 << false;
+        QTest::newRow("never") << QVariant(4) << true << 2 << false << "Don't ask me again" << 5 << false;
+        QTest::newRow("closed") << QVariant(4) << true << 2 << false << "" << 5 << true;
+        QTest::newRow("third quit") << QVariant(3) << true << 2 << false << "-" << 4 << true;
+        QTest::newRow("interval 3") << QVariant(6) << true << 3 << false << "Later" << 7 << true;
+        QTest::newRow("reminder off: nothing counts")
+            << QVariant(2) << false << 2 << false << "-" << 2 << false;
+        QTest::newRow("interval 0 never reminds") << QVariant(2) << true << 0 << false << "-" << 3 << true;
+        QTest::newRow("not twice in one run") << QVariant(2) << true << 2 << true << "-" << 3 << true;
+    }
+
+    void quitReminder()
+    {
+        QFETCH(QVariant, storedCount);
+        QFETCH(bool, reminderOn);
+        QFETCH(int, interval);
+        QFETCH(bool, reviewFirst);
+        QFETCH(QString, answer);
+        QFETCH(int, countAfter);
+        QFETCH(bool, remindAgain);
+
+        qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9");
+        DesktopRecorder desktop;
+        ReminderApp app(interval);
+        QWidget page;
+        page.show();
+        app.setMainWidget(&page);
+        if (storedCount.isValid())
+            app.setValue(reminderCount, storedCount);
+        app.setValue(QStringLiteral("AutoReminder"), reminderOn);
+        if (reviewFirst) {
+            DialogRunner::setNextResult(ReminderStateDialog::Later);
+            QVERIFY(Os::requestReview(false));
+        }
+        page.close(); // as when the last window closes; the page comes back for the question
+
+        int shown = 0;
+        bool parentShown = false;
+        DialogRunner::setNextHandler([&](QDialog& dialog) {
+            ++shown;
+            parentShown = qobject_cast<QMWidgets::RateDialog*>(&dialog) && dialog.parentWidget() == &page
+                && page.isVisible();
+            return TestSupport::answerDialog(dialog, answer);
+        });
+        QCOMPARE(app.quitRun(), 0);
+        qunsetenv("LUMASTRAND_SERVER");
+        if (answer == QLatin1String("-"))
+            DialogRunner::clearHandlers();
+        QCOMPARE(shown, answer == QLatin1String("-") ? 0 : 1);
+        QCOMPARE(parentShown, shown == 1);
+        QCOMPARE(app.value(reminderCount, 1).toInt(), countAfter);
+        QCOMPARE(app.value(QStringLiteral("AutoReminder"), true).toBool(), remindAgain);
+        // "Rate" opens the store's review page, "Mail" a mail to the maker.
+        const QString link = answer == QLatin1String("Rate") ? "ms-windows-store://review/"
+            : answer == QLatin1String("Mail")                ? "mailto:support@"
+                                                             : "";
+        QCOMPARE(desktop.urls.size(), link.isEmpty() ? 0 : 1);
+        QVERIFY(link.isEmpty() || desktop.urls.first().toString().startsWith(link));
+    }
+
+    void reviewRequestsAcrossRuns()
+    {
+        DesktopRecorder desktop;
+        const QDate start(2024, 5, 1);
+        // One program run a day, each with two exports; the last run with reminders off.
+        const QString expected = QStringLiteral("YYNYNN");
+        QString made;
+        int dialogs = 0;
+        for (int run = 0; run < expected.size(); ++run) {
+            ReminderApp app;
+            DialogRunner::setNextHandler([&](QDialog& dialog) {
+                ++dialogs;
+                return qobject_cast<QMWidgets::RateDialog*>(&dialog) ? int(ReminderStateDialog::Later) : -1;
+            });
+            made += Os::requestReview(false, start.addDays(run)) ? QLatin1Char('Y') : QLatin1Char('N');
+            QVERIFY(!Os::requestReview(false, start.addDays(run)));
+            DialogRunner::clearHandlers();
+        }
+        QCOMPARE(made, expected);
+        QCOMPARE(dialogs, 3);
+
+        // The last request's date is kept too: 367 days later the counts start
+        // again, and a request with reminders off counts although nothing is shown.
+        ReminderApp app;
+        QCOMPARE(app.value(QStringLiteral("RequestedReviewsLastDate")).toString(),
+                 QStringLiteral("2024-05-04"));
+        app.setValue(QStringLiteral("AutoReminder"), false);
+        QVERIFY(Os::requestReview(false, QDate(2025, 5, 6)));
+        QVERIFY(!app.rateDialogShown());
+        QCOMPARE(app.value(QStringLiteral("RequestedReviewsCount")).toInt(), 1);
+        QCOMPARE(app.value(QStringLiteral("RequestedReviewsCalls")).toInt(), 1);
+    }
+
+    void copyFile_data()
+    {
+        QTest::addColumn<QString>("source"); // empty: a file holding "new"
+        QTest::addColumn<QString>("atTarget"); // "file": one holding "old"; "folder"
+        QTest::addColumn<bool>("copied");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("new copy") << QString() << "" << true << QByteArray("new");
+        QTest::newRow("a file is there already: kept") << QString() << "file" << true << QByteArray("old");
+        QTest::newRow("folder at the target") << QString() << "folder" << false << QByteArray();
+        QTest::newRow("source read fails") << "/proc/self/mem"
+                                           << "" << false << QByteArray();
+    }
+
+    void copyFile()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, atTarget);
+        QFETCH(bool, copied);
+        QFETCH(QByteArray, content);
+        TestApp app;
+        QTemporaryDir dir;
+        if (source.isEmpty()) {
+            source = dir.filePath(QStringLiteral("in"));
+            QVERIFY(TestSupport::writeFile(source, "new"));
+        }
+        const QString target = dir.filePath(QStringLiteral("copy"));
+        QVERIFY(atTarget != "folder" || QDir().mkpath(target));
+        QVERIFY(atTarget != "file" || TestSupport::writeFile(target, "old"));
+
+        QString reason;
+        QCOMPARE(app.copyFile(source, dir.path(), QStringLiteral("copy"), &reason), copied);
+        QCOMPARE(reason.isEmpty(), copied);
+        QCOMPARE(TestSupport::fileContents(target), content);
+    }
+
+    void dimmingOverlayCoversTheMainWidget()
+    {
+        TestApp app;
+        QWidget page;
+        page.resize(290, 390);
+        page.show();
+        app.setMainWidget(&page);
+        QLabel* blender = app.blenderWidget();
+        QVERIFY(blender->parentWidget() == &page && blender->isHidden());
+        page.resize(290, 580);
+        QCOMPARE(blender->geometry(), page.rect());
+        app.setMainWidget(nullptr);
+        QVERIFY(!app.blenderWidget());
+    }
+
+    void answerIsReadOrRefused_data()
+    {
+        QTest::addColumn<bool>("byUser");
+        QTest::addColumn<int>("headerBytes"); // of extra header lines
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("outcome");
+        const QByteArray build = "build:date:2024-01-15;windows:7\n"; // the running one
+        const int unreadable = ProductApp::AnswerUnreadable;
+        QTest::newRow("user: web page")
+            << true << 0 << QByteArray("<html>parked domain</html>") << unreadable;
+        QTest::newRow("user: build without date") << true << 0 << QByteArray("build:windows:7") << unreadable;
+        QTest::newRow("at start: web page") << false << 0 << QByteArray("<html></html>") << unreadable;
+        QTest::newRow("headers within the limit")
+            << false << 20 * 1024 << build + QByteArray(20 * 1024, 'x') << int(ProductApp::UpToDate);
+        QTest::newRow("headers and body over it together")
+            << false << 40 * 1024 << build + QByteArray(30 * 1024, 'x') << int(ProductApp::CheckFailed);
+        QTest::newRow("flood of header lines")
+            << false << 8 * 1024 * 1024 << build << int(ProductApp::CheckFailed);
+    }
+
+    void answerIsReadOrRefused()
+    {
+        QFETCH(bool, byUser);
+        QFETCH(int, headerBytes);
+        QFETCH(QByteArray, body);
+        QFETCH(int, outcome);
+        QSettings settings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+        settings.setValue(QStringLiteral("Lumastrand/checkupdates"), false);
+        AppArgs args;
+        ProductApp app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
+        LoopbackServer server;
+        qputenv("LUMASTRAND_SERVER", server.address().toLatin1());
+        app.setBuildDate(QDate(2024, 1, 15));
+        app.setUpdateTimeout(20000);
+        QByteArray headers;
+        while (headers.size() < headerBytes)
+            headers += "X-Filler-" + QByteArray::number(headers.size()) + ": " + QByteArray(60, 'f') + "\r\n";
+        server.setAnswer(QStringLiteral("/apps/buildsinfo/lumastrand_win"), 200, body, headers);
+        if (byUser)
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        QSignalSpy finished(&app, &ProductApp::updateCheckFinished);
+        QElapsedTimer clock;
+        clock.start();
+        byUser ? app.slotCheckUpdate() : app.slotAutoCheckUpdate();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first().first().toInt(), outcome);
+        // Refused as it comes in, long before the time limit.
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+        // A user who asked hears a warning, not that all is up to date.
+        QCOMPARE(MessageBox::shown().size(), byUser ? 1 : 0);
+        QVERIFY(!byUser || MessageBox::shown().first().icon == QMessageBox::Warning);
+        TestSupport::clearDialogSeams();
+        settings.clear();
+    }
+
+    void unplannedDialogFailsTheTestAtOnce_data()
+    {
+        QTest::addColumn<QString>("named");
+        QTest::newRow("message box") << R"(Message box "Overwrite?": It exists.)";
+        QTest::newRow("dialog") << R"(QDialog "Settings")";
+    }
+
+    void unplannedDialogFailsTheTestAtOnce()
+    {
+        QFETCH(QString, named);
+        const TestApp app;
+        const TestSupport::ToolRun run = TestSupport::runTool(QCoreApplication::applicationFilePath(),
+                                                              { "--unplanned", QTest::currentDataTag() });
+        QVERIFY2(run.finished, "the test waited for the dialog");
+        QCOMPARE(run.exitCode, 1); // one failure, the dialog's
+        QCOMPARE(run.output.count("FAIL!"), 1);
+        QVERIFY2(run.output.contains("Unplanned dialog, cancelled: " + named), qPrintable(run.output));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--unplanned") == 0) {
+        TestApp app;
+        Planless planless;
+        planless.row = QString::fromUtf8(argv[2]);
+        return QTest::qExec(&planless, 1, argv);
+    }
+    TestShellApp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_shellapp.moc"
