@@ -25,8 +25,7 @@ public:
 };
 
 // A main() that runs the test object under the program's application object,
-// made from the test's own command line, with the dialog seams in test mode,
-// in a private home folder.
+// made from the test's own command line, in a private home folder.
 #define LUMASTRAND_APP_TEST_MAIN(TestObject)                                                                 \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \

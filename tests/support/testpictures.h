@@ -22,8 +22,7 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize&
 // (Shift held). Returns the action the widget accepted the drop with, or
 // Qt::IgnoreAction when it refused it.
 Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data);
-// The same with the addresses, or the local files, as an uri list.
-Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls);
+// The same with the local files as an uri list.
 Qt::DropAction dropFiles(QWidget* target, const QStringList& paths);
 
 } // namespace TestSupport
