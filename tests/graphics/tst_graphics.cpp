@@ -22,6 +22,15 @@ QImage filled(const QSize& size, QRgb color)
     return image;
 }
 
+// A picture whose pixels the function gives.
+QImage drawn(int width, int height, const std::function<QRgb(int x, int y)>& pixel)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int i = 0; i < width * height; ++i)
+        image.setPixel(i % width, i / width, pixel(i % width, i / width));
+    return image;
+}
+
 // A planar buffer of samples of type T with value added, back as a picture.
 template<typename T> QImage addedThrough(const QImage& image, int value)
 {
@@ -34,40 +43,27 @@ template<typename T> QImage addedThrough(const QImage& image, int value)
 // filled with a two-way gradient of many colours.
 QImage iconPicture()
 {
-    QImage image(96, 96, QImage::Format_ARGB32);
-    for (int y = 0; y < 96; ++y) {
-        for (int x = 0; x < 96; ++x) {
-            const int alpha = qBound(0, int(128 + 128 * (43.2 - std::hypot(x - 47.5, y - 47.5))), 255);
-            image.setPixel(x, y, qRgba(x * 255 / 96, y * 255 / 96, (x + y) * 127 / 96, alpha));
-        }
-    }
-    return image;
+    return drawn(96, 96, [](int x, int y) {
+        const int alpha = qBound(0, int(128 + 128 * (43.2 - std::hypot(x - 47.5, y - 47.5))), 255);
+        return qRgba(x * 255 / 96, y * 255 / 96, (x + y) * 127 / 96, alpha);
+    });
 }
 
 // Every pixel its own colour (more than the reducer sorts one by one), with a
 // transparent border and a translucent ring inside it.
 QImage everyPixelItsOwnColour()
 {
-    QImage image(320, 256, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const int border = qMin(qMin(x, y), qMin(319 - x, 255 - y));
-            const int alpha = border < 2 ? 0 : (border < 8 ? 30 * (border - 1) : 255);
-            image.setPixel(x, y, qRgba(x % 256, y, (x / 256) * 128 + (x + y) % 128, alpha));
-        }
-    }
-    return image;
+    return drawn(320, 256, [](int x, int y) {
+        const int border = qMin(qMin(x, y), qMin(319 - x, 255 - y));
+        const int alpha = border < 2 ? 0 : (border < 8 ? 30 * (border - 1) : 255);
+        return qRgba(x % 256, y, (x / 256) * 128 + (x + y) % 128, alpha);
+    });
 }
 
 // A picture cycling through the given colours.
 QImage pattern(const QList<QRgb>& colors, int width = 37, int height = 23)
 {
-    QImage image(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, colors.at((x / 3 + y) % colors.size()));
-    }
-    return image;
+    return drawn(width, height, [&colors](int x, int y) { return colors.at((x / 3 + y) % colors.size()); });
 }
 
 // Fully transparent and opaque pixels must keep their alpha, translucent ones
@@ -103,10 +99,8 @@ private slots:
         // the alpha is replaced, not multiplied, and may rise.
         const QRgb colour = qRgba(10, 120, 230, 128);
         const QPixmap picture = QPixmap::fromImage(filled(QSize(100, 40), colour));
-        QImage mask(2, 2, QImage::Format_RGB32);
         const QRgb quadrants[4] = { qRgb(0, 255, 255), qRgb(85, 9, 9), qRgb(170, 0, 0), qRgb(255, 40, 200) };
-        for (int i = 0; i < 4; ++i)
-            mask.setPixel(i % 2, i / 2, quadrants[i]);
+        const QImage mask = drawn(2, 2, [&quadrants](int x, int y) { return quadrants[x + 2 * y]; });
         const QImage result = MGraphX::applyAlphaMask(picture, QPixmap::fromImage(mask)).toImage();
         QCOMPARE(result.size(), QSize(100, 40));
         for (const QPoint& p :
@@ -233,9 +227,9 @@ private slots:
         QFETCH(int, blue);
         // Translucent, so the buffer has to drop the alpha; samples of bytes,
         // floats and doubles give the same.
-        QImage image(4, 3, QImage::Format_ARGB32);
-        for (int i = 0; i < 12; ++i)
-            image.setPixel(i % 4, i / 4, qRgba(QVector<int> { 0, 100, 240, 255 }.at(i % 4), 7, 250, 60));
+        const QImage image = drawn(4, 3, [](int x, int) {
+            return qRgba(QVector<int> { 0, 100, 240, 255 }.at(x), 7, 250, 60);
+        });
         for (const QImage& result : { addedThrough<uchar>(image, value), addedThrough<float>(image, value),
                                       addedThrough<double>(image, value) }) {
             QCOMPARE(result.size(), QSize(4, 3));
@@ -274,10 +268,9 @@ private slots:
             << pattern({ qRgba(200, 100, 50, 128), qRgba(20, 220, 120, 255) }, 16, 8)
                    .convertToFormat(QImage::Format_ARGB32_Premultiplied)
             << 256 << 256 << 0.0;
-        QImage line(300, 1, QImage::Format_ARGB32);
-        for (int x = 0; x < line.width(); ++x)
-            line.setPixel(x, 0, qRgba(x % 256, (x * 7) % 256, 5, x < 20 ? 0 : 255));
-        QTest::newRow("single row") << line << 8 << 8 << 0.0;
+        QTest::newRow("single row") << drawn(300, 1, [](int x, int) {
+            return qRgba(x % 256, x * 7 % 256, 5, x < 20 ? 0 : 255);
+        }) << 8 << 8 << 0.0;
     }
 
     void savesPalettePngWithinCount()
@@ -322,18 +315,15 @@ private slots:
         QFETCH(int, runLength);
         // Two clouds of colours, the upper of 3 times as many pixels: the two
         // entries must be the clouds' pixel-weighted means, however the pixels run.
-        QImage image(64, 64, QImage::Format_ARGB32);
         double sums[2][3] = {};
-        for (int y = 0; y < 64; ++y) {
-            for (int x = 0; x < 64; ++x) {
-                // -4 .. 4, and 16 along the run at the row's end
-                const int d = x >= 64 - runLength ? 16 : (x * 7 + y * 3) % 9 - 4;
-                const QRgb pixel = y < 48 ? qRgb(40 + d, 60 - d, 200 + d) : qRgb(220 - d, 180 + d, 20 + d);
-                image.setPixel(x, y, pixel);
-                for (int c = 0; c < 3; ++c)
-                    sums[y / 48][c] += (pixel >> (16 - 8 * c) & 0xff) / (y < 48 ? 48.0 * 64 : 16.0 * 64);
-            }
-        }
+        const QImage image = drawn(64, 64, [&](int x, int y) {
+            // -4 .. 4, and 16 along the run at the row's end
+            const int d = x >= 64 - runLength ? 16 : (x * 7 + y * 3) % 9 - 4;
+            const QRgb pixel = y < 48 ? qRgb(40 + d, 60 - d, 200 + d) : qRgb(220 - d, 180 + d, 20 + d);
+            for (int c = 0; c < 3; ++c)
+                sums[y / 48][c] += (pixel >> (16 - 8 * c) & 0xff) / (y < 48 ? 48.0 * 64 : 16.0 * 64);
+            return pixel;
+        });
         const QImage reduced = ColorReducer(image).reduce(2);
         QCOMPARE(reduced.colorCount(), 2);
         for (int cloud : { 0, 1 }) {

@@ -1,11 +1,6 @@
-// The application object's own services: its folders, its file copy (which
-// the export run relies on as well) and the dimming overlay; the rate reminder
-// at quit and the review requests after an export, with the counts they keep
-// across program runs; the update check against answers that are no build
-// information or over its 64 KB, headers included (from a server on
-// 127.0.0.1); and a test that meets a dialog it did not plan for, which fails
-// at once naming the dialog, which gives its cancel answer. Such a test runs
-// as a child of this program ("--unplanned <row>"), so that its end can be seen.
+// The application object with its services, reminders, update check and the
+// shell's widgets. A test that meets a dialog it did not plan for runs as a
+// child of this program ("--unplanned <row>"), so that its end can be seen.
 
 #include "appbutton.h"
 #include "appmenu.h"
@@ -28,6 +23,7 @@
 using QMWidgets::App;
 using QMWidgets::DialogRunner;
 using QMWidgets::MessageBox;
+using namespace TestSupport;
 using QMWidgets::ReminderStateDialog;
 
 namespace {
@@ -98,7 +94,7 @@ private slots:
         qputenv("LUMASTRAND_SERVER", "http://127.0.0.1:9");
     }
 
-    void cleanup() { QCOMPARE(TestSupport::clearDialogSeams(), 0); }
+    void cleanup() { QCOMPARE(clearDialogSeams(), 0); }
 
     void quitReminder_data()
     {
@@ -110,8 +106,7 @@ private slots:
         QTest::addColumn<int>("countAfter");
         QTest::addColumn<bool>("remindAgain");
 
-        QTest::newRow("fresh profile: count 1, no dialog")
-            << QVariant() << true << 2 << false << "-" << 2 << true;
+        QTest::newRow("fresh profile") << QVariant() << true << 2 << false << "-" << 2 << true;
         QTest::newRow("second quit: rate") << QVariant(2) << true << 2 << false << "Rate" << 3 << false;
         QTest::newRow("later") << QVariant(4) << true << 2 << false << "Later" << 5 << true;
         QTest::newRow("mail") << QVariant(4) << true << 2 << false << "Mail" << 5 << false;
@@ -119,8 +114,7 @@ private slots:
         QTest::newRow("closed") << QVariant(4) << true << 2 << false << "" << 5 << true;
         QTest::newRow("third quit") << QVariant(3) << true << 2 << false << "-" << 4 << true;
         QTest::newRow("interval 3") << QVariant(6) << true << 3 << false << "Later" << 7 << true;
-        QTest::newRow("reminder off: nothing counts")
-            << QVariant(2) << false << 2 << false << "-" << 2 << false;
+        QTest::newRow("reminder off") << QVariant(2) << false << 2 << false << "-" << 2 << false;
         QTest::newRow("interval 0 never reminds") << QVariant(2) << true << 0 << false << "-" << 3 << true;
         QTest::newRow("not twice in one run") << QVariant(2) << true << 2 << true << "-" << 3 << true;
     }
@@ -155,7 +149,7 @@ private slots:
             ++shown;
             parentShown = qobject_cast<QMWidgets::RateDialog*>(&dialog) && dialog.parentWidget() == &page
                 && page.isVisible();
-            return TestSupport::answerDialog(dialog, answer);
+            return answerDialog(dialog, answer);
         });
         QCOMPARE(app.quitRun(), 0);
         if (answer == QLatin1String("-"))
@@ -165,11 +159,11 @@ private slots:
         QCOMPARE(app.value(reminderCount, 1).toInt(), countAfter);
         QCOMPARE(app.value(QStringLiteral("AutoReminder"), true).toBool(), remindAgain);
         // "Rate" opens the store's review page, "Mail" a mail to the maker.
-        const QString link = answer == QLatin1String("Rate") ? "ms-windows-store://review/"
-            : answer == QLatin1String("Mail")                ? "mailto:support@"
-                                                             : "";
-        QCOMPARE(desktop.urls.size(), link.isEmpty() ? 0 : 1);
-        QVERIFY(link.isEmpty() || desktop.urls.first().toString().startsWith(link));
+        const QString link = QMap<QString, QString> {
+            { "Rate", "ms-windows-store://review/" }, { "Mail", "mailto:support@" }
+        }.value(answer);
+        QCOMPARE(desktop.urls.size() == 1 && desktop.urls.first().toString().startsWith(link),
+                 !link.isEmpty());
     }
 
     void reviewRequestsAcrossRuns()
@@ -214,8 +208,7 @@ private slots:
         QTest::newRow("new copy") << QString() << "" << true << QByteArray("new");
         QTest::newRow("a file is there already: kept") << QString() << "file" << true << QByteArray("old");
         QTest::newRow("folder at the target") << QString() << "folder" << false << QByteArray();
-        QTest::newRow("source read fails") << "/proc/self/mem"
-                                           << "" << false << QByteArray();
+        QTest::newRow("read fails") << "/proc/self/mem" << QString() << false << QByteArray();
     }
 
     void copyFile()
@@ -228,16 +221,16 @@ private slots:
         QTemporaryDir dir;
         if (source.isEmpty()) {
             source = dir.filePath(QStringLiteral("in"));
-            QVERIFY(TestSupport::writeFile(source, "new"));
+            QVERIFY(writeFile(source, "new"));
         }
         const QString target = dir.filePath(QStringLiteral("copy"));
         QVERIFY(atTarget != "folder" || QDir().mkpath(target));
-        QVERIFY(atTarget != "file" || TestSupport::writeFile(target, "old"));
+        QVERIFY(atTarget != "file" || writeFile(target, "old"));
 
         QString reason;
         QCOMPARE(app.copyFile(source, dir.path(), QStringLiteral("copy"), &reason), copied);
         QCOMPARE(reason.isEmpty(), copied);
-        QCOMPARE(TestSupport::fileContents(target), content);
+        QCOMPARE(fileContents(target), content);
     }
 
     void dimmingOverlayCoversTheMainWidget()
@@ -263,8 +256,7 @@ private slots:
         QTest::addColumn<int>("outcome");
         const QByteArray build = "build:date:2024-01-15;windows:7\n"; // the running one
         const int unreadable = ProductApp::AnswerUnreadable;
-        QTest::newRow("user: web page")
-            << true << 0 << QByteArray("<html>parked domain</html>") << unreadable;
+        QTest::newRow("user: web page") << true << 0 << QByteArray("<html>parked</html>") << unreadable;
         QTest::newRow("user: build without date") << true << 0 << QByteArray("build:windows:7") << unreadable;
         QTest::newRow("at start: web page") << false << 0 << QByteArray("<html></html>") << unreadable;
         QTest::newRow("headers within the limit")
@@ -281,8 +273,7 @@ private slots:
         QFETCH(int, headerBytes);
         QFETCH(QByteArray, body);
         QFETCH(int, outcome);
-        QSettings settings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-        settings.setValue(QStringLiteral("Lumastrand/checkupdates"), false);
+        QSettings("Halvick", "Lumastrand").setValue("Lumastrand/checkupdates", false);
         AppArgs args;
         ProductApp app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
         LoopbackServer server;
@@ -306,8 +297,6 @@ private slots:
         // A user who asked hears a warning, not that all is up to date.
         QCOMPARE(MessageBox::shown().size(), byUser ? 1 : 0);
         QVERIFY(!byUser || MessageBox::shown().first().icon == QMessageBox::Warning);
-        TestSupport::clearDialogSeams();
-        settings.clear();
     }
 
     void unplannedDialogFailsTheTestAtOnce_data()
@@ -321,8 +310,8 @@ private slots:
     {
         QFETCH(QString, named);
         const TestApp app;
-        const TestSupport::ToolRun run = TestSupport::runTool(QCoreApplication::applicationFilePath(),
-                                                              { "--unplanned", QTest::currentDataTag() });
+        const ToolRun run
+            = runTool(QCoreApplication::applicationFilePath(), { "--unplanned", QTest::currentDataTag() });
         QVERIFY2(run.finished, "the test waited for the dialog");
         QCOMPARE(run.exitCode, 1); // one failure, the dialog's
         QCOMPARE(run.output.count("FAIL!"), 1);
@@ -395,8 +384,8 @@ private slots:
         label.setOpacity(opacity);
 
         const QImage shot = label.grab().toImage();
-        QVERIFY(TestSupport::pixelsClose(shot.pixel(3, 20), edge, 20));
-        QVERIFY(TestSupport::pixelsClose(shot.pixel(40, 20), centre, 20));
+        QVERIFY(pixelsClose(shot.pixel(3, 20), edge, 20));
+        QVERIFY(pixelsClose(shot.pixel(40, 20), centre, 20));
     }
 
     void barAndMenuOpenTheirTargets_data()
