@@ -1,15 +1,11 @@
-// Widgets of the library under the shell's application object: the image
-// viewer and the title bar of a frameless picture window, the virtual-resolution
-// dialog and host, the community and menu buttons, and the progress widgets,
-// movie label and speech bubble.
+// The library's viewers, virtual-resolution host, buttons, progress widgets and
+// speech bubble, under the shell's application object.
 
 #include "buttons/communitybutton.h"
 #include "buttons/menubutton.h"
 #include "desktoprecorder.h"
-#include "dialogrunner.h"
 #include "progress/bubblewindow.h"
 #include "progress/comboprogress.h"
-#include "progress/movielabel.h"
 #include "progress/roundprogress.h"
 #include "progress/simpleprogress.h"
 #include "screentools/imagearea.h"
@@ -17,7 +13,6 @@
 #include "screentools/windowtitle.h"
 #include "shellservices.h"
 #include "testapp.h"
-#include "tooling.h"
 #include "virtualresolution/hybridwidget.h"
 #include "virtualresolution/resolutionsetupwidget.h"
 #include "virtualresolution/virtualresolutiondialog.h"
@@ -45,8 +40,7 @@ QPushButton* button(const QWidget& parent, const QString& key)
     return nullptr;
 }
 
-// A real click opens the menu; a real click on the entry chooses it (and
-// should that miss, the menu is closed so that the test goes on).
+// Real clicks open the menu and choose the entry (the menu closes should that miss).
 void choose(QMWidgets::CommunityButton& button, const QString& entry)
 {
     QMenu* menu = button.menu();
@@ -248,7 +242,6 @@ private slots:
         QFETCH(int, held);
         QFETCH(int, signal);
         WindowTitle title;
-        title.setMouseTracking(true);
         title.resize(400, 42);
         title.show();
         QList<QSharedPointer<QSignalSpy>> spies;
@@ -287,8 +280,7 @@ private slots:
         QCOMPARE(spy.count(), 0);
         QCOMPARE(box.resolution(), QSize(800, 600));
 
-        // Sizes before a widget is embedded are kept for it; a host deleting
-        // it leaves the view empty, not pointing at it.
+        // Sizes set before a widget is embedded are kept for it; deleted, it leaves the view empty.
         VirtualResolutionWidget view;
         view.slotSetSize(QSize(640, 480));
         view.slotSetWidth(700);
@@ -400,16 +392,9 @@ private slots:
         DesktopRecorder desktop;
         QMWidgets::CommunityButton button;
         button.show();
-        // An address never set opens nothing; "Share" runs the shell's share dialog.
-        QString dialogName;
-        QMWidgets::DialogRunner::setNextHandler([&](QDialog& dialog) {
-            dialogName = dialog.objectName();
-            return 0;
-        });
+        // An address never set opens nothing.
         choose(button, "FaceBook");
-        choose(button, "Share");
         QCOMPARE(desktop.urls, QList<QUrl>());
-        QCOMPARE(dialogName, QStringLiteral("ShareDialog"));
 
         button.setFaceBookUrl("https://facebook.example/");
         button.setYouTubeUrl("https://youtube.example/");
@@ -445,8 +430,7 @@ private slots:
         for (int value : { 0, 25, 50, 75, 100 }) {
             dial.setValue(value);
             const QImage image = rendered(dial);
-            // The ring between the inner disc (radius 80) and the edge (100), near 12
-            // and 6 o'clock, clear of the percentage written across the middle.
+            // The ring (radius 80 to 100) near 12 and 6 o'clock, clear of the percentage.
             for (double clockwise : { 15.0, 30.0, 150.0, 165.0, 195.0, 210.0, 330.0, 345.0 }) {
                 const QRgb pixel = image.pixel(qRound(99 + 90 * qSin(qDegreesToRadians(clockwise))),
                                                qRound(99 - 90 * qCos(qDegreesToRadians(clockwise))));
@@ -517,25 +501,6 @@ private slots:
         QCOMPARE(combo.value(), 99);
     }
 
-    void movieLabelStopsAfterEachShow()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("spinner.gif");
-        // Two frames of one pixel, 50 ms each, looping.
-        const QByteArray gif(
-            "GIF89a\1\0\1\0\x80\0\0\xff\0\0\0\0\xff!\xff\x0bNETSCAPE2.0\3\1\0\0\0!\xf9\4\0\5\0\0\0"
-            ",\0\0\0\0\1\0\1\0\0\2\2\x44\1\0!\xf9\4\0\5\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;",
-            85);
-        QVERIFY(TestSupport::writeFile(file, gif));
-        QMWidgets::MovieLabel label(file);
-        label.resize(110, 55);
-        label.setStopDelay(100);
-        label.show();
-        QCOMPARE(label.movie()->scaledSize(), QSize(100, 50));
-        QCOMPARE(label.movie()->state(), QMovie::Running);
-        QTRY_COMPARE(label.movie()->state(), QMovie::NotRunning);
-    }
-
     void bubblePaintsItsTail()
     {
         QMWidgets::BubbleWindow bubble(nullptr, QColor(200, 30, 30));
@@ -569,8 +534,7 @@ private slots:
         QTest::mouseClick(&bubble, Qt::LeftButton, {}, QPoint(100, 50));
         QVERIFY(!bubble.isVisible());
 
-        // Asked to, it hides on presses elsewhere too; the host deletes its
-        // animation and the next show goes on without it.
+        // Asked to, it hides on presses elsewhere; a deleted animation is not used.
         delete appear;
         bubble.show();
         bubble.hideOnMouseButtonPress();

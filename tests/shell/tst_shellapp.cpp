@@ -33,12 +33,6 @@ const QString reminderCount = QStringLiteral("AutoReminderCount");
 struct ReminderApp : TestApp
 {
     ReminderApp(int interval = 2) { initReminders(interval, App::RateReminder); }
-    // Runs the event loop until it quits at once, as when the last window closes.
-    int quitRun()
-    {
-        QTimer::singleShot(0, this, &QCoreApplication::quit);
-        return exec();
-    }
 };
 
 class Planless : public QObject
@@ -71,8 +65,7 @@ class TestShellApp : public QObject
 private slots:
     void freshInstallationOnlyOnFirstStart()
     {
-        // The test's home is empty; a downloads folder (there on most systems)
-        // does not count against a fresh installation.
+        // The home is empty; a downloads folder (there on most systems) does not count.
         QDir().mkpath(QDir::homePath() + QStringLiteral("/Downloads"));
         QVERIFY(TestApp().isFreshInstallation());
         QVERIFY(QDir(QDir::homePath() + QStringLiteral("/Lumastrand")).exists());
@@ -141,7 +134,8 @@ private slots:
                 && page.isVisible();
             return answerDialog(dialog, answer);
         });
-        QCOMPARE(app.quitRun(), 0);
+        QTimer::singleShot(0, &app, &QCoreApplication::quit); // as when the last window closes
+        QCOMPARE(app.exec(), 0);
         if (answer == QLatin1String("-"))
             DialogRunner::clearHandlers();
         QCOMPARE(shown, answer == QLatin1String("-") ? 0 : 1);

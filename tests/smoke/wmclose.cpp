@@ -1,6 +1,5 @@
-// wmclose WINDOW-ID: asks an X11 window to close the way a window manager's
-// close button does, with a WM_DELETE_WINDOW client message. The smoke test
-// runs without a window manager, so it needs this to end the program gracefully.
+// wmclose WINDOW-ID: asks an X11 window to close with a WM_DELETE_WINDOW message, as a
+// window manager's close button does; the smoke test runs without a window manager.
 
 #include <X11/Xlib.h>
 #include <cstdio>

@@ -6,10 +6,9 @@ class QDialog;
 
 namespace TestSupport {
 
-// Test mode of the program's dialog seams, on in every test program that uses
-// these helpers: they record what they were asked for, and a dialog that
-// reaches them with no answer queued is cancelled at once and fails the
-// running test, naming its title and text, instead of waiting for a user.
+// Test mode of the dialog seams, on in every test program using these helpers: they record
+// what they were asked for, and a dialog with no answer queued is cancelled at once and
+// fails the running test, naming its title and text, instead of waiting for a user.
 void watchDialogs();
 
 // Forgets every queued answer and every record of the program's dialog seams
