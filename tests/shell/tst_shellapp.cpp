@@ -170,6 +170,10 @@ private slots:
         }
         QCOMPARE(made, expected);
         QCOMPARE(dialogs, 3);
+        // 367 days after the last request the counts start again, shown or not.
+        ReminderApp app;
+        app.setValue(QStringLiteral("AutoReminder"), false);
+        QVERIFY(Os::requestReview(false, QDate(2025, 5, 6)));
     }
 
     void copyFile_data()
