@@ -1,8 +1,5 @@
-// wmclose WINDOW-ID
-//
-// Asks an X11 window to close the way a window manager's close button does:
-// a WM_DELETE_WINDOW client message. The smoke test runs without a window
-// manager, so it needs this to end the program gracefully.
+// wmclose WINDOW-ID: asks an X11 window to close with a WM_DELETE_WINDOW message, as a
+// window manager's close button does; the smoke test runs without a window manager.
 
 #include <X11/Xlib.h>
 #include <cstdio>
@@ -10,25 +7,19 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wmclose WINDOW-ID\n");
+    Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+    if (!display) {
+        std::fprintf(stderr, "usage: wmclose WINDOW-ID, on a display that opens\n");
         return 2;
     }
-    const Window window = std::strtoul(argv[1], nullptr, 0);
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "wmclose: cannot open the display\n");
-        return 1;
-    }
-
     XEvent event {};
     event.xclient.type = ClientMessage;
-    event.xclient.window = window;
+    event.xclient.window = std::strtoul(argv[1], nullptr, 0);
     event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+    const Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
     XSync(display, False);
     XCloseDisplay(display);
     return sent ? 0 : 1;

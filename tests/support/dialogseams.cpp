@@ -19,6 +19,8 @@ void watchDialogs()
         QTest::qFail(message.constData(), __FILE__, __LINE__);
     });
 }
+// Every application object of a test program that uses these helpers turns it on.
+Q_COREAPP_STARTUP_FUNCTION(watchDialogs)
 
 int clearDialogSeams()
 {
@@ -47,11 +49,3 @@ int answerDialog(QDialog& dialog, const QString& button)
 }
 
 } // namespace TestSupport
-
-namespace {
-void watchDialogsOnStartUp()
-{
-    TestSupport::watchDialogs();
-}
-} // namespace
-Q_COREAPP_STARTUP_FUNCTION(watchDialogsOnStartUp)

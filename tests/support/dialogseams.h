@@ -6,12 +6,9 @@ class QDialog;
 
 namespace TestSupport {
 
-// Test mode of the program's dialog seams: they record what they were asked
-// for, and a dialog that reaches them with no answer queued is cancelled at
-// once and fails the running test, naming its title and text, instead of
-// waiting for a user until the suite's time-out. The test application turns
-// it on, and so does every application object of a test program that uses
-// these helpers.
+// Test mode of the dialog seams, on in every test program using these helpers: they record
+// what they were asked for, and a dialog with no answer queued is cancelled at once and
+// fails the running test, naming its title and text, instead of waiting for a user.
 void watchDialogs();
 
 // Forgets every queued answer and every record of the program's dialog seams

@@ -6,10 +6,8 @@
 
 namespace TestSupport {
 
-// While it lives, the home folder and the XDG folders of the process point
-// into a fresh temporary folder, so that a test program started by hand,
-// outside the private home that ctest gives it, never reads or writes the
-// user's own settings and files. Made before the application object.
+// While it lives, the home and XDG folders point into a fresh temporary folder, so that a
+// test program run by hand, outside ctest's private home, never touches the user's files.
 class PrivateHome
 {
 public:

@@ -6,9 +6,8 @@
 
 #include <QtTest>
 
-// Command-line arguments for an application object made inside a test. The
-// program name is the real executable's, so the folders that Qt's default
-// names give are the same as in the program.
+// Command-line arguments for an application object made inside a test, with the
+// real executable's name, so that Qt's default folders are the program's.
 struct AppArgs
 {
     int argc = 1;
@@ -16,8 +15,7 @@ struct AppArgs
     char* argv[2] = { name, nullptr };
 };
 
-// The program's application object, made with the program's own names, with
-// the dialog seams in test mode (see TestSupport::watchDialogs).
+// The program's application object, with the dialog seams in test mode.
 class TestApp : private AppArgs, public QMWidgets::App
 {
 public:
@@ -25,8 +23,7 @@ public:
 };
 
 // A main() that runs the test object under the program's application object,
-// made from the test's own command line, with the dialog seams in test mode,
-// in a private home folder.
+// made from the test's own command line, in a private home folder.
 #define LUMASTRAND_APP_TEST_MAIN(TestObject)                                                                 \
     int main(int argc, char** argv)                                                                          \
     {                                                                                                        \

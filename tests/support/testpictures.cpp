@@ -29,19 +29,14 @@ Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data, Qt::DropActi
     return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
 }
 
-Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    return dropMimeData(target, data);
-}
-
 Qt::DropAction dropFiles(QWidget* target, const QStringList& paths)
 {
     QList<QUrl> urls;
     for (const QString& path : paths)
         urls.append(QUrl::fromLocalFile(path));
-    return dropUrls(target, urls);
+    QMimeData data;
+    data.setUrls(urls);
+    return dropMimeData(target, data);
 }
 
 } // namespace TestSupport

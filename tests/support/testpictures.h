@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QList>
 #include <QSize>
 #include <QStringList>
-#include <QUrl>
 
 class QMimeData;
 class QTemporaryDir;
@@ -17,14 +15,12 @@ namespace TestSupport {
 // returns its path, or an empty text when it could not be saved.
 QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize& size, const QColor& color);
 
-// Sends a real drag entry and drop of the MIME data at (140, 140), as a drag
-// from a file manager does: it allows a copy or a move and proposes a move
-// (Shift held). Returns the action the widget accepted the drop with, or
-// Qt::IgnoreAction when it refused it; entered, when given, receives the same
-// for the drag's entry.
+// Sends a real drag entry and drop of the MIME data at (140, 140) as a file manager
+// does: a copy or a move allowed, a move proposed (Shift held). Returns the action
+// the widget accepted the drop with, or Qt::IgnoreAction when it refused it;
+// entered, when given, receives the same for the drag's entry.
 Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data, Qt::DropAction* entered = nullptr);
-// The same with the addresses, or the local files, as an uri list.
-Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls);
+// The same with the local files as an uri list.
 Qt::DropAction dropFiles(QWidget* target, const QStringList& paths);
 
 } // namespace TestSupport

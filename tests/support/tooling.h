@@ -12,9 +12,8 @@ QByteArray fileContents(const QString& path, const QByteArray& missing = QByteAr
 // Writes data to a new or truncated file; false when not all of it was written.
 bool writeFile(const QString& path, const QByteArray& data);
 
-// While it lives, no file of this process may grow beyond the given size, as
-// on a disk that is nearly full: a write past it fails (EFBIG) instead of
-// ending the process.
+// While it lives, no file of this process may grow beyond the given size, as on a
+// nearly full disk: a write past it fails (EFBIG) instead of ending the process.
 class FileSizeLimit
 {
 public:
@@ -28,9 +27,8 @@ private:
     void (*m_previousHandler)(int);
 };
 
-// While it lives, the calling thread is refused what the permissions of
-// files and folders refuse, even when it runs as root, which otherwise may
-// write anywhere (root gives up its override of them for the while).
+// While it lives, the calling thread is refused what file permissions refuse, even
+// as root (which gives up its override of them for the while).
 class PermissionsEnforced
 {
 public:
@@ -52,8 +50,7 @@ struct ToolRun
     QString output; // standard output and standard error, merged
 };
 
-// Runs program (looked up on PATH) with the arguments, in workingDirectory
-// when one is given.
+// Runs program (looked up on PATH) with the arguments, in workingDirectory if given.
 ToolRun runTool(const QString& program, const QStringList& arguments,
                 const QString& workingDirectory = QString());
 
