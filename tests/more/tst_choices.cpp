@@ -1,5 +1,5 @@
-// The choice boxes, the colour chooser and the date fields, under the
-// program's application object (whose settings store the choice popup reads).
+// The choice boxes, the colour chooser and the date fields, under the program's application
+// object (whose settings store the choice popup reads).
 
 #include "choices/colorwidget.h"
 #include "choices/colorwidgetpopup.h"
@@ -7,7 +7,6 @@
 #include "choices/radiobox.h"
 #include "choices/ultraradiobox.h"
 #include "choices/ultraradioboxpopup.h"
-#include "smallwidgets/dirview.h"
 #include "testapp.h"
 
 #include <QGridLayout>
@@ -47,11 +46,6 @@ bool listed(UltraRadioBox& box, QAbstractButton* button)
     return false;
 }
 
-QList<int> dateOf(const DateWidget& date)
-{
-    return { date.day(), date.month(), date.year() };
-}
-
 } // namespace
 
 class TestChoices : public QObject
@@ -62,12 +56,9 @@ private slots:
     void radioBoxChecksOnlyTheClickedButton()
     {
         RadioBox box(QBoxLayout::LeftToRight);
-        QList<QPushButton*> buttons;
-        for (int i = 0; i < 3; ++i) {
-            buttons.append(new QPushButton(QString::number(i)));
-            box.addButton(buttons.last());
-        }
-        box.addButton(nullptr);
+        const QList<QPushButton*> buttons = { new QPushButton, new QPushButton, new QPushButton };
+        for (QPushButton* button : buttons + QList<QPushButton*> { nullptr })
+            box.addButton(button);
         box.show();
         // The second click hits the button that is checked already.
         for (int clicked : { 1, 1, 0, 2 }) {
@@ -109,24 +100,6 @@ private slots:
         QTest::mouseClick(&box, Qt::LeftButton);
         QVERIFY(!popup->isVisible());
         QCOMPARE(pressed.count(), 2);
-    }
-
-    // Hosts connect these by their signatures.
-    void slotsForStringConnections()
-    {
-        const QList<QPair<QObject*, const char*>> named = {
-            { new RadioBox(QBoxLayout::LeftToRight), "slotButtonClicked()" },
-            { new UltraRadioBox, "slotButtonClicked()" },
-            { new UltraRadioBox, "slotFocusChanged(QWidget*,QWidget*)" },
-            { new ColorWidget, "slotColorChanged(QColor)" },
-            { new ColorWidgetPopup, "slotColorChanged()" },
-            { new DateWidget, "slotMonthChanged(int)" },
-            { new DirView, "slotTreeViewClicked(QModelIndex)" },
-        };
-        for (const auto& slot : named) {
-            QVERIFY2(slot.first->metaObject()->indexOfSlot(slot.second) >= 0, slot.second);
-            delete slot.first;
-        }
     }
 
     void ultraRadioChoiceKeepsHiddenButtonsHidden()
@@ -236,6 +209,9 @@ private slots:
         QFETCH(QList<int>, expected);
         QFETCH(int, changes);
         DateWidget date(yearOffset);
+        const auto dateOf = [](const DateWidget& date) {
+            return QList<int> { date.day(), date.month(), date.year() };
+        };
         const QList<int> empty = { 1, 1, -1 };
         QCOMPARE(dateOf(date), empty);
         QSignalSpy changed(&date, &DateWidget::dataChanged);

@@ -1,9 +1,8 @@
-// The style-sheet editor: colours of the text area, files loaded and saved byte
-// for byte, style sheets applied, tool-tip information, the shell's slot.
+// The style-sheet editor: colours of the text area, files loaded and saved byte for byte, style
+// sheets applied, tool-tip information, the shell's slot.
 
 #include "csseditor/cssdoc.h"
 #include "csseditor/csseditor.h"
-#include "dialogrunner.h"
 #include "dialogseams.h"
 #include "messagebox.h"
 #include "os.h"
@@ -26,8 +25,8 @@ using namespace TestSupport;
 
 namespace {
 
-// One letter a character for the colour the highlighter gave it: "." none,
-// "c" comment grey, "h" hash green, "s" string or digit cyan, "k" keyword white.
+// One letter a character for the colour the highlighter gave it: "." none, "c" comment grey,
+// "h" hash green, "s" string or digit cyan, "k" keyword white.
 QString colourLetters(const QTextBlock& block)
 {
     const QMap<QRgb, QChar> letters { { QColor(Qt::darkGray).rgb(), 'c' },
@@ -215,22 +214,6 @@ private slots:
             QVERIFY2(corner.red() + corner.green() + qAbs(corner.blue() - 0x60) < 12,
                      qPrintable(corner.name()));
         }
-    }
-
-    void aboutShowsTheApplicationsIcon()
-    {
-        QPixmap red(32, 32);
-        red.fill(Qt::red);
-        qApp->setWindowIcon(QIcon(red));
-        QString shown;
-        QMWidgets::DialogRunner::setNextHandler([&](QDialog& dialog) {
-            const auto& box = static_cast<const QMessageBox&>(dialog);
-            shown = box.text() + QColor(box.iconPixmap().toImage().pixel(5, 5)).name();
-            return int(QMessageBox::Ok);
-        });
-        QTest::keyClick(m_editor.get(), Qt::Key_F1);
-        qApp->setWindowIcon(QIcon());
-        QCOMPARE(shown, QStringLiteral("CSS Style Editor#ff0000"));
     }
 
     void setInfoStacksNamesIntoToolTips()
