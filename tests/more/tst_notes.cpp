@@ -18,11 +18,8 @@
 #include "tooling.h"
 
 #include <QDesktopWidget>
-#include <QDirIterator>
 #include <QPainter>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -463,21 +460,6 @@ private slots:
         // Drawing after a save makes the work unsaved again.
         drag(&area.widget, { QPoint(20, 60), QPoint(22, 60) });
         QVERIFY(area.widget.hasUnsavedChanges());
-    }
-
-    void cursorIsTheTools()
-    {
-        Area area(picture(QSize(200, 120)));
-        area.widget.slotSetColor(QColor(0, 200, 0));
-        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
-        QApplication::sendEvent(&area.widget, &enter);
-        // The blue of the host's pen cursor comes in the drawing colour, the rest stays.
-        const QImage shown = area.widget.cursor().pixmap().toImage();
-        QCOMPARE(shown.pixelColor(7, 7).hue(), QColor(0, 200, 0).hue());
-        QCOMPARE(shown.pixelColor(5, 0), QColor(Qt::white));
-        // It is the widget's own, gone when the pointer leaves; nothing application-wide is left.
-        QApplication::sendEvent(&area.widget, &leave);
-        QVERIFY(area.widget.cursor().shape() == Qt::ArrowCursor && !QApplication::overrideCursor());
     }
 
     void windowSize_data()

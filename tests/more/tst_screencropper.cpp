@@ -8,7 +8,6 @@
 #include "tooling.h"
 
 #include <QScreen>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace QMWidgets;

@@ -1,12 +1,6 @@
-// The small widgets, the library's pictures and the shell services on a plain QApplication host
-// without the shell's application object.
+// The small widgets on a plain QApplication host, without the shell's application object.
 
-#include "choices/ultraradiobox.h"
-#include "choices/ultraradioboxpopup.h"
-#include "pictures.h"
 #include "pixelcompare.h"
-#include "privatehome.h"
-#include "shellservices.h"
 #include "smallwidgets/advancedlabel.h"
 #include "smallwidgets/comboboxfilter.h"
 #include "smallwidgets/dirview.h"
@@ -17,7 +11,6 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QPainter>
-#include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
 
@@ -33,8 +26,6 @@ QImage painted(QWidget* widget)
     widget->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
     return picture.convertToFormat(QImage::Format_ARGB32);
 }
-
-QStringList warnings;
 } // namespace
 
 class TestSmallWidgets : public QObject
@@ -122,48 +113,7 @@ private slots:
         // Anything but a combo box paints nothing at all.
         QCOMPARE(TestSupport::colorsOf(painted(&label)), QSet<QRgb> { 0u });
     }
-
-    void missingPictureIsReportedOnce()
-    {
-        using namespace QMWidgets::Pictures;
-        const QString path = QStringLiteral(":/pix/absent.png"); // left to the host
-        const QtMessageHandler previous
-            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-                  if (type == QtWarningMsg)
-                      warnings.append(message);
-              });
-        for (int paint = 0; paint < 3; ++paint) {
-            QVERIFY(pixmap(path).isNull() && scaled(path, QSize(16, 16)).isNull() && icon(path).isNull());
-            QCOMPARE(cursor(path, 0, 0, Qt::CrossCursor).shape(), Qt::CrossCursor);
-        }
-        qInstallMessageHandler(previous);
-        QCOMPARE(warnings.size(), 1);
-        QVERIFY(warnings.first().contains(path));
-        QVERIFY(!pixmap(QStringLiteral(":/droparea.png")).isNull()); // carried by the library
-    }
-
-    // A choice popup reads the store a host of these names keeps, under the shell's key prefix;
-    // the remembered folders stay empty without the shell's application object.
-    void shellServicesOnPlainApplication()
-    {
-        QMWidgets::ShellServices::setLastSaveDirectory(QStringLiteral("/tmp/a/b.tssettings"));
-        QCOMPARE(QMWidgets::ShellServices::lastSaveDirectory(), QString());
-        QCoreApplication::setOrganizationName(QStringLiteral("Halvick"));
-        QCoreApplication::setApplicationName(QStringLiteral("Lumastrand"));
-        QSettings().setValue(QStringLiteral("Lumastrand/TransparencyParameters/UltraRadioPopups"), 80);
-        UltraRadioBox box;
-        box.addButton(new QToolButton, QStringLiteral("Only"));
-        box.show();
-        QTest::mouseClick(&box, Qt::LeftButton);
-        QVERIFY(qAbs(box.findChild<UltraRadioBoxPopup*>()->windowOpacity() - 0.5) < 0.01);
-    }
 };
 
-int main(int argc, char** argv)
-{
-    const TestSupport::PrivateHome home; // the popup's setting goes there
-    QApplication application(argc, argv);
-    TestSmallWidgets test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestSmallWidgets)
 #include "tst_smallwidgets.moc"

@@ -8,10 +8,8 @@
 #include "testapp.h"
 #include "tooling.h"
 
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace QMWidgets;
