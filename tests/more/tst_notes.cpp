@@ -47,26 +47,22 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& at, Qt::MouseBu
 }
 
 // A drag as a real mouse makes it: a press at the first point, moves of 1 to 3 pixels along the
-// lines through the others, a release at the last; painted after every event, or with
-// paintEachMove false only after the press and the release.
-void drag(QWidget* target, const QVector<QPoint>& points, bool paintEachMove = true,
-          Qt::MouseButton button = Qt::LeftButton, bool release = true)
+// lines through the others, a release at the last; painted after every event.
+void drag(QWidget* target, const QVector<QPoint>& points)
 {
-    sendMouse(target, QEvent::MouseButtonPress, points.first(), button, button);
+    sendMouse(target, QEvent::MouseButtonPress, points.first(), Qt::LeftButton, Qt::LeftButton);
     target->repaint();
     for (int i = 1; i < points.size(); ++i) {
         const QPoint from = points.at(i - 1), to = points.at(i);
         const int length = qMax(qAbs(to.x() - from.x()), qAbs(to.y() - from.y()));
         for (int done = 0, step = 1; done < length; step = step % 3 + 1) {
             done = qMin(length, done + step);
-            sendMouse(target, QEvent::MouseMove, from + (to - from) * done / length, Qt::NoButton, button);
-            if (paintEachMove)
-                target->repaint();
+            sendMouse(target, QEvent::MouseMove, from + (to - from) * done / length, Qt::NoButton,
+                      Qt::LeftButton);
+            target->repaint();
         }
     }
-    target->repaint();
-    if (release)
-        sendMouse(target, QEvent::MouseButtonRelease, points.last(), button, Qt::NoButton);
+    sendMouse(target, QEvent::MouseButtonRelease, points.last(), Qt::LeftButton, Qt::NoButton);
     target->repaint();
 }
 
@@ -230,35 +226,6 @@ private slots:
         QVERIFY2(dashed ? gaps >= length / 15 : gaps == 0, qPrintable(QString::number(gaps)));
     }
 
-    void strayButtonsAndLostReleases()
-    {
-        Area area(picture(QSize(200, 120)), Mode::Rectangle);
-        drag(&area.widget, { QPoint(20, 20), QPoint(60, 60) });
-        const QImage before = area.layer();
-        QSignalSpy undo(&area.widget, &ImageNoteWorkArea::undoAvailable);
-
-        // A right click after the rectangle: no second rectangle from its old anchor.
-        drag(&area.widget, { QPoint(150, 100), QPoint(150, 100) }, true, Qt::RightButton);
-        // A right button released during a left drag leaves the drag going.
-        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(100, 20), Qt::LeftButton, Qt::LeftButton);
-        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(110, 30), Qt::RightButton, Qt::LeftButton);
-        area.widget.repaint();
-        QCOMPARE(area.layer(), before);
-        QVERIFY(undo.isEmpty());
-        sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
-        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
-        area.widget.repaint();
-        QVERIFY(drawnAt(area.layer(), QPoint(100, 40)) && !drawnAt(area.layer(), QPoint(150, 100)));
-        QCOMPARE(undo.size(), 1);
-
-        // A pen stroke whose release never came (its moves not painted one by one) is kept and
-        // ends with the next one.
-        area.widget.slotSetMode(Mode::Pen);
-        drag(&area.widget, { QPoint(20, 90), QPoint(60, 90) }, false, Qt::LeftButton, false);
-        drag(&area.widget, { QPoint(20, 110), QPoint(60, 110) });
-        QVERIFY(drawnAt(area.layer(), QPoint(40, 90)) && drawnAt(area.layer(), QPoint(40, 110)));
-    }
-
     void blurCoversItsRectangleOnly()
     {
         // The blur reads only the picture inside its rectangle: a white block outside changes
@@ -385,12 +352,6 @@ private slots:
             QTest::keyClick(field, Qt::Key_Return);
             QTest::keyClicks(field, QStringLiteral("WWW"));
         }
-        const double size = field->currentFont().pointSizeF();
-        clickButton(editor, "NoteEditWidgetInc");
-        // The whole text grows, not only what is typed afterwards.
-        field->moveCursor(QTextCursor::Start);
-        field->moveCursor(QTextCursor::NextCharacter);
-        QCOMPARE(field->currentFont().pointSizeF(), size + 5);
         const int lineSpacing = QFontMetrics(field->currentFont()).lineSpacing();
 
         // Saved while open, the note and the editor's controls are not in the picture, and the

@@ -222,14 +222,11 @@ private slots:
             QTest::newRow(name) << measurer << QByteArray(signal) << QString(action);
         };
         row("cropper, done with the cut", false, SIGNAL(done(QPixmap)), "release");
-        row("cropper, done", false, SIGNAL(done()), "release");
-        row("cropper, closed after a cut", false, SIGNAL(closed()), "release");
         row("cropper, closed by Escape", false, SIGNAL(closed()), "escape");
         row("cropper, escaped", false, SIGNAL(escaped()), "escape");
         row("cropper, saved", false, SIGNAL(saved()), "save");
         row("measurer, done grabbing", true, SIGNAL(done()), "grab");
         row("measurer, quit", true, SIGNAL(doQuit()), "escape");
-        row("measurer, escaped", true, SIGNAL(escaped()), "escape");
     }
 
     void hostMayDeleteTheToolFromAnySignal()

@@ -145,10 +145,8 @@ private slots:
         run.app.setUpdateTimeout(300);
         run.answerBuildInfo(status, body);
 
-        QString dialogClass;
-        if (outcome == ProductApp::UpdateOffered) {
+        if (outcome == ProductApp::UpdateOffered) { // the offer must come up: a handler left over fails
             DialogRunner::setNextHandler([&](QDialog& dialog) {
-                dialogClass = QString::fromLatin1(dialog.metaObject()->className());
                 return download ? TestSupport::answerDialog(dialog, QStringLiteral("Download"))
                                 : dialog.result();
             });
@@ -168,8 +166,6 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), icon >= 0 ? 1 : 0);
         if (icon >= 0)
             QCOMPARE(int(MessageBox::shown().first().icon), icon);
-        if (outcome == ProductApp::UpdateOffered)
-            QCOMPARE(dialogClass, QStringLiteral("AppUpdateDialog"));
         const QUrl updatePage(run.server.address()
                               + QStringLiteral("/apps/updatepage.php?appname=lumastrand"));
         QCOMPARE(desktop.urls, download ? QList<QUrl> { updatePage } : QList<QUrl>());

@@ -1,9 +1,8 @@
-// The screen tools on a private Xvfb display: the cropper's grab of the real screen, the locker's
-// grabs as another X11 client sees them, and the choice popup under a window manager.
+// On a private Xvfb display: the screen locker's grabs as another X11 client sees them, and the
+// choice popup under a window manager.
 
 #include "choices/ultraradiobox.h"
 #include "choices/ultraradioboxpopup.h"
-#include "screentools/screencropper.h"
 #include "screentools/screenlocker.h"
 #include "testapp.h"
 #include "tooling.h"
@@ -42,30 +41,6 @@ class TestScreenToolsX11 : public QObject
 
 private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
-
-    void cropperCutsTheRealScreen()
-    {
-        // A window of one colour at a known place on the screen, cut from outside its top-left
-        // corner into it.
-        QWidget patch(nullptr, Qt::FramelessWindowHint);
-        patch.setStyleSheet(QStringLiteral("background: rgb(200, 30, 60)"));
-        patch.setGeometry(300, 200, 160, 120);
-        patch.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&patch));
-        QTest::qWait(300);
-        ScreenCropper cropper;
-        cropper.grabScreen();
-        QVERIFY(QTest::qWaitForWindowExposed(&cropper));
-        QTRY_COMPARE(cropper.geometry(), QGuiApplication::primaryScreen()->geometry());
-        QTest::mousePress(&cropper, Qt::LeftButton, Qt::NoModifier, QPoint(329, 229));
-        QTest::mouseRelease(&cropper, Qt::LeftButton, Qt::NoModifier, QPoint(290, 190));
-        const QImage cut = cropper.pixmap().toImage();
-        QCOMPARE(cut.size(), QSize(40, 40));
-        for (const QPoint& at :
-             { QPoint(10, 10), QPoint(39, 39), QPoint(9, 9), QPoint(9, 39), QPoint(39, 9) })
-            QCOMPARE(cut.pixelColor(at) == QColor(200, 30, 60), at.x() > 9 && at.y() > 9);
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    }
 
     void lockerHoldsKeyboardAndPointerUntilUnlock()
     {
