@@ -114,7 +114,6 @@ private slots:
         row("keys in capitals", "a", 200, "build:DATE:2024-06-01;Windows:XP", ProductApp::UpdateOffered);
         // The oldest Windows the build runs on, against this system's.
         row("needs Windows 11", "a", 200, "build:date:2024-06-01;windows:11", ProductApp::UpToDate);
-        row("unknown windows", "a", 200, "build:date:2024-06-01;windows:3.1", ProductApp::UpToDate);
         row("bad date", "a", 200, "build:date:2024-13-45;windows:7", ProductApp::AnswerUnreadable);
         row("pairs without colon", "a", 200, "build:;;date;windows;:7;date:2024-06-01", ProductApp::UpToDate);
         row("time-out", "a", 0, QByteArray(), ProductApp::CheckFailed);
