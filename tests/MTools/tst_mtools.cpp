@@ -81,7 +81,6 @@ private slots:
         QTest::newRow("through a link") << "link" << true;
         QTest::newRow("full disk keeps the old file") << "full" << false;
         QTest::newRow("locked folder, in place") << "locked" << true;
-        QTest::newRow("locked folder, through a link") << "locked link" << true;
         QTest::newRow("locked folder, full disk") << "locked full" << false;
         QTest::newRow("nothing writable") << "locked read-only" << false;
     }

@@ -1,5 +1,4 @@
-// The style-sheet editor: colours of the text area, files loaded and saved byte for byte, style
-// sheets applied, tool-tip information, the shell's slot.
+// The style-sheet editor: colours, files kept byte for byte, style sheets applied, tool-tip help.
 
 #include "csseditor/cssdoc.h"
 #include "csseditor/csseditor.h"
@@ -91,8 +90,6 @@ private slots:
         QTest::newRow("opening star is no closing") << "/*/ a\nb */" << QStringList { "ccccc", "cccc" };
         QTest::newRow("empty comment, empty line")
             << "/**/1 /*\n\nx */ '" << QStringList { "ccccs.cc", "", "cccc.s" };
-        QTest::newRow("no opening in a line comment")
-            << "a // b /* c\nd" << QStringList { "..ccccccccc", "." };
         QTest::newRow("string ends at the unescaped quote")
             << "a = \"b\\\"c\" d;" << QStringList { "..k.ssssss..k" };
         QTest::newRow("string over two lines") << "\"a/*\ncd\" x" << QStringList { "ssss", "sss.." };
@@ -143,7 +140,6 @@ private slots:
 
         QCOMPARE(m_editor->doc()->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), text);
         QCOMPARE(fileContents(path), saved);
-        QCOMPARE(m_editor->windowTitle(), path);
         if (!typed.isEmpty()) { // once written in UTF-8, the file stays so
             QTest::keyClick(m_editor->doc(), Qt::Key_Backspace);
             clickTool(*m_editor, QStringLiteral("&Save"));
@@ -201,7 +197,6 @@ private slots:
         for (const QString& tool : { QStringLiteral("&Apply"), QStringLiteral("&Reset") }) {
             clickTool(*m_editor, tool);
             QCOMPARE(qApp->styleSheet(), tool == QLatin1String("&Apply") ? sheet : QString());
-            QCOMPARE(doc->toPlainText(), sheet);
             const QFont font = doc->document()->defaultFont();
             QCOMPARE(font.family() + QString::number(font.pointSize()), QStringLiteral("Lucida Console12"));
             QCOMPARE(doc->styleSheet(), editorSheet);

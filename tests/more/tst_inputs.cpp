@@ -1,5 +1,4 @@
-// Drop widget, input dialog, e-mail field and search field, driven by real drops, keys and clicks;
-// dialogs answered through the shell's seams.
+// Drop widget, input dialog, e-mail and search fields, driven by real drops, keys and clicks.
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
@@ -198,7 +197,6 @@ private slots:
 
         QTest::keyClick(widgets.at(focused), Qt::Key_Escape);
         QCOMPARE((QStringList { first->text(), second->text() }), afterEscape);
-        QCOMPARE(!first->clearButton()->isHidden(), !first->text().isEmpty());
         // Escape reaches the dialog once the focused field is empty.
         if (focused < 2) {
             QVERIFY(dialog.isVisible());
@@ -207,9 +205,9 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
-    void searchFieldHintAndMagnifier()
+    void searchFieldHint()
     {
-        // A dark field shows the white hint unless focused; the test's magnifier is red.
+        // A dark field shows the white hint unless focused.
         QWidget window;
         auto* field = new SearchFilter(&window);
         auto* other = new QPushButton(&window);
@@ -223,7 +221,6 @@ private slots:
             const QImage shown = field->grab().toImage();
             QCOMPARE(TestSupport::colorsOf(shown.copy(5, 0, 100, 30)).contains(qRgb(255, 255, 255)),
                      !focused);
-            QVERIFY(TestSupport::colorsOf(shown.copy(170, 0, 30, 30)).contains(qRgb(255, 0, 0)));
         }
     }
 };

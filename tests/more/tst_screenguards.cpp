@@ -51,7 +51,7 @@ private slots:
         // Another program becomes the active one, then this one again.
         QApplication::setActiveWindow(nullptr);
         shown(false);
-        QTest::qWait(50);
+        QTest::qWait(50); // and it stays so
         shown(false);
         QApplication::setActiveWindow(&window);
         shown(true);

@@ -56,7 +56,6 @@ private slots:
         row("same build", "a", 200, "build:date:2024-01-15;windows:7", ProductApp::UpToDate);
         row("text around it", "a", 200, "Lumastrand\r\nbuild: date : 2024-06-01 ; windows: 10 \r\n",
             ProductApp::UpdateOffered);
-        row("keys in capitals", "a", 200, "build:DATE:2024-06-01;Windows:XP", ProductApp::UpdateOffered);
         // The oldest Windows the build runs on, against this system's.
         row("needs Windows 11", "a", 200, "build:date:2024-06-01;windows:11", ProductApp::UpToDate);
         row("bad date", "a", 200, "build:date:2024-13-45;windows:7", ProductApp::AnswerUnreadable);

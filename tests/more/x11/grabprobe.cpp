@@ -17,7 +17,6 @@ int main()
                                      None, None, CurrentTime);
     if (pointer == GrabSuccess)
         XUngrabPointer(display, CurrentTime);
-    XSync(display, False);
     std::printf("keyboard %d pointer %d\n", keyboard, pointer);
     XCloseDisplay(display);
     return 0;
