@@ -73,45 +73,42 @@ private slots:
 
     void wholeFileWrite_data()
     {
-        QTest::addColumn<bool>("folderWritable");
-        QTest::addColumn<bool>("fileWritable");
-        QTest::addColumn<bool>("link"); // written through a link beside the file
-        QTest::addColumn<int>("diskRoom"); // bytes a file may grow to, 0 for no limit
+        // "link": written through a link beside the file; "locked": the folder is read-only,
+        // "read-only" the file too; "full": the disk has room for 5 bytes a file.
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<bool>("written");
-        QTest::newRow("replaced whole") << true << true << false << 0 << true;
-        QTest::newRow("through a link") << true << true << true << 0 << true;
-        QTest::newRow("full disk keeps the old file") << true << true << false << 5 << false;
-        QTest::newRow("locked folder, in place") << false << true << false << 0 << true;
-        QTest::newRow("locked folder, through a link") << false << true << true << 0 << true;
-        QTest::newRow("locked folder, full disk") << false << true << false << 5 << false;
-        QTest::newRow("nothing writable") << false << false << false << 0 << false;
+        QTest::newRow("replaced whole") << "" << true;
+        QTest::newRow("through a link") << "link" << true;
+        QTest::newRow("full disk keeps the old file") << "full" << false;
+        QTest::newRow("locked folder, in place") << "locked" << true;
+        QTest::newRow("locked folder, full disk") << "locked full" << false;
+        QTest::newRow("nothing writable") << "locked read-only" << false;
     }
 
     void wholeFileWrite()
     {
-        QFETCH(bool, folderWritable);
-        QFETCH(bool, fileWritable);
-        QFETCH(bool, link);
-        QFETCH(int, diskRoom);
+        QFETCH(QString, setup);
         QFETCH(bool, written);
+        const bool link = setup.contains("link"), locked = setup.contains("locked");
         const QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("style.qss"));
         const QString target = link ? dir.filePath(QStringLiteral("link.qss")) : file;
         QVERIFY(writeFile(file, "old") && (!link || QFile::link(file, target)));
-        chmod(QFile::encodeName(dir.path()).constData(), folderWritable ? 0777 : 0555);
-        chmod(QFile::encodeName(file).constData(), fileWritable ? 0666 : 0444);
+        chmod(QFile::encodeName(dir.path()).constData(), locked ? 0555 : 0777);
+        chmod(QFile::encodeName(file).constData(), setup.contains("read-only") ? 0444 : 0666);
 
         QString reason;
         bool result = false;
         {
             const PermissionsEnforced enforced;
-            const std::unique_ptr<FileSizeLimit> limit(diskRoom ? new FileSizeLimit(diskRoom) : nullptr);
+            const std::unique_ptr<FileSizeLimit> limit(setup.contains("full") ? new FileSizeLimit(5)
+                                                                              : nullptr);
             result = MTools::WholeFile::write(target, "new content", &reason);
         }
         QCOMPARE(result, written);
         QCOMPARE(reason.isEmpty(), written);
         // A failure keeps the old file, unless it could only be written in place.
-        if (written || folderWritable || !fileWritable)
+        if (written || !locked || setup.contains("read-only"))
             QCOMPARE(fileContents(file), QByteArray(written ? "new content" : "old"));
         QCOMPARE(QFileInfo(target).isSymLink(), link);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), link ? 2 : 1);

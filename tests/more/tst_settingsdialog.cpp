@@ -1,6 +1,4 @@
-// Settings dialog, its page registry and ".tssettings" files, driven through
-// the dialog's buttons and the shell's file-dialog and message-box seams. The
-// system encoding is Latin-1 throughout, as on many older systems.
+// Settings dialog, page registry and ".tssettings" files; the system encoding is Latin-1.
 
 #include "dialogseams.h"
 #include "messagebox.h"
@@ -27,14 +25,11 @@ namespace {
 class ValuesPage : public QMWidgets::SettingsWidget
 {
 public:
-    explicit ValuesPage(const QString& tag)
-        : m_tag(tag)
-    {
-    }
-    QString settingsName() override { return m_tag; }
+    explicit ValuesPage(const QString& tag) { setObjectName(tag); }
+    QString settingsName() override { return objectName(); }
     QDomElement saveSettings(QDomDocument& document) override
     {
-        QDomElement element = document.createElement(m_tag);
+        QDomElement element = document.createElement(objectName());
         element.setAttribute(QStringLiteral("text"), text);
         return element;
     }
@@ -46,9 +41,6 @@ public:
 
     QString text = QStringLiteral("start");
     QString applied;
-
-private:
-    QString m_tag;
 };
 
 // Clicks the dialog's save or load button with the file dialog answering path.
@@ -63,8 +55,8 @@ class TestSettingsDialog : public QObject
 {
     Q_OBJECT
 
-    // Registered as "Beta", "Alpha", "Twin" and a plain label, all without a
-    // parent; the twin's element is named "Alpha" too.
+    // Registered as "Beta", "Alpha", "Twin" and a plain label, all without a parent; the twin's
+    // element is named "Alpha" too.
     QPointer<ValuesPage> m_alpha = new ValuesPage(QStringLiteral("Alpha"));
     QPointer<ValuesPage> m_twin = new ValuesPage(QStringLiteral("Alpha"));
     QPointer<ValuesPage> m_beta = new ValuesPage(QStringLiteral("Beta"));
@@ -85,79 +77,59 @@ private slots:
         m_alpha->text = m_twin->text = m_beta->text = QStringLiteral("start");
     }
 
-    void pagesOutliveDialogsAndFilesKeepEveryValue_data()
+    void savingKeepsEveryValueAndLosesNoFileSilently_data()
     {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("suffix given") << "one.tssettings" << QString("one.tssettings");
-        QTest::newRow("suffix appended") << "two" << QString("two.tssettings");
-        QTest::newRow("suffix in capitals") << "three.TSSETTINGS" << QString("three.TSSETTINGS.tssettings");
+        QTest::addColumn<QString>("chosen"); // in a folder holding "old.tssettings"
+        QTest::addColumn<int>("answer"); // to the one question or warning expected, 0 for none
+        QTest::addColumn<QString>("written"); // empty: nothing
+        QTest::newRow("suffix given") << "one.tssettings" << 0 << "one.tssettings";
+        QTest::newRow("suffix appended") << "two" << 0 << "two.tssettings";
+        QTest::newRow("suffix in capitals") << "three.TSSETTINGS" << 0 << "three.TSSETTINGS.tssettings";
+        QTest::newRow("suffix meets a file, kept") << "old" << int(QMessageBox::No) << "";
+        QTest::newRow("suffix meets a file, replaced") << "old" << int(QMessageBox::Yes) << "old.tssettings";
+        QTest::newRow("file the dialog asked about") << "old.tssettings" << 0 << "old.tssettings";
+        QTest::newRow("folder missing") << "no/old.tssettings" << int(QMessageBox::Ok) << "";
     }
 
-    void pagesOutliveDialogsAndFilesKeepEveryValue()
+    void savingKeepsEveryValueAndLosesNoFileSilently()
     {
         QFETCH(QString, chosen);
+        QFETCH(int, answer);
         QFETCH(QString, written);
         const QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("old.tssettings"));
+        writeFile(old, "old");
         m_alpha->text = m_twin->text = QStringLiteral("Grüße €");
         m_beta->text = QStringLiteral("<&\"'>");
-
         auto* first = new SettingsDialog;
         first->show();
+        if (answer)
+            MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
         clickWith(first, "StorageBrowserSS", dir.filePath(chosen));
         delete first;
         QVERIFY(m_alpha && m_beta);
-        const QByteArray file = TestSupport::fileContents(dir.filePath(written));
-        QVERIFY(file.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>"));
+        QCOMPARE(MessageBox::shown().size(), answer ? 1 : 0);
+        QVERIFY(!answer
+                || MessageBox::shown().first().text.contains(QDir::toNativeSeparators(dir.filePath(chosen))));
+        QCOMPARE(TestSupport::fileContents(old) == "old", !written.startsWith("old"));
+        // Nothing half-written is left beside the target.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(),
+                 written.isEmpty() || written.startsWith("old") ? 1 : 2);
+        if (written.isEmpty())
+            return;
+        QVERIFY(TestSupport::fileContents(dir.filePath(written))
+                    .startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>"));
         QCOMPARE(QMWidgets::ShellServices::lastSaveDirectory(), QDir(dir.path()).absolutePath());
 
         // A second dialog shows the same pages, loads the file back and applies it with "&Ok".
         m_alpha->text = m_beta->text = QStringLiteral("changed");
         SettingsDialog second;
         second.show();
-        QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
         clickWith(&second, "StorageBrowserLS", dir.filePath(written));
         QCOMPARE(m_alpha->text + m_beta->text, QStringLiteral("Grüße €<&\"'>"));
         QCOMPARE(TestSupport::answerDialog(second, QStringLiteral("&Ok")), int(QDialog::Accepted));
         QCOMPARE(m_alpha->applied + m_beta->applied, m_alpha->text + m_beta->text);
-        QVERIFY(MessageBox::shown().isEmpty());
-    }
-
-    void savingNeverLosesAFileSilently_data()
-    {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("answer"); // to the one question or warning expected, 0 for none
-        QTest::addColumn<bool>("replaced");
-        const QString file = QStringLiteral("a.tssettings");
-        QTest::newRow("suffix meets a file, kept") << "a" << file << int(QMessageBox::No) << false;
-        QTest::newRow("suffix meets a file, replaced") << "a" << file << int(QMessageBox::Yes) << true;
-        QTest::newRow("file the dialog asked about") << file << file << 0 << true;
-        QTest::newRow("folder missing") << "no/" + file << "no/" + file << int(QMessageBox::Ok) << false;
-    }
-
-    void savingNeverLosesAFileSilently()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(QString, target);
-        QFETCH(int, answer);
-        QFETCH(bool, replaced);
-        const QTemporaryDir dir;
-        const QString path = dir.filePath(target);
-        writeFile(path, "old");
-        SettingsDialog dialog;
-        dialog.show();
-        if (answer)
-            MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
-        clickWith(&dialog, "StorageBrowserSS", dir.filePath(chosen));
-
-        QCOMPARE(MessageBox::shown().size(), answer ? 1 : 0);
-        QVERIFY(!answer || MessageBox::shown().first().text.contains(QDir::toNativeSeparators(path)));
-        const QByteArray now = TestSupport::fileContents(path);
-        QCOMPARE(now.startsWith("<?xml"), replaced);
-        QCOMPARE(now == "old", !replaced && answer != QMessageBox::Ok);
-        // Nothing half-written is left beside the target.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), now.isEmpty() ? 0 : 1);
+        QCOMPARE(MessageBox::shown().size(), answer ? 1 : 0); // nothing more
     }
 
     void loadingFiles_data()
@@ -176,19 +148,11 @@ private slots:
              "Grüße");
         file("earlier UTF-8 file", QStringLiteral("<Settings><Alpha text=\"Grüße €\"/></Settings>").toUtf8(),
              "Grüße €");
-        file("root of another name", "<?xml version=\"1.0\"?><X><Alpha text=\"x\"/></X>", "x");
-        file("text, comment, instruction", "<Settings>t<!-- c --><?pi x?><Alpha text=\"y\"/></Settings>",
-             "y");
-        file("no element for the page", "<Settings><Gamma text=\"z\"/></Settings>", "start");
         file("broken file", "<Settings><Alpha text=\"q\"></Settings", "start");
         file("a thousand pages",
              "<Settings>" + QByteArray("<G><H/></G>").repeated(1000) + "<Alpha text=\"m\"/></Settings>", "m");
         const QString utf16 = QStringLiteral(u"<Settings><Alpha text=\"Grüße €\"/></Settings>");
         file("UTF-16 with byte-order mark", QTextCodec::codecForName("UTF-16LE")->fromUnicode(utf16),
-             "Grüße €");
-        file("UTF-16 declared",
-             QTextCodec::codecForName("UTF-16BE")
-                 ->fromUnicode(QStringLiteral(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>") + utf16),
              "Grüße €");
         file("nested 30,000 deep",
              "<Settings><Alpha text=\"deep\"/>" + QByteArray("<x>").repeated(30000)
@@ -242,7 +206,6 @@ private slots:
         {
             SettingsDialog second;
             second.show();
-            QVERIFY(second.tabWidget()->indexOf(m_alpha) >= 0);
             first.hide();
             first.show();
         }
@@ -254,7 +217,6 @@ private slots:
         m_alpha->setParent(nullptr);
         first.show();
         QCOMPARE(first.tabWidget()->indexOf(m_alpha), 1);
-        QCOMPARE(first.tabWidget()->count(), 4);
     }
 };
 

@@ -19,8 +19,7 @@ QString LoopbackServer::address() const
 
 QString LoopbackServer::unreachableAddress()
 {
-    // A port that was free a moment ago.
-    return LoopbackServer().address();
+    return LoopbackServer().address(); // a port that was free a moment ago
 }
 
 void LoopbackServer::setAnswer(const QString& path, int status, const QByteArray& body,
@@ -62,8 +61,7 @@ void LoopbackServer::startTls(QSslSocket* socket)
 
 void LoopbackServer::serve(QSslSocket* socket)
 {
-    // The request is answered once its header is complete: "GET /path?query HTTP/1.1",
-    // "GET http://host:port/path?query HTTP/1.1" or "CONNECT host:port HTTP/1.1" ...
+    // Answered once the header is complete: "GET /path", "GET http://host:port/path", "CONNECT host:port".
     const QByteArray received = socket->property("received").toByteArray() + socket->readAll();
     socket->setProperty("received", received);
     if (!received.contains("\r\n\r\n") || socket->property("served").toBool())
@@ -95,8 +93,7 @@ void LoopbackServer::serve(QSslSocket* socket)
         timer->stop();
         if (answer.ending == Close) {
             socket->disconnectFromHost();
-        } else if (answer.ending == Reset) {
-            // Without lingering the close sends a reset.
+        } else if (answer.ending == Reset) { // without lingering the close sends a reset
             socket->flush();
             const linger none { 1, 0 };
             setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &none, sizeof none);

@@ -14,20 +14,16 @@ class LoopbackServer : public QTcpServer
     Q_OBJECT
 
 public:
-    // How an answer ends: the server closes the connection, resets it or keeps it open.
-    enum Ending { Close, Reset, StayOpen };
+    enum Ending { Close, Reset, StayOpen }; // how an answer ends the connection
 
     explicit LoopbackServer(QObject* parent = nullptr);
 
-    // "http://127.0.0.1:<port>"
-    QString address() const;
-    // "http://127.0.0.1:<port>" of a port where nothing listens.
-    static QString unreachableAddress();
+    QString address() const; // "http://127.0.0.1:<port>"
+    static QString unreachableAddress(); // the address of a port where nothing listens
     // headers: more header lines, each ending with "\r\n".
     void setAnswer(const QString& path, int status, const QByteArray& body,
                    const QByteArray& headers = QByteArray());
-    // Accepted and never answered.
-    void setSilent(const QString& path) { setRawAnswer(path, QByteArray(), StayOpen); }
+    void setSilent(const QString& path) { setRawAnswer(path, QByteArray(), StayOpen); } // never answered
     // Sends bytes as they are, one every interval ms (all at once for 0), then ends as told.
     void setRawAnswer(const QString& path, const QByteArray& bytes, Ending ending = Close, int interval = 0);
     // Serves TLS with the certificate and key of these PEM files; as a proxy after a CONNECT.
@@ -35,9 +31,8 @@ public:
     // The paths (with query) asked for, in order; "CONNECT host:port" for a tunnel.
     QStringList requests() const { return m_requests; }
 
-    // Makes in dir a certificate authority "ca.pem" and, with the key "key.pem", certificates
-    // for 127.0.0.1 signed by it ("good.pem", and "expired.pem" that ended yesterday), one it
-    // signed for another host ("other.pem") and one for 127.0.0.1 signed by itself ("self.pem").
+    // Makes in dir an authority "ca.pem" and, with the key "key.pem", certificates for 127.0.0.1 it
+    // signed ("good.pem", "expired.pem"), one for another host ("other.pem"), a self-signed one.
     static bool makeCertificates(const QString& dir);
     static QByteArray gzip(const QByteArray& bytes);
 
