@@ -1,5 +1,6 @@
 // The program's start-up as main() runs it: main() is built into this test
 // under the name lumastrandMain, beside the program and its Resources folder.
+// And the files of the source tree as a checkout writes them.
 
 #include "aboutdialog.h"
 #include "app.h"
@@ -10,6 +11,7 @@
 #include "testapp.h"
 #include "tooling.h"
 
+#include <QDirIterator>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
@@ -42,14 +44,11 @@ void lookAtStartup()
     armed = false;
     QTimer::singleShot(0, qApp, [] {
         App* app = App::instance();
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* page = qobject_cast<MainPage*>(widget);
-            if (!page || !app)
-                continue;
-            // Shown, styled, the main widget, with the hidden dimming overlay on it.
+        if (auto* page = qobject_cast<MainPage*>(app->mainWidget())) {
+            // The main widget, shown, styled, with the hidden dimming overlay on it.
             const QLabel* overlay = app->blenderWidget();
-            const bool shown = page->isVisible() && app->mainWidget() == page && !app->styleSheet().isEmpty()
-                && overlay && overlay->parentWidget() == page && overlay->isHidden();
+            const bool shown = page->isVisible() && !app->styleSheet().isEmpty() && overlay
+                && overlay->parentWidget() == page && overlay->isHidden();
             view << app->organizationName() + ' ' + app->applicationName() + ' ' + page->windowTitle()
                  << QStringLiteral("%1x%2 %3").arg(page->width()).arg(page->height()).arg(shown)
                  << QStringLiteral("more apps %1").arg(page->menuBar()->moreAppsButton()->isVisible())
@@ -92,6 +91,7 @@ private slots:
     void initTestCase();
     void startUp_data();
     void startUp();
+    void checkoutNamesDifferBeyondCase();
 };
 
 void TestMainPage::initTestCase()
@@ -142,6 +142,24 @@ void TestMainPage::startUp()
     QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
     QCOMPARE(store.value(QStringLiteral("Lumastrand/AutoReminderCount")).toInt(), 2);
     QVERIFY(store.value(QStringLiteral("Lumastrand/AutoReminder"), true).toBool());
+}
+
+void TestMainPage::checkoutNamesDifferBeyondCase()
+{
+    // On a file system that ignores case, two names that differ only by case would leave one file.
+    const QDir root(QDir::cleanPath(LUMASTRAND_TEST_DATA "/../../.."));
+    QHash<QString, QString> byLowerCase;
+    for (const char* folder : { "app", "libs", "tests", "tools", "bench", "cmake", "scripts" }) {
+        for (QDirIterator it(root.filePath(folder), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString path = root.relativeFilePath(it.next());
+            QVERIFY2(!byLowerCase.contains(path.toLower()),
+                     qPrintable(byLowerCase.value(path.toLower()) + " and " + path));
+            byLowerCase.insert(path.toLower(), path);
+        }
+    }
+    QVERIFY(byLowerCase.contains("app/resources/images/overlay_frame.png") && byLowerCase.size() > 100);
 }
 
 QTEST_APPLESS_MAIN(TestMainPage)

@@ -1,13 +1,17 @@
-// Whole export runs of the engine, without a widget or the application
-// object: the tree and its files in the tools users build with, what each
-// option and a cancel leave out, which master each block shows, reruns, a
-// full disk, base names and stored settings that must not be taken as they
-// are.
+// The export engine without a widget or the application object: the
+// effects, the tile and launch-image writers and the saver on real files;
+// whole runs: the tree and its files in the tools users build with, what
+// each option leaves out, which master each block shows, reruns, a full disk
+// and base names that must not be taken.
 
+#include "effects.h"
 #include "iconsetexport.h"
+#include "picturesaver.h"
+#include "picturewriters.h"
 #include "pixelcompare.h"
 #include "tooling.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -22,6 +26,74 @@ using G = GeneratorSettings;
 Q_DECLARE_METATYPE(GeneratorSettings::Option)
 
 namespace {
+
+const QColor Base(96, 128, 160);
+const QColor Blue(20, 60, 200);
+
+QImage argb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage solid(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(Base);
+    return image;
+}
+
+// The overlays painted in the given order over the base colour, cut by the
+// mask (whose grey is the alpha kept) when asked.
+QImage composed(const QStringList& overlays, bool cut)
+{
+    QImage want = solid(1024);
+    QPainter painter(&want);
+    for (const QString& path : overlays)
+        painter.drawImage(0, 0, QImage(path));
+    QImage mask = argb(QImage(":/roundrectmask.png"));
+    for (int y = 0; y < 1024; ++y)
+        for (int x = 0; x < 1024; ++x)
+            mask.setPixel(x, y, qRgba(0, 0, 0, cut ? qRed(mask.pixel(x, y)) : 255));
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, mask);
+    return want;
+}
+
+int mismatches(const QImage& got, const QImage& want, int tolerance)
+{
+    const QImage a = got.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = want.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += !pixelsClose(a.pixel(x, y), b.pixel(x, y), tolerance);
+    return count;
+}
+
+// A blue square; `framed` leaves a transparent border of 1/8 of the side.
+QImage master(bool framed)
+{
+    QImage image(1024, 1024, QImage::Format_ARGB32);
+    image.fill(framed ? QColor(Qt::transparent) : Blue);
+    QPainter(&image).fillRect(128, 128, 768, 768, Blue);
+    return image;
+}
+
+template<typename Match> QRect extent(const QImage& image, Match match, QRect area = QRect())
+{
+    area = area.isNull() ? image.rect() : area;
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (match(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool near(QRgb pixel, const QColor& colour)
+{
+    return pixelsClose(pixel, colour.rgb(), 3) && qAlpha(pixel) == 255;
+}
 
 // An opaque master: a gradient with a yellow disc in the middle.
 QImage makeMaster(const QColor& colour)
@@ -94,27 +166,40 @@ Run run(const QString& folder, const QString& effects, const GeneratorSettings& 
 
 } // namespace
 
-class TstIconSetExport : public QObject
+class TstEngine : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void init() { m_dir.reset(new QTemporaryDir); }
+    void effects_data();
+    void effects();
+    void tiles_data();
+    void tiles();
+    void launchScreens();
+    void saver_data();
+    void saver();
     void wholeTree();
     void writtenFilesPassTheUsersTools();
-    void optionsAndCancel_data();
-    void optionsAndCancel();
     void blocksUseTheirMasters_data();
     void blocksUseTheirMasters();
     void rerunRewritesPicturesButKeepsTemplates();
     void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
     void baseNames_data();
     void baseNames();
-    void storedSettings_data();
-    void storedSettings();
 
 private:
+    PictureWriters writers()
+    {
+        return PictureWriters(
+            [](const QImage& picture, const QString& path, const QString& format, QString* reason) {
+                return PictureSaver::save(picture, path, format, GeneratorSettings(), reason);
+            },
+            [this] { ++m_between; });
+    }
+
+    int m_between = 0;
     QTemporaryDir m_whole; // a full lossy run, made once
     QString m_icons;
     Run m_run;
@@ -123,7 +208,7 @@ private:
     QTemporaryDir m_masterRuns;
 };
 
-void TstIconSetExport::initTestCase()
+void TstEngine::initTestCase()
 {
     // Lossy: every file but the .ico files goes through a palette of 16 colours.
     GeneratorSettings settings;
@@ -134,7 +219,146 @@ void TstIconSetExport::initTestCase()
     m_tree = listTree(m_icons);
 }
 
-void TstIconSetExport::wholeTree()
+void TstEngine::effects_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("mask");
+    QTest::addColumn<QStringList>("overlays"); // in drawing order
+    QTest::addColumn<bool>("cut");
+
+    const QString lite(":/litelabel.png"), free(":/freelabel.png"), top(":/glossytop.png");
+    QTest::newRow("nothing on") << QString() << true << QStringList() << false;
+    QTest::newRow("volume, frame, rounding without mask")
+        << "VolumeItem;FrameItem;RoundedEdgesItem;" << false << QStringList() << false;
+    // Only whole names count: a longer or shorter word is none of them.
+    QTest::newRow("names inside other words")
+        << "MyTopGlossyItem;Volume;FrameItems;" << true << QStringList() << false;
+    QTest::newRow("centre gloss") << "CenterGlossyItem;" << false << QStringList { ":/glossymiddle.png" }
+                                  << false;
+    // Where two layers meet the later one lies on top, whatever the order of the words.
+    QTest::newRow("free over lite") << "FreeLabelItem;LiteLabelItem;" << false << QStringList { lite, free }
+                                    << false;
+    QTest::newRow("lite over top gloss, masked")
+        << "LiteLabelItem;TopGlossyItem;" << true << QStringList { top, lite } << false;
+    QTest::newRow("free over frame") << "FreeLabelItem;FrameItem;" << true
+                                     << QStringList { ":/frame.png", free } << true;
+    QTest::newRow("lite over volume")
+        << "LiteLabelItem;VolumeItem;" << true << QStringList { ":/volume.png", lite } << true;
+    QTest::newRow("rounded edges") << "RoundedEdgesItem;" << true << QStringList() << true;
+}
+
+void TstEngine::effects()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, mask);
+    QFETCH(QStringList, overlays);
+    QFETCH(bool, cut);
+
+    QImage picture = solid(1024);
+    Effects::apply(picture, state, mask);
+    QCOMPARE(mismatches(picture, composed(overlays, cut), 2), 0);
+    // Two bands meet somewhere, or this test could not tell their orders apart.
+    if (overlays.size() == 2)
+        QVERIFY(mismatches(composed({ overlays.last(), overlays.first() }, cut), composed(overlays, cut), 8)
+                > 0);
+}
+
+void TstEngine::tiles_data()
+{
+    QTest::addColumn<QSize>("canvas");
+    QTest::addColumn<float>("factor");
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<QRect>("blue");
+
+    // At (176.5, 56.5) the raster engine blits at whole pixels, rounding the half up.
+    QTest::newRow("465x225 half") << QSize(465, 225) << 0.5f << false << QRect(177, 57, 112, 112);
+    QTest::newRow("720x1080 portrait") << QSize(720, 1080) << 1.0f << false << QRect(0, 180, 720, 720);
+    QTest::newRow("1240 quarter") << QSize(1240, 1240) << 0.25f << false << QRect(465, 465, 310, 310);
+    QTest::newRow("too large") << QSize(100, 100) << 2.0f << false << QRect(0, 0, 100, 100);
+    QTest::newRow("square side rounds half up") << QSize(5, 5) << 0.5f << false << QRect(1, 1, 3, 3);
+    // Transparent parts of the picture show the opaque white canvas.
+    QTest::newRow("framed") << QSize(465, 225) << 0.5f << true << QRect(191, 71, 84, 84);
+}
+
+void TstEngine::tiles()
+{
+    QFETCH(QSize, canvas);
+    QFETCH(float, factor);
+    QFETCH(bool, framed);
+    QFETCH(QRect, blue);
+
+    m_between = 0;
+    QVERIFY(writers().writeTile(m_dir->path() + '/', canvas, master(framed), QStringLiteral("Tile"), factor));
+    QCOMPARE(m_between, 1);
+    const QImage tile(m_dir->filePath("Tile.png"));
+    QCOMPARE(tile.size(), canvas);
+    QVERIFY(!tile.hasAlphaChannel());
+    QCOMPARE(extent(tile, [](QRgb p) { return !near(p, Qt::white); }), blue);
+    QCOMPARE(extent(tile, [](QRgb p) { return near(p, Blue); }), blue);
+}
+
+void TstEngine::launchScreens()
+{
+    const QString dir = m_dir->filePath(QStringLiteral("A.iOS_LaunchScreens/"));
+    QVERIFY(QDir().mkpath(dir));
+    m_between = 0;
+    QVERIFY(writers().writeLaunchScreens(dir, master(false)));
+    QCOMPARE(m_between, 8); // before each of the eight large pictures
+    QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 14);
+
+    for (const auto& [file, icon, fontPixelSize] :
+         { std::tuple<const char*, QRect, int> { "iPhonePortraitRetinaHD47.png", QRect(187, 479, 375, 375),
+                                                 93 },
+           { "iPhoneLandscapeRetinaHD55.png", QRect(793, 310, 621, 621), 155 } }) {
+        const QImage image(dir + QLatin1String(file));
+        QCOMPARE(extent(image, [](QRgb p) { return near(p, Blue); }), icon);
+        QVERIFY(near(image.pixel(0, 0), Qt::black));
+        // "Please wait..." in white, centred at the bottom of the picture less a 10 pixel margin.
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(fontPixelSize);
+        const QFontMetrics metrics(font);
+        const QString text = QStringLiteral("Please wait...");
+        const QPoint baseline(10 + (image.width() - 20 - metrics.horizontalAdvance(text)) / 2,
+                              image.height() - 10 - metrics.descent());
+        const QRect want = metrics.tightBoundingRect(text).translated(baseline);
+        const QRect below(0, icon.bottom() + 1, image.width(), image.height() - icon.bottom() - 1);
+        const QRect got = extent(
+            image, [](QRgb p) { return qRed(p) > 128 && qBlue(p) > 128; }, below);
+        // The ink's right end is not where the metrics put it; its start and height are.
+        for (const int edge :
+             { got.left() - want.left(), got.top() - want.top(), got.bottom() - want.bottom() })
+            QVERIFY2(qAbs(edge) <= 2, file);
+    }
+}
+
+void TstEngine::saver_data()
+{
+    QTest::addColumn<QRgb>("corner"); // the one pixel unlike a grey ramp
+    QTest::addColumn<bool>("greyFile");
+    // Lossless keeps every pixel; an opaque grey picture is written as grey.
+    QTest::newRow("translucent") << qRgba(9, 9, 9, 0) << false;
+    QTest::newRow("opaque grey") << qRgb(9, 9, 9) << true;
+    QTest::newRow("one coloured pixel") << qRgb(9, 10, 9) << false;
+}
+
+void TstEngine::saver()
+{
+    QFETCH(QRgb, corner);
+    QFETCH(bool, greyFile);
+    QImage picture(64, 64, qAlpha(corner) == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            picture.setPixel(x, y, qRgb(x * 4, x * 4, x * 4));
+    picture.setPixel(63, 63, corner);
+    GeneratorSettings settings;
+    settings.set(GeneratorSettings::Quality, 4); // only for a lossy save
+    const QString file = m_dir->filePath(QString::fromLatin1(QTest::currentDataTag()) + ".png");
+    QVERIFY(PictureSaver::save(picture, file, "png", settings));
+    QCOMPARE(QImage(file).format() == QImage::Format_Grayscale8, greyFile);
+    QCOMPARE(argb(QImage(file)), argb(picture));
+}
+
+void TstEngine::wholeTree()
 {
     QCOMPARE(m_run.progress, (QList<int> { 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }));
     QCOMPARE(m_tree,
@@ -157,7 +381,7 @@ void TstIconSetExport::wholeTree()
              fileContents(":/AppxManifest.xml"));
 }
 
-void TstIconSetExport::writtenFilesPassTheUsersTools()
+void TstEngine::writtenFilesPassTheUsersTools()
 {
     const auto failed = [&](const char* tool, const QStringList& arguments) {
         return failedTool(tool, arguments, m_icons);
@@ -189,51 +413,12 @@ void TstIconSetExport::writtenFilesPassTheUsersTools()
     QCOMPARE(failed("pngcheck", QStringList { "-q" } + pngs), QString());
 }
 
-void TstIconSetExport::optionsAndCancel_data()
-{
-    QTest::addColumn<QList<G::Option>>("on"); // platforms on; refinements named here are off
-    QTest::addColumn<int>("cancelAt");
-    QTest::addColumn<QList<int>>("progress");
-    QTest::addColumn<QStringList>("entries"); // of "Icons", and of the iOS folder when it is made
-
-    QTest::newRow("all off") << QList<G::Option>() << -1 << QList<int> { 2, 30, 40, 60, 70, 80, 90, 100 }
-                             << QStringList();
-    QTest::newRow("cancel in iOS finishes it")
-        << QList<G::Option> { G::IOS, G::Android, G::BlackBerry } << 32
-        << QList<int> { 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }
-        << QStringList { "A.iOS", "A.iOS_LaunchScreens", "AppleWatch-24x24@2x.png", "Assets.xcassets" };
-    QTest::newRow("no catalog, watch or launch images")
-        << QList<G::Option> { G::IOS, G::Android, G::XCAssetsIOS, G::AppleWatchIconsIOS, G::LaunchScreens }
-        << -1 << QList<int> { 2, 30, 32, 36, 38, 40, 60, 70, 80, 90, 100 }
-        << QStringList { "A.android", "A.iOS" };
-}
-
-void TstIconSetExport::optionsAndCancel()
-{
-    QFETCH(QList<G::Option>, on);
-    QFETCH(int, cancelAt);
-    QFETCH(QList<int>, progress);
-    QFETCH(QStringList, entries);
-
-    const Run done = run(m_dir->path(), QString(), only(on), makeMaster(Qt::darkCyan), cancelAt);
-    QCOMPARE(done.progress, progress);
-    const QDir icons(m_dir->filePath("Icons"));
-    QStringList found = icons.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    for (const QString& name :
-         { QStringLiteral("AppleWatch-24x24@2x.png"), QStringLiteral("Assets.xcassets") })
-        if (QDir(icons.filePath("A.iOS")).exists(name))
-            found << name;
-    QCOMPARE(found, entries);
-    // Without launch images, no "drawable" beside the six density folders and the Amazon one.
-    if (found.contains("A.android"))
-        QCOMPARE(QDir(icons.filePath("A.android")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 7);
-}
-
-void TstIconSetExport::blocksUseTheirMasters_data()
+void TstEngine::blocksUseTheirMasters_data()
 {
     // What shows at a point of a file: 'P' the blue master untouched, 'V' the
     // volume drawn over it, 'T' cut away by the rounded mask, 'W' the white
-    // tile canvas.
+    // tile canvas, 'X' no such file: without the mask the run is also made
+    // without the catalog, the watch icons and the launch images.
     QTest::addColumn<bool>("notMasked");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QPoint>("point");
@@ -248,6 +433,11 @@ void TstIconSetExport::blocksUseTheirMasters_data()
     row(false, "A.iOS/Icon-1024x1024.png", { 2, 2 }, 'T');
     row(true, "A.iOS/Icon-1024x1024.png", { 2, 2 }, 'P');
     row(true, "A.iOS/AppleWatch-40x40@2x.png", { 0, 79 }, 'P');
+    row(false, "A.iOS/AppleWatch-40x40@2x.png", {}, 'X');
+    row(false, "A.iOS/Assets.xcassets/Contents.json", {}, 'X');
+    row(false, "A.iOS_LaunchScreens/iPhonePortrait_1x.png", {}, 'X');
+    row(false, "A.android/drawable/logo.png", {}, 'X');
+    row(true, "A.android/drawable/logo.png", { 240, 400 }, 'V');
     // The launch images and the Windows Phone tiles keep the decorated master.
     row(true, "A.iOS_LaunchScreens/iPhonePortrait_1x.png", { 160, 240 }, 'V');
     row(false, "A.windowsphone/Win8xIcon1000x800.png", { 101, 1 }, 'W');
@@ -259,7 +449,7 @@ void TstIconSetExport::blocksUseTheirMasters_data()
     row(false, "A.windowsStore/StoreAppLogo720x1080.png", { 0, 181 }, 'P');
 }
 
-void TstIconSetExport::blocksUseTheirMasters()
+void TstEngine::blocksUseTheirMasters()
 {
     QFETCH(bool, notMasked);
     QFETCH(QString, file);
@@ -269,13 +459,19 @@ void TstIconSetExport::blocksUseTheirMasters()
     // Volume draws only with the mask; the master is one blue. One run for each flag.
     const QString out = m_masterRuns.filePath(QString::number(notMasked));
     if (!QDir(out).exists()) {
-        GeneratorSettings settings = only({ G::Icns, G::IOS, G::WindowsPhone, G::WindowsStore });
+        QList<G::Option> on { G::Icns, G::IOS, G::Android, G::WindowsPhone, G::WindowsStore };
+        if (!notMasked)
+            on << G::XCAssetsIOS << G::AppleWatchIconsIOS << G::LaunchScreens;
+        GeneratorSettings settings = only(on);
         settings.set(G::NotMaskedIconsIOS, notMasked);
-        settings.set(G::LaunchScreens, notMasked);
         settings.set(G::LossyCompression, true); // quicker; 256 colours keep these pixels
         QImage blue(1024, 1024, QImage::Format_RGB32);
         blue.fill(QColor(40, 40, 200));
         run(out, "VolumeItem;", settings, blue);
+    }
+    if (kind == 'X') {
+        QVERIFY(!QFileInfo::exists(out + "/Icons/" + file));
+        return;
     }
     const QRgb pixel = QImage(out + "/Icons/" + file).convertToFormat(QImage::Format_ARGB32).pixel(point);
     const QRgb blue = qRgb(40, 40, 200);
@@ -285,7 +481,7 @@ void TstIconSetExport::blocksUseTheirMasters()
     QVERIFY2(shows, qPrintable(QString::number(pixel, 16)));
 }
 
-void TstIconSetExport::rerunRewritesPicturesButKeepsTemplates()
+void TstEngine::rerunRewritesPicturesButKeepsTemplates()
 {
     const GeneratorSettings settings = only({ G::IOS, G::WebFavicons });
     const QString icons = m_dir->filePath("Icons/");
@@ -304,7 +500,7 @@ void TstIconSetExport::rerunRewritesPicturesButKeepsTemplates()
              fileContents(":/manifest.json"));
 }
 
-void TstIconSetExport::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
+void TstEngine::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
 {
     QSet<QString> expected; // the names of a full export
     for (const QString& line : m_tree)
@@ -350,7 +546,7 @@ void TstIconSetExport::fullDiskLeavesOnlyWholeFilesAndAnExactCount()
     QCOMPARE(wholeFiles(), expected.size());
 }
 
-void TstIconSetExport::baseNames_data()
+void TstEngine::baseNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("script"); // the resource script; empty: the name is refused
@@ -365,7 +561,7 @@ void TstIconSetExport::baseNames_data()
                                             "\xd0\xb8\xd0\xba\xd0\xbe\xd0\xbd\xd0\xba\xd0\xb0.ico\"");
 }
 
-void TstIconSetExport::baseNames()
+void TstEngine::baseNames()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, script);
@@ -382,39 +578,11 @@ void TstIconSetExport::baseNames()
                  QString());
 }
 
-void TstIconSetExport::storedSettings_data()
-{
-    QTest::addColumn<QString>("key"); // the one key in the store
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<G::Option>("option");
-    QTest::addColumn<int>("value");
-    QTest::newRow("empty store") << QString() << QVariant() << G::OptionCount << 0;
-    QTest::newRow("quality above") << "KeyQuality" << QVariant(1000) << G::Quality << 256;
-    QTest::newRow("quality below") << "KeyQuality" << QVariant(3) << G::Quality << 4;
-    QTest::newRow("quality as text") << "KeyQuality" << QVariant("5") << G::Quality << 5;
-    QTest::newRow("quality no number") << "KeyQuality" << QVariant("many") << G::Quality << 256;
-    QTest::newRow("switch as text") << "KeyIOS" << QVariant("false") << G::IOS << 0;
-    QTest::newRow("switch as number") << "KeyLossyCompression" << QVariant(7) << G::LossyCompression << 1;
-}
-
-void TstIconSetExport::storedSettings()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, stored);
-    QFETCH(G::Option, option);
-    QFETCH(int, value);
-    const GeneratorSettings read = GeneratorSettings::read(
-        [&](const QString& asked, const QVariant& fallback) { return asked == key ? stored : fallback; });
-    // Every other option has the value of a fresh snapshot.
-    for (int o = 0; o < G::OptionCount; ++o)
-        QCOMPARE(read.value(G::Option(o)), o == option ? value : GeneratorSettings().value(G::Option(o)));
-}
-
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    TstIconSetExport test;
+    TstEngine test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_iconsetexport.moc"
+#include "tst_engine.moc"
