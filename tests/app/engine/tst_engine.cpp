@@ -23,7 +23,6 @@
 
 using namespace TestSupport;
 using G = GeneratorSettings;
-Q_DECLARE_METATYPE(GeneratorSettings::Option)
 
 namespace {
 
@@ -143,25 +142,12 @@ QString failedTool(const char* tool, const QStringList& arguments, const QString
     return ran.finished && ran.exitCode == 0 ? QString() : QLatin1String(tool) + ' ' + ran.output;
 }
 
-struct Run
+IconSetExport::Report run(const QString& folder, const QString& effects, const GeneratorSettings& settings,
+                          const QImage& master, const QString& name = "A", QList<int>* progress = nullptr)
 {
-    IconSetExport::Report report;
-    QList<int> progress;
-};
-
-Run run(const QString& folder, const QString& effects, const GeneratorSettings& settings,
-        const QImage& master, int cancelAt = -1, const QString& name = "A")
-{
-    Run result;
-    bool canceled = false;
     IconSetExport::Callbacks callbacks;
-    callbacks.progress = [&](int value) {
-        result.progress << value;
-        canceled = canceled || value == cancelAt;
-    };
-    callbacks.canceled = [&] { return canceled; };
-    result.report = IconSetExport(folder, name, effects, settings).run(master, callbacks);
-    return result;
+    callbacks.progress = [progress](int value) { progress ? progress->append(value) : void(); };
+    return IconSetExport(folder, name, effects, settings).run(master, callbacks);
 }
 
 } // namespace
@@ -202,7 +188,8 @@ private:
     int m_between = 0;
     QTemporaryDir m_whole; // a full lossy run, made once
     QString m_icons;
-    Run m_run;
+    IconSetExport::Report m_report;
+    QList<int> m_progress;
     QStringList m_tree;
     QScopedPointer<QTemporaryDir> m_dir;
     QTemporaryDir m_masterRuns;
@@ -214,7 +201,8 @@ void TstEngine::initTestCase()
     GeneratorSettings settings;
     settings.set(G::LossyCompression, true);
     settings.set(G::Quality, 16);
-    m_run = run(m_whole.path(), "RoundedEdgesItem;", settings, makeMaster(QColor(30, 120, 220)), -1, "MyApp");
+    m_report = run(m_whole.path(), "RoundedEdgesItem;", settings, makeMaster(QColor(30, 120, 220)), "MyApp",
+                   &m_progress);
     m_icons = m_whole.filePath("Icons/");
     m_tree = listTree(m_icons);
 }
@@ -227,7 +215,6 @@ void TstEngine::effects_data()
     QTest::addColumn<bool>("cut");
 
     const QString lite(":/litelabel.png"), free(":/freelabel.png"), top(":/glossytop.png");
-    QTest::newRow("nothing on") << QString() << true << QStringList() << false;
     QTest::newRow("volume, frame, rounding without mask")
         << "VolumeItem;FrameItem;RoundedEdgesItem;" << false << QStringList() << false;
     // Only whole names count: a longer or shorter word is none of them.
@@ -360,12 +347,12 @@ void TstEngine::saver()
 
 void TstEngine::wholeTree()
 {
-    QCOMPARE(m_run.progress, (QList<int> { 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }));
+    QCOMPARE(m_progress, (QList<int> { 2, 30, 32, 36, 38, 39, 40, 60, 70, 80, 90, 100 }));
     QCOMPARE(m_tree,
              QString(fileContents(LUMASTRAND_TEST_DATA "/export-all.txt")).split('\n', Qt::SkipEmptyParts));
-    QVERIFY(m_run.report.complete());
+    QVERIFY(m_report.complete());
     // Written once each, the catalog's copies of the pictures too.
-    QCOMPARE(m_run.report.written.size(), m_tree.size());
+    QCOMPARE(m_report.written.size(), m_tree.size());
     for (const QString& line : m_tree.filter(".png\t")) {
         const QImage image(m_icons + line.section('\t', 0, 0));
         QVERIFY2(image.format() == QImage::Format_Indexed8 && image.colorCount() <= 16, qPrintable(line));
@@ -383,34 +370,28 @@ void TstEngine::wholeTree()
 
 void TstEngine::writtenFilesPassTheUsersTools()
 {
-    const auto failed = [&](const char* tool, const QStringList& arguments) {
-        return failedTool(tool, arguments, m_icons);
-    };
-    for (const auto& [file, side] :
-         { std::pair<const char*, int> { "MyApp.ico", 256 }, { "MyApp.webFavicons/favicon.ico", 48 } }) {
-        // One 32-bit image of the size.
-        const QString listed = runTool("icotool", { "-l", m_icons + file }).output.trimmed();
-        QVERIFY2(listed.count('\n') == 0 && listed.contains(QStringLiteral("--width=%1 ").arg(side))
-                     && listed.contains("--bit-depth=32"),
-                 qPrintable(listed));
-    }
+    // Each .ico holds one 32-bit image of its size.
+    const QString icons
+        = runTool("icotool", { "-l", m_icons + "MyApp.ico", m_icons + "MyApp.webFavicons/favicon.ico" })
+              .output;
+    QVERIFY2(icons.count('\n') == 2 && icons.count("--bit-depth=32") == 2 && icons.contains("--width=256 ")
+                 && icons.contains("--width=48 "),
+             qPrintable(icons));
     QVERIFY(runTool("icns2png", { "-l", m_icons + "MyApp.icns" }).output.contains("1024x1024"));
-    QCOMPARE(
-        failed("i686-w64-mingw32-windres", { "winappicon.rc", "-O", "coff", "-o", m_dir->filePath("i.res") }),
-        QString());
-    QCOMPARE(
-        failed("xmllint",
-               { "--noout", "MyApp.webFavicons/browserconfig.xml", "MyApp.windowsStore/AppxManifest.xml" }),
-        QString());
-    QStringList pngs;
+    QList<QStringList> runs { { "i686-w64-mingw32-windres", "winappicon.rc", "-O", "coff", "-o",
+                                m_dir->filePath("i.res") },
+                              { "xmllint", "--noout", "MyApp.webFavicons/browserconfig.xml",
+                                "MyApp.windowsStore/AppxManifest.xml" },
+                              { "pngcheck", "-q" } };
     for (const QString& line : m_tree) {
         const QString file = line.section('\t', 0, 0);
         if (file.endsWith(".json"))
-            QCOMPARE(failed("jq", { ".", file }), QString());
+            runs.append({ "jq", ".", file });
         if (file.endsWith(".png"))
-            pngs << file;
+            runs[2].append(file);
     }
-    QCOMPARE(failed("pngcheck", QStringList { "-q" } + pngs), QString());
+    for (QStringList arguments : runs)
+        QCOMPARE(failedTool(qPrintable(arguments.takeFirst()), arguments, m_icons), QString());
 }
 
 void TstEngine::blocksUseTheirMasters_data()
@@ -488,7 +469,7 @@ void TstEngine::rerunRewritesPicturesButKeepsTemplates()
     const QString contents = icons + "A.iOS/Assets.xcassets/Contents.json";
     run(m_dir->path(), QString(), settings, makeMaster(Qt::red));
     QVERIFY(writeFile(contents, "edited by the user"));
-    QVERIFY(run(m_dir->path(), QString(), settings, makeMaster(Qt::blue)).report.complete());
+    QVERIFY(run(m_dir->path(), QString(), settings, makeMaster(Qt::blue)).complete());
 
     // (100, 100) lies in the gradient, away from the disc.
     for (const char* file :
@@ -567,7 +548,7 @@ void TstEngine::baseNames()
     QFETCH(QByteArray, script);
     QCOMPARE(IconSetExport::isUsableBaseName(name), !script.isEmpty());
     // A name refused writes nothing at all.
-    run(m_dir->path(), QString(), only({ G::Ico }), makeMaster(Qt::red), -1, name);
+    run(m_dir->path(), QString(), only({ G::Ico }), makeMaster(Qt::red), name);
     QCOMPARE(QDir(m_dir->path()).isEmpty(), script.isEmpty());
     QCOMPARE(fileContents(m_dir->filePath("Icons/winappicon.rc")), script);
     // The resource compiler finds the icon the script names. (A Latin-1
