@@ -210,7 +210,6 @@ void TestCreator::offeredFile()
             paths << offered.toLocalFile();
         Os::setNextFileDialogAnswer(paths);
         QTest::mouseClick(area()->findChild<QPushButton*>(), Qt::LeftButton);
-        QCOMPARE(Os::fileDialogRequests().first().caption, QStringLiteral("Open the image"));
     } else {
         action = dropUrls(area(), urls);
     }
@@ -239,7 +238,6 @@ void TestCreator::offeredFile()
     QCOMPARE(action, taken && !viaDialog ? Qt::CopyAction : Qt::IgnoreAction);
     QCOMPARE(area()->findChild<QPushButton*>()->isHidden(), taken || afterPicture);
     QCOMPARE(m_creator->saveButton()->isEnabled(), taken || afterPicture);
-    QCOMPARE(m_creator->optionsButton()->isEnabled(), taken || afterPicture);
     // The base name drops the folder and everything from the first dot on.
     const QStringList after { url.toLocalFile(), "", kind == "master" ? "My App" : "other" };
     QCOMPARE(state(), taken ? after : before);
@@ -273,10 +271,10 @@ void TestCreator::panelOpensBelowAndThePreviewFollows()
         // is rebuilt from the file with it.
         QVERIFY(writePicture(*m_dir, "My App.icon.png", { 1024, 1024 }, round ? Qt::yellow : Qt::blue)
                 == m_master);
-        for (const char* effect : { "RoundedEdgesItem", "LiteLabelItem" })
+        for (const char* effect : { "RoundedEdgesItem", "TopGlossyItem" })
             QTest::mouseClick(m_creator->effects()->findChild<QPushButton*>(effect), Qt::LeftButton);
         QCOMPARE(spy.last().first().toString(),
-                 round ? QString() : QStringLiteral("LiteLabelItem;RoundedEdgesItem;"));
+                 round ? QString() : QStringLiteral("TopGlossyItem;RoundedEdgesItem;"));
         QCOMPARE(spy.size(), 2 * round + 2);
         QCOMPARE(qAlpha(previewPixel(0, 0)), round ? 255 : 0);
         QCOMPARE(QColor(previewPixel(280, 280)), QColor(round ? Qt::yellow : Qt::blue));
@@ -330,10 +328,8 @@ void TestCreator::settingsBoxStoresItsOption()
         const GeneratorSettings stored = AppSettingsDialog::storedSettings();
         for (int o = 0; o < G::OptionCount; ++o) {
             const int fresh = GeneratorSettings().value(G::Option(o));
-            const int want = o == G::Quality && option == G::LossyCompression ? 64
-                : o != option || !flipped                                     ? fresh
-                                                                              : 1 - fresh;
-            QCOMPARE(stored.value(G::Option(o)), want);
+            const bool quality = o == G::Quality && option == G::LossyCompression;
+            QCOMPARE(stored.value(G::Option(o)), quality ? 64 : o == option && flipped ? 1 - fresh : fresh);
         }
     }
 }
@@ -446,6 +442,7 @@ void TestCreator::runsThatStopOrFail()
 void TestCreator::progressAndTheNextChooser()
 {
     exportOnly("KeyIOS");
+    QMWidgets::app()->setValue("KeyBlackBerry", true); // a later block, skipped after the cancel
     dropFiles(area(), { m_master });
     const QString out = m_dir->filePath("parent/chosen");
     QVERIFY(QDir().mkpath(out));
@@ -462,13 +459,13 @@ void TestCreator::progressAndTheNextChooser()
     QVERIFY(modal);
     QVERIFY(!m_creator->findChild<QProgressDialog*>());
     QVERIFY(QFile::exists(out + "/Icons/My App.iOS/Assets.xcassets/AppIcon.appiconset/Icon-1024x1024.png"));
+    QVERIFY(!QDir(out + "/Icons/My App.blackberry").exists());
     QVERIFY(MessageBox::shown().isEmpty());
     QCOMPARE(m_desktop.shownItems, QStringList { out + "/Icons" });
     QVERIFY(QMWidgets::app()->reviewRequestedThisRun());
 
     // The next chooser starts in the parent of the folder chosen now.
     convert(QString());
-    QCOMPARE(Os::fileDialogRequests().last().caption, QStringLiteral("Select Path to Store the Icons"));
     QCOMPARE(Os::fileDialogRequests().last().dir, m_dir->filePath("parent"));
 }
 

@@ -137,11 +137,6 @@ void TestMainPage::startUp()
                            "1 style pictures, 0 missing",
                            "GNU LESSER GENERAL PUBLIC LICENSE Version 3, 29 June 2007 1",
                            "style-sheet editors 1, warnings 0" }));
-
-    // Quitting a fresh profile counts the run without asking for a rating.
-    QSettings store(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-    QCOMPARE(store.value(QStringLiteral("Lumastrand/AutoReminderCount")).toInt(), 2);
-    QVERIFY(store.value(QStringLiteral("Lumastrand/AutoReminder"), true).toBool());
 }
 
 void TestMainPage::checkoutNamesDifferBeyondCase()
