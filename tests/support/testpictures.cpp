@@ -29,14 +29,19 @@ Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data, Qt::DropActi
     return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
 }
 
+Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    return dropMimeData(target, data);
+}
+
 Qt::DropAction dropFiles(QWidget* target, const QStringList& paths)
 {
     QList<QUrl> urls;
     for (const QString& path : paths)
         urls.append(QUrl::fromLocalFile(path));
-    QMimeData data;
-    data.setUrls(urls);
-    return dropMimeData(target, data);
+    return dropUrls(target, urls);
 }
 
 } // namespace TestSupport

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QSize>
 #include <QStringList>
+#include <QUrl>
 
 class QMimeData;
 class QTemporaryDir;
@@ -20,7 +21,8 @@ QString writePicture(const QTemporaryDir& dir, const QString& name, const QSize&
 // the widget accepted the drop with, or Qt::IgnoreAction when it refused it;
 // entered, when given, receives the same for the drag's entry.
 Qt::DropAction dropMimeData(QWidget* target, const QMimeData& data, Qt::DropAction* entered = nullptr);
-// The same with the local files as an uri list.
+// The same with the addresses, or the local files, as an uri list.
+Qt::DropAction dropUrls(QWidget* target, const QList<QUrl>& urls);
 Qt::DropAction dropFiles(QWidget* target, const QStringList& paths);
 
 } // namespace TestSupport
