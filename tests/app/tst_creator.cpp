@@ -3,6 +3,7 @@
 // export adds to the engine's run: the questions, the progress dialog, the
 // messages, the remembered folder and the review request.
 
+#include "aboutdialog.h"
 #include "app.h"
 #include "appsettingsdialog.h"
 #include "comboslider.h"
@@ -11,6 +12,7 @@
 #include "creatoreffects.h"
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
+#include "helpdialog.h"
 #include "mainpage.h"
 #include "masterpicture.h"
 #include "messagebox.h"
@@ -65,6 +67,7 @@ private slots:
     void offeredFile_data();
     void offeredFile();
     void panelOpensBelowAndThePreviewFollows();
+    void styledTextStaysReadable();
     void settingsBoxStoresItsOption_data();
     void settingsBoxStoresItsOption();
     void settingsCancelWritesNothing();
@@ -284,6 +287,51 @@ void TestCreator::panelOpensBelowAndThePreviewFollows()
         QVERIFY(m_creator->effects()->isHidden());
         QCOMPARE(m_page->size(), QSize(290, 390));
     }
+}
+
+// The style sheet keeps the shell's texts readable: the video caption clears its
+// play disc, and the about box's legal text stands well apart from its panel.
+void TestCreator::styledTextStaysReadable()
+{
+    QMWidgets::HelpDialog help({}, "https://video.example");
+    QMWidgets::AboutDialog about;
+    QLabel* legal = about.findChild<QFrame*>("AboutLegalInfo")->findChild<QLabel*>();
+    QImage with[2], without[2];
+    const std::function<void(QString)> setText[2]
+        = { [&](QString t) { help.videoButton()->setText(t); }, [&](QString t) { legal->setText(t); } };
+    QWidget* const drawn[2] = { help.videoButton(), legal->parentWidget() };
+    for (int i = 0; i < 2; ++i) {
+        drawn[i]->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(drawn[i]->window()));
+        with[i] = drawn[i]->grab().toImage();
+        drawn[i]->setFixedSize(drawn[i]->size());
+        setText[i](QString());
+        without[i] = drawn[i]->grab().toImage();
+    }
+    // The disc is the white of the middle rows of the bare button's left half.
+    const int w = with[0].width(), h = with[0].height();
+    int discRight = -1, textLeft = w;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (x < w / 2 && y > h / 4 && y < h * 3 / 4 && qRed(without[0].pixel(x, y)) > 200)
+                discRight = qMax(discRight, x);
+            if (with[0].pixel(x, y) != without[0].pixel(x, y))
+                textLeft = qMin(textLeft, x);
+        }
+    QVERIFY2(discRight > 0 && textLeft < w && textLeft > discRight, qPrintable(QString::number(textLeft)));
+    // Every 24 x 16 patch that holds legal text has a pixel well apart from what lies behind it.
+    const QRect text(legal->mapTo(drawn[1], QPoint()), legal->size());
+    for (int top = text.top(); top < text.bottom(); top += 16)
+        for (int left = text.left(); left < text.right(); left += 24) {
+            int pixels = 0, contrast = 0;
+            for (int y = top; y < qMin(top + 16, text.bottom()); ++y)
+                for (int x = left; x < qMin(left + 24, text.right()); ++x) {
+                    const int difference = qAbs(qGray(with[1].pixel(x, y)) - qGray(without[1].pixel(x, y)));
+                    pixels += difference > 0;
+                    contrast = qMax(contrast, difference);
+                }
+            QVERIFY2(pixels < 12 || contrast >= 128, qPrintable(QString("%1, %2").arg(left).arg(top)));
+        }
 }
 
 void TestCreator::settingsBoxStoresItsOption_data()
