@@ -9,6 +9,7 @@
 #include "notes/noteeditdragpreview.h"
 #include "notes/noteeditwidget.h"
 #include "notes/notegeometry.h"
+#include "notes/notehistory.h"
 #include "os.h"
 #include "shellservices.h"
 #include "testapp.h"
@@ -276,6 +277,42 @@ private slots:
         area.widget.slotUndo();
         QCOMPARE(record, QStringLiteral("ruruur"));
         QCOMPARE(area.layer(), states[0].copy(0, 0, 120, 80));
+    }
+
+    void strokeWithoutReleaseIsKept()
+    {
+        // The grab was lost mid-stroke: the stroke goes into the layer with the next one.
+        Area area(picture(QSize(200, 120)));
+        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(20, 90), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseMove, QPoint(60, 90), Qt::NoButton, Qt::LeftButton);
+        area.widget.repaint();
+        drag(&area.widget, { QPoint(20, 110), QPoint(60, 110) });
+        QVERIFY(drawnAt(area.layer(), QPoint(40, 90)) && drawnAt(area.layer(), QPoint(40, 110)));
+    }
+
+    void undoMemoryStaysWithinItsBound()
+    {
+        // Six steps, each painting one of four tiles, under a bound of four tiles.
+        constexpr int Tile = NoteHistory::TileSize;
+        const qint64 bound = 4 * qint64(Tile) * Tile * 4;
+        NoteHistory history(bound);
+        QImage layer(4 * Tile, Tile, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        history.reset(layer.size());
+        QVector<QImage> states { layer };
+        for (int step = 1; step <= 6; ++step) {
+            history.pushUndo(layer);
+            layer.fill(Qt::transparent); // all of the layer changes, only one tile keeps anything
+            QPainter(&layer).fillRect((step % 4) * Tile + 5, 7, 9, 11, QColor::fromHsv(step * 50, 255, 255));
+            history.touch(layer.rect());
+            states << layer;
+        }
+        QVERIFY(history.memory() <= bound);
+        // The oldest steps went; the three kept bring back exactly their states.
+        int back = 0;
+        while (history.undo(layer))
+            QCOMPARE(layer, states.at(6 - ++back));
+        QCOMPARE(back, 3);
     }
 
     void acceptedTextIsSavedInsideItsBox_data()
