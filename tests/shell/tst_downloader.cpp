@@ -1,5 +1,6 @@
 // The download client against answers it must not take as whole documents, served as they are by
-// a server on 127.0.0.1 inside the test, and against that server's certificates.
+// a server on 127.0.0.1 inside the test, and against that server's certificates and its service as
+// a proxy.
 
 #include "downloader.h"
 #include "loopbackserver.h"
@@ -93,32 +94,46 @@ private slots:
         QCOMPARE(server.requests().size(), url.startsWith(QLatin1String("http")) ? 1 : 0);
     }
 
-    void certificates_data()
+    void certificateAndProxy_data()
     {
-        QTest::addColumn<QString>("certificate");
-        QTest::addColumn<bool>("taken"); // refused ones before a request is sent
-        QTest::newRow("signed by the authority") << "good" << true;
-        QTest::newRow("self-signed") << "self" << false;
-        QTest::newRow("another host's") << "other" << false;
-        QTest::newRow("expired") << "expired" << false;
+        QTest::addColumn<QString>("certificate"); // none: plain http
+        QTest::addColumn<bool>("proxy"); // the server is the environment's proxy
+        QTest::addColumn<QStringList>("requests"); // as the server got them, %1: the address asked for
+        QTest::newRow("signed by the authority") << "good" << false << QStringList { "/raw" };
+        // Refused before a request is sent.
+        QTest::newRow("self-signed") << "self" << false << QStringList();
+        QTest::newRow("another host's") << "other" << false << QStringList();
+        QTest::newRow("expired") << "expired" << false << QStringList();
+        // As a GET of the whole address for http, through a tunnel for https.
+        QTest::newRow("https through a proxy") << "good" << true << QStringList { "CONNECT %1", "/raw" };
+        QTest::newRow("http through a proxy") << QString() << true << QStringList { "http://%1/raw" };
     }
 
-    void certificates()
+    void certificateAndProxy()
     {
         QFETCH(QString, certificate);
-        QFETCH(bool, taken);
+        QFETCH(bool, proxy);
+        QFETCH(QStringList, requests);
         const QString dir = m_certificates.path() + QLatin1Char('/');
         LoopbackServer server;
-        server.setCertificate(dir + certificate + QStringLiteral(".pem"), dir + QStringLiteral("key.pem"));
+        if (!certificate.isEmpty())
+            server.setCertificate(dir + certificate + QStringLiteral(".pem"), dir + QStringLiteral("key.pem"),
+                                  proxy);
         server.setAnswer(QStringLiteral("/raw"), 200, "document");
+        // Through the proxy the address asked for is one where nothing listens.
+        const QString host
+            = QUrl(proxy ? LoopbackServer::unreachableAddress() : server.address()).authority();
+        qputenv(certificate.isEmpty() ? "http_proxy" : "https_proxy",
+                proxy ? server.address().toLatin1() : "");
         QMRequest::Downloader downloader;
         downloader.setCertificateAuthorities(dir + QStringLiteral("ca.pem"));
         bool ok = false;
-        const QByteArray data = downloader.download(
-            QUrl(QStringLiteral("https://%1/raw").arg(QUrl(server.address()).authority())), &ok);
-        QCOMPARE(data, taken ? QByteArray("document") : QByteArray());
-        QCOMPARE(server.requests(), taken ? QStringList { "/raw" } : QStringList());
-        QCOMPARE(ok, taken);
+        const char* scheme = certificate.isEmpty() ? "http" : "https";
+        const QByteArray data
+            = downloader.download(QUrl(QStringLiteral("%1://%2/raw").arg(scheme, host)), &ok);
+        QCOMPARE(data, ok ? QByteArray("document") : QByteArray());
+        QCOMPARE(server.requests(), requests.replaceInStrings(QStringLiteral("%1"), host));
+        QCOMPARE(ok, !requests.isEmpty());
     }
 };
 
