@@ -47,10 +47,8 @@ private slots:
         row("cut short of its length", "HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n" + document, fails);
         row("reset without a length", head + document, fails, "", LoopbackServer::Reset);
         row("status 206", "HTTP/1.1 206 Partial\r\nContent-Length: 3\r\n\r\nabc", fails, "206");
-        for (const char* to : { "http://%1/raw", "https://127.0.0.1:1/", "file:///etc/hostname" })
-            row(QStringLiteral("302 to %1").arg(to),
-                "HTTP/1.1 302 Moved\r\nLocation: " + QByteArray(to) + "\r\nContent-Length: 0\r\n\r\n", fails,
-                "302");
+        row("302", "HTTP/1.1 302 Moved\r\nLocation: http://%1/raw\r\nContent-Length: 0\r\n\r\n", fails,
+            "302");
         row("gzip", gzip + LoopbackServer::gzip(document), document);
         // 16 KB as it comes, 16 MB decoded.
         row("gzip bomb", gzip + LoopbackServer::gzip(QByteArray(16 << 20, '\0')), fails, "too large");
@@ -125,12 +123,10 @@ private slots:
             = QUrl(proxy ? LoopbackServer::unreachableAddress() : server.address()).authority();
         qputenv(certificate.isEmpty() ? "http_proxy" : "https_proxy",
                 proxy ? server.address().toLatin1() : "");
-        QMRequest::Downloader downloader;
-        downloader.setCertificateAuthorities(dir + QStringLiteral("ca.pem"));
+        m_downloader.setCertificateAuthorities(dir + QStringLiteral("ca.pem"));
         bool ok = false;
-        const char* scheme = certificate.isEmpty() ? "http" : "https";
-        const QByteArray data
-            = downloader.download(QUrl(QStringLiteral("%1://%2/raw").arg(scheme, host)), &ok);
+        const QByteArray data = m_downloader.download(
+            QUrl(QStringLiteral("%1://%2/raw").arg(certificate.isEmpty() ? "http" : "https", host)), &ok);
         QCOMPARE(data, ok ? QByteArray("document") : QByteArray());
         QCOMPARE(server.requests(), requests.replaceInStrings(QStringLiteral("%1"), host));
         QCOMPARE(ok, !requests.isEmpty());

@@ -60,48 +60,34 @@ private slots:
         QCOMPARE(pending, 0);
     }
 
-    void startTimersRunCheckThenPing_data()
+    void automaticChecksAndPing_data()
     {
         QTest::addColumn<bool>("checkUpdates");
         QTest::newRow("checks on") << true;
         QTest::newRow("checks off") << false;
     }
 
-    void startTimersRunCheckThenPing()
+    void automaticChecksAndPing()
     {
         QFETCH(bool, checkUpdates);
         store(QStringLiteral("checkupdates"), checkUpdates);
         Running run;
-        QStringList asked { QStringLiteral("/?") }; // the ping, with its query, last
+        QStringList asked { QStringLiteral("/?") }; // at start: the check where it is on, then the ping
         if (checkUpdates)
             asked.prepend(buildInfoPath);
         QTRY_COMPARE_WITH_TIMEOUT(run.server.requests().replaceInStrings(QRegularExpression("\\?.+"), "?"),
                                   asked, 15000);
         QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(),
                  checkUpdates ? daysAgo(0) : QString());
-    }
 
-    void automaticCheckAtMostEverySixDays_data()
-    {
-        QTest::addColumn<int>("daysAgo"); // of the last check
-        QTest::addColumn<bool>("checks");
-        QTest::newRow("five days") << 5 << false;
-        QTest::newRow("six days") << 6 << true;
-        QTest::newRow("in the future") << -3 << true;
-    }
-
-    void automaticCheckAtMostEverySixDays()
-    {
-        QFETCH(int, daysAgo);
-        QFETCH(bool, checks);
-        store(QStringLiteral("checkupdates"), false);
-        store(ProductApp::lastUpdateCheckKey(), ::daysAgo(daysAgo));
-        Running run;
-        run.app.slotAutoCheckUpdate();
-        QCOMPARE(run.app.isCheckingForUpdates(), checks);
-        QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(),
-                 checks ? ::daysAgo(0) : ::daysAgo(daysAgo));
-        QVERIFY(!checks || QSignalSpy(&run.app, &ProductApp::updateCheckFinished).wait(10000));
+        // Later ones run six days or more after the last, or when the last lies in the future.
+        for (const auto& [days, checks] : { std::pair(5, false), std::pair(6, true), std::pair(-3, true) }) {
+            run.app.setValue(ProductApp::lastUpdateCheckKey(), daysAgo(days));
+            run.app.slotAutoCheckUpdate();
+            QCOMPARE(run.app.isCheckingForUpdates(), checks);
+            QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(), daysAgo(checks ? 0 : days));
+            QVERIFY(!checks || QSignalSpy(&run.app, &ProductApp::updateCheckFinished).wait(10000));
+        }
     }
 
     void updateCheck_data()
