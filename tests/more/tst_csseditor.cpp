@@ -8,6 +8,7 @@
 #include "messagebox.h"
 #include "os.h"
 #include "testapp.h"
+#include "testpictures.h"
 #include "tooling.h"
 
 #include <QLabel>
@@ -225,9 +226,7 @@ private slots:
 
     void aboutShowsTheApplicationsIcon()
     {
-        QPixmap red(32, 32);
-        red.fill(Qt::red);
-        qApp->setWindowIcon(QIcon(red));
+        qApp->setWindowIcon(QIcon(writePicture(*m_dir, QStringLiteral("icon.png"), QSize(32, 32), Qt::red)));
         QString shown;
         QMWidgets::DialogRunner::setNextHandler([&](QDialog& dialog) {
             const auto& box = static_cast<const QMessageBox&>(dialog);
