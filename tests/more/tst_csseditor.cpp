@@ -1,11 +1,14 @@
-// The style-sheet editor: colours, files kept byte for byte, style sheets applied, tool-tip help.
+// The style-sheet editor: colours, files kept byte for byte, style sheets applied, tool-tip help,
+// the about box, the shell's slot.
 
 #include "csseditor/cssdoc.h"
 #include "csseditor/csseditor.h"
+#include "dialogrunner.h"
 #include "dialogseams.h"
 #include "messagebox.h"
 #include "os.h"
 #include "testapp.h"
+#include "testpictures.h"
 #include "tooling.h"
 
 #include <QLabel>
@@ -219,6 +222,37 @@ private slots:
         QCOMPARE(nameless->toolTip(), QStringLiteral("tip"));
         // The text area is left alone, with everything inside it.
         QCOMPARE(m_editor->doc()->toolTip() + m_editor->doc()->viewport()->toolTip(), QString());
+    }
+
+    void aboutShowsTheApplicationsIcon()
+    {
+        qApp->setWindowIcon(QIcon(writePicture(*m_dir, QStringLiteral("icon.png"), QSize(32, 32), Qt::red)));
+        QString shown;
+        QMWidgets::DialogRunner::setNextHandler([&](QDialog& dialog) {
+            const auto& box = static_cast<const QMessageBox&>(dialog);
+            shown = box.text() + QColor(box.iconPixmap().toImage().pixel(5, 5)).name();
+            return int(QMessageBox::Ok);
+        });
+        QTest::keyClick(m_editor.get(), Qt::Key_F1);
+        qApp->setWindowIcon(QIcon());
+        QCOMPARE(shown, QStringLiteral("CSS Style Editor#ff0000"));
+    }
+
+    void shellSlotOpensOneEditor()
+    {
+        // Hosts call it by name; without a registered editor it opens nothing.
+        QMWidgets::App::setCssEditorFactory(nullptr);
+        QTest::ignoreMessage(QtWarningMsg, "No style-sheet editor is linked into this program");
+        QVERIFY(QMetaObject::invokeMethod(QMWidgets::App::instance(), "slotShowCssEditor"));
+        CssEditor::registerWithShell();
+        QVERIFY(QMetaObject::invokeMethod(QMWidgets::App::instance(), "slotShowCssEditor"));
+        QList<QPointer<QWidget>> opened;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<CssEditor*>(window) && window != m_editor.get())
+                opened << window;
+        QVERIFY(opened.size() == 1 && opened.first()->isVisible());
+        opened.first()->close();
+        QTRY_VERIFY(opened.first().isNull());
     }
 
 private:

@@ -192,6 +192,48 @@ private slots:
         for (const QString& name : names)
             QVERIFY(!blocked || QDir(folder.filePath(name)).removeRecursively());
     }
+    void hostMayDeleteTheToolFromAnySignal_data()
+    {
+        // The host deletes the tool, named first in "action", from "signal", as hosts connect.
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("done with the cut") << QByteArray(SIGNAL(done(QPixmap))) << "cropper release";
+        QTest::newRow("done") << QByteArray(SIGNAL(done())) << "cropper release";
+        QTest::newRow("closed after a cut") << QByteArray(SIGNAL(closed())) << "cropper release";
+        QTest::newRow("closed by Escape") << QByteArray(SIGNAL(closed())) << "cropper escape";
+        QTest::newRow("escaped") << QByteArray(SIGNAL(escaped())) << "cropper escape";
+        QTest::newRow("saved") << QByteArray(SIGNAL(saved())) << "cropper save";
+        QTest::newRow("measurer, grabbed") << QByteArray(SIGNAL(done())) << "measurer grab";
+        QTest::newRow("measurer, quit") << QByteArray(SIGNAL(doQuit())) << "measurer escape";
+        QTest::newRow("measurer, escaped") << QByteArray(SIGNAL(escaped())) << "measurer escape";
+    }
+
+    void hostMayDeleteTheToolFromAnySignal()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(QString, action);
+        m_tool = action.startsWith("measurer") ? new ScreenMeasurer : new ScreenCropper;
+        m_tool->setScreenGrabber(screenPicture);
+        if (!action.endsWith("grab"))
+            bringUp(*m_tool, 0, QSize());
+        connect(m_tool, signal.constData(), this, SLOT(deleteTool()));
+        if (action.endsWith("grab"))
+            m_tool->grabScreen();
+        else if (action.endsWith("escape"))
+            QTest::keyPress(m_tool, Qt::Key_Escape); // the release would go to the deleted tool
+        else
+            drag(*m_tool, QPoint(1, 1), QPoint(9, 9));
+        if (action.endsWith("save"))
+            m_tool->slotSave();
+        QVERIFY(m_tool.isNull());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+public slots:
+    void deleteTool() { delete m_tool.data(); }
+
+private:
+    QPointer<ScreenCropper> m_tool;
 };
 
 LUMASTRAND_APP_TEST_MAIN(TestScreenCropper)

@@ -1,4 +1,4 @@
-// The program's update check against a server on 127.0.0.1 inside the test.
+// The program's usage ping and update check against a server on 127.0.0.1 inside the test.
 
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
@@ -17,6 +17,29 @@ using QMWidgets::MessageBox;
 namespace {
 const QString buildInfoPath = QStringLiteral("/apps/buildsinfo/lumastrand_win");
 
+void store(const QString& key, const QVariant& value)
+{
+    QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).setValue("Lumastrand/" + key, value);
+}
+
+QString daysAgo(int days)
+{
+    return QDate::currentDate().addDays(-days).toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+// The program with its server on 127.0.0.1 inside the test, which answers the build information
+// (status 0: never).
+struct Running
+{
+    AppArgs args;
+    ProductApp app { args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand") };
+    LoopbackServer server;
+    explicit Running(int status = 200, const QByteArray& body = "build:date:2000-01-01;windows:xp")
+    {
+        qputenv("LUMASTRAND_SERVER", server.address().toLatin1());
+        status ? server.setAnswer(buildInfoPath, status, body) : server.setSilent(buildInfoPath);
+    }
+};
 } // namespace
 
 class TestUpdateCheck : public QObject
@@ -35,6 +58,36 @@ private slots:
         const int pending = TestSupport::clearDialogSeams();
         QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand")).clear();
         QCOMPARE(pending, 0);
+    }
+
+    void automaticChecksAndPing_data()
+    {
+        QTest::addColumn<bool>("checkUpdates");
+        QTest::newRow("checks on") << true;
+        QTest::newRow("checks off") << false;
+    }
+
+    void automaticChecksAndPing()
+    {
+        QFETCH(bool, checkUpdates);
+        store(QStringLiteral("checkupdates"), checkUpdates);
+        Running run;
+        QStringList asked { QStringLiteral("/?") }; // at start: the check where it is on, then the ping
+        if (checkUpdates)
+            asked.prepend(buildInfoPath);
+        QTRY_COMPARE_WITH_TIMEOUT(run.server.requests().replaceInStrings(QRegularExpression("\\?.+"), "?"),
+                                  asked, 15000);
+        QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(),
+                 checkUpdates ? daysAgo(0) : QString());
+
+        // Later ones run six days or more after the last, or when the last lies in the future.
+        for (const auto& [days, checks] : { std::pair(5, false), std::pair(6, true), std::pair(-3, true) }) {
+            run.app.setValue(ProductApp::lastUpdateCheckKey(), daysAgo(days));
+            run.app.slotAutoCheckUpdate();
+            QCOMPARE(run.app.isCheckingForUpdates(), checks);
+            QCOMPARE(run.app.value(ProductApp::lastUpdateCheckKey()).toString(), daysAgo(checks ? 0 : days));
+            QVERIFY(!checks || QSignalSpy(&run.app, &ProductApp::updateCheckFinished).wait(10000));
+        }
     }
 
     void updateCheck_data()
@@ -58,6 +111,8 @@ private slots:
             ProductApp::UpdateOffered);
         // The oldest Windows the build runs on, against this system's.
         row("needs Windows 11", "a", 200, "build:date:2024-06-01;windows:11", ProductApp::UpToDate);
+        row("keys in capitals", "a", 200, "build:DATE:2024-06-01;Windows:XP", ProductApp::UpdateOffered);
+        row("unknown windows", "a", 200, "build:date:2024-06-01;windows:3.1", ProductApp::UpToDate);
         row("bad date", "a", 200, "build:date:2024-13-45;windows:7", ProductApp::AnswerUnreadable);
         row("time-out", "a", 0, QByteArray(), ProductApp::CheckFailed);
         row("user: up to date", "u", 200, "build:date:2020-01-01;windows:7", ProductApp::UpToDate,
@@ -80,19 +135,11 @@ private slots:
         QFETCH(int, icon);
         QFETCH(bool, download);
 
-        QSettings(QStringLiteral("Halvick"), QStringLiteral("Lumastrand"))
-            .setValue(QStringLiteral("Lumastrand/checkupdates"), false); // no check at start
+        store(QStringLiteral("checkupdates"), false); // no check at start
         DesktopRecorder desktop;
-        AppArgs args;
-        ProductApp app(args.argc, args.argv, QStringLiteral("Halvick"), QStringLiteral("Lumastrand"));
-        LoopbackServer server;
-        qputenv("LUMASTRAND_SERVER", server.address().toLatin1());
-        app.setBuildDate(QDate(2024, 1, 15));
-        app.setUpdateTimeout(300);
-        if (status)
-            server.setAnswer(buildInfoPath, status, body);
-        else
-            server.setSilent(buildInfoPath);
+        Running run(status, body);
+        run.app.setBuildDate(QDate(2024, 1, 15));
+        run.app.setUpdateTimeout(300);
 
         if (outcome == ProductApp::UpdateOffered) { // the offer must come up: a handler left over fails
             DialogRunner::setNextHandler([&](QDialog& dialog) {
@@ -102,20 +149,15 @@ private slots:
         }
         if (icon >= 0)
             MessageBox::setNextAnswer(QMessageBox::Ok);
-        QSignalSpy finished(&app, &ProductApp::updateCheckFinished);
-        for (const QChar asked : askedBy) {
-            if (asked == 'u')
-                app.slotCheckUpdate();
-            else
-                app.slotAutoCheckUpdate();
-        }
+        QSignalSpy finished(&run.app, &ProductApp::updateCheckFinished);
+        for (const QChar asked : askedBy)
+            asked == 'u' ? run.app.slotCheckUpdate() : run.app.slotAutoCheckUpdate();
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.first().first().toInt(), outcome);
-        QCOMPARE(server.requests(), QStringList { buildInfoPath });
-        QCOMPARE(MessageBox::shown().size(), icon >= 0 ? 1 : 0);
-        if (icon >= 0)
-            QCOMPARE(int(MessageBox::shown().first().icon), icon);
-        const QUrl updatePage(server.address() + QStringLiteral("/apps/updatepage.php?appname=lumastrand"));
+        QCOMPARE(run.server.requests(), QStringList { buildInfoPath });
+        QCOMPARE(MessageBox::shown().isEmpty() ? -1 : int(MessageBox::shown().first().icon), icon);
+        const QUrl updatePage(run.server.address()
+                              + QStringLiteral("/apps/updatepage.php?appname=lumastrand"));
         QCOMPARE(desktop.urls, download ? QList<QUrl> { updatePage } : QList<QUrl>());
     }
 };
