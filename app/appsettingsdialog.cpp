@@ -16,9 +16,9 @@ namespace {
 
 int stored(GeneratorSettings::Option option)
 {
-    const GeneratorSettings::Spec& spec = GeneratorSettings::spec(option);
+    const GeneratorSettings::Definition& definition = GeneratorSettings::definition(option);
     return GeneratorSettings::valueOf(
-        option, QMWidgets::App::storedValue(GeneratorSettings::key(option), spec.defaultValue));
+        option, QMWidgets::App::storedValue(GeneratorSettings::key(option), definition.defaultValue));
 }
 
 } // namespace
@@ -40,7 +40,7 @@ AppSettingsDialog::AppSettingsDialog(QWidget* parent)
     webFaviconsBox = new QCheckBox(tr("Favicon and touch icons for Web"));
     lossyBox = new QCheckBox(tr("Apply lossy compression\nto save more than 60% of image file size"));
     qualitySlider = new QMWidgets::ComboSlider(QStringLiteral("Quality"));
-    const GeneratorSettings::Spec& quality = GeneratorSettings::spec(GeneratorSettings::Quality);
+    const GeneratorSettings::Definition& quality = GeneratorSettings::definition(GeneratorSettings::Quality);
     qualitySlider->setRange(quality.minimum, quality.maximum);
 
     // setChecked() emits no clicked(), so loading sets the enabled state too.

@@ -4,7 +4,7 @@
 
 namespace {
 
-const GeneratorSettings::Spec Specs[GeneratorSettings::OptionCount] = {
+const GeneratorSettings::Definition Definitions[GeneratorSettings::OptionCount] = {
     { "KeyAndroid", 1, 0, 1 },
     { "KeyIOS", 1, 0, 1 },
     { "KeyIcns", 1, 0, 1 },
@@ -22,26 +22,26 @@ const GeneratorSettings::Spec Specs[GeneratorSettings::OptionCount] = {
     { "KeyQuality", 256, 4, 256 },
 };
 
-bool isSwitch(const GeneratorSettings::Spec& spec)
+bool isSwitch(const GeneratorSettings::Definition& definition)
 {
-    return spec.minimum == 0 && spec.maximum == 1;
+    return definition.minimum == 0 && definition.maximum == 1;
 }
 
 } // namespace
 
-const GeneratorSettings::Spec& GeneratorSettings::spec(Option option)
+const GeneratorSettings::Definition& GeneratorSettings::definition(Option option)
 {
-    return Specs[option];
+    return Definitions[option];
 }
 
 QString GeneratorSettings::key(Option option)
 {
-    return QLatin1String(Specs[option].key);
+    return QLatin1String(Definitions[option].key);
 }
 
 int GeneratorSettings::valueOf(Option option, const QVariant& stored)
 {
-    const Spec& s = Specs[option];
+    const Definition& s = Definitions[option];
     if (isSwitch(s))
         return stored.toBool() ? 1 : 0;
     // What the settings dialog shows: a number out of its range is clamped
@@ -55,7 +55,7 @@ GeneratorSettings GeneratorSettings::read(const Reader& read)
 {
     GeneratorSettings settings;
     for (int option = 0; option < OptionCount; ++option) {
-        const Spec& s = Specs[option];
+        const Definition& s = Definitions[option];
         const QVariant defaultValue = isSwitch(s) ? QVariant(s.defaultValue != 0) : QVariant(s.defaultValue);
         settings.m_values[option] = valueOf(Option(option), read(QLatin1String(s.key), defaultValue));
     }
@@ -65,5 +65,5 @@ GeneratorSettings GeneratorSettings::read(const Reader& read)
 GeneratorSettings::GeneratorSettings()
 {
     for (int option = 0; option < OptionCount; ++option)
-        m_values[option] = Specs[option].defaultValue;
+        m_values[option] = Definitions[option].defaultValue;
 }

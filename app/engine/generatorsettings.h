@@ -32,14 +32,14 @@ public:
 
     // An option's key in the settings store, its value until one is stored,
     // and its range. A switch has the range 0 .. 1.
-    struct Spec
+    struct Definition
     {
         const char* key;
         int defaultValue;
         int minimum;
         int maximum;
     };
-    static const Spec& spec(Option option);
+    static const Definition& definition(Option option);
     static QString key(Option option);
 
     // The value of a stored answer: a switch's truth, or a number clamped into

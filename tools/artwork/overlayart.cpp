@@ -151,11 +151,11 @@ QImage frame(int side)
             double light = 0.60 + 0.40 * facing;
             // Fine grooves at both edges of the bezel.
             light *= 1.0 - 0.35 * std::exp(-depth / 2.0) - 0.45 * std::exp(-(width - depth) / 2.5);
-            const double spec = 0.55 * std::pow(std::max(0.0, facing), 8.0);
+            const double specular = 0.55 * std::pow(std::max(0.0, facing), 8.0);
             const double vertical = 1.0 - 0.18 * (y / s);
-            const QColor metal = QColor::fromRgbF(ArtKit::clamp01((0.80 * light + spec) * vertical),
-                                                  ArtKit::clamp01((0.82 * light + spec) * vertical),
-                                                  ArtKit::clamp01((0.87 * light + spec) * vertical));
+            const QColor metal = QColor::fromRgbF(ArtKit::clamp01((0.80 * light + specular) * vertical),
+                                                  ArtKit::clamp01((0.82 * light + specular) * vertical),
+                                                  ArtKit::clamp01((0.87 * light + specular) * vertical));
             ArtKit::blendOver(c, metal, band);
         }
         return c;
