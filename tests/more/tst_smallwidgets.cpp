@@ -1,18 +1,19 @@
-// The small widgets on a plain QApplication host, without the shell's application object.
+// The small widgets and the shell services on a plain
+// QApplication host, without the shell's application object.
 
+#include "choices/ultraradiobox.h"
+#include "choices/ultraradioboxpopup.h"
 #include "pixelcompare.h"
+#include "privatehome.h"
+#include "shellservices.h"
 #include "smallwidgets/advancedlabel.h"
 #include "smallwidgets/comboboxfilter.h"
 #include "smallwidgets/dirview.h"
 #include "smallwidgets/mobilesimulator.h"
 #include "tooling.h"
 
-#include <QComboBox>
-#include <QFileSystemModel>
-#include <QLabel>
-#include <QPainter>
-#include <QTreeView>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace QMWidgets;
 using TestSupport::pixelsClose;
@@ -26,6 +27,7 @@ QImage painted(QWidget* widget)
     widget->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
     return picture.convertToFormat(QImage::Format_ARGB32);
 }
+
 } // namespace
 
 class TestSmallWidgets : public QObject
@@ -113,7 +115,31 @@ private slots:
         // Anything but a combo box paints nothing at all.
         QCOMPARE(TestSupport::colorsOf(painted(&label)), QSet<QRgb> { 0u });
     }
+
+    void shellServicesOnPlainApplication()
+    {
+        using namespace QMWidgets::ShellServices;
+        setLastSaveDirectory(QStringLiteral("/tmp/a/b.tssettings"));
+        QCOMPARE(lastSaveDirectory(), QString());
+        const QRect desktop = QApplication::desktop()->geometry();
+        QCOMPARE(smallerScreenSide(), qMin(desktop.width(), desktop.height()));
+        // A choice popup reads the store a host of these names keeps, under the shell's key prefix.
+        QCoreApplication::setOrganizationName(QStringLiteral("Halvick"));
+        QCoreApplication::setApplicationName(QStringLiteral("Lumastrand"));
+        QSettings().setValue(QStringLiteral("Lumastrand/TransparencyParameters/UltraRadioPopups"), 80);
+        UltraRadioBox box;
+        box.addButton(new QToolButton, QStringLiteral("Only"));
+        box.show();
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QVERIFY(qAbs(box.findChild<UltraRadioBoxPopup*>()->windowOpacity() - 0.5) < 0.01);
+    }
 };
 
-QTEST_MAIN(TestSmallWidgets)
+int main(int argc, char** argv)
+{
+    const TestSupport::PrivateHome home; // the popup's setting goes there
+    QApplication application(argc, argv);
+    TestSmallWidgets test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_smallwidgets.moc"
