@@ -23,12 +23,8 @@
 #include "testpictures.h"
 #include "tooling.h"
 
-#include <QProgressDialog>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cstring>
 #include <sys/stat.h>
@@ -295,19 +291,18 @@ void TestCreator::styledTextStaysReadable()
 {
     QMWidgets::HelpDialog help({}, "https://video.example");
     QMWidgets::AboutDialog about;
+    QPushButton* video = help.videoButton();
     QLabel* legal = about.findChild<QFrame*>("AboutLegalInfo")->findChild<QLabel*>();
-    QImage with[2], without[2];
-    const std::function<void(QString)> setText[2]
-        = { [&](QString t) { help.videoButton()->setText(t); }, [&](QString t) { legal->setText(t); } };
-    QWidget* const drawn[2] = { help.videoButton(), legal->parentWidget() };
-    for (int i = 0; i < 2; ++i) {
-        drawn[i]->window()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(drawn[i]->window()));
-        with[i] = drawn[i]->grab().toImage();
-        drawn[i]->setFixedSize(drawn[i]->size());
-        setText[i](QString());
-        without[i] = drawn[i]->grab().toImage();
-    }
+    QWidget* panel = legal->parentWidget();
+    help.show();
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help) && QTest::qWaitForWindowExposed(&about));
+    video->setFixedSize(video->size()); // so that the bare widgets keep their size
+    panel->setFixedSize(panel->size());
+    const QImage with[2] = { video->grab().toImage(), panel->grab().toImage() };
+    video->setText(QString());
+    legal->setText(QString());
+    const QImage without[2] = { video->grab().toImage(), panel->grab().toImage() };
     // The disc is the white of the middle rows of the bare button's left half.
     const int w = with[0].width(), h = with[0].height();
     int discRight = -1, textLeft = w;
@@ -320,7 +315,7 @@ void TestCreator::styledTextStaysReadable()
         }
     QVERIFY2(discRight > 0 && textLeft < w && textLeft > discRight, qPrintable(QString::number(textLeft)));
     // Every 24 x 16 patch that holds legal text has a pixel well apart from what lies behind it.
-    const QRect text(legal->mapTo(drawn[1], QPoint()), legal->size());
+    const QRect text(legal->mapTo(panel, QPoint()), legal->size());
     for (int top = text.top(); top < text.bottom(); top += 16)
         for (int left = text.left(); left < text.right(); left += 24) {
             int pixels = 0, contrast = 0;

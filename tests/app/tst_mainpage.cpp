@@ -11,12 +11,8 @@
 #include "testapp.h"
 #include "tooling.h"
 
-#include <QDirIterator>
-#include <QLabel>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 int lumastrandMain(int argc, char* argv[]);
 

@@ -8,10 +8,8 @@
 #include "choices/ultraradioboxpopup.h"
 #include "testapp.h"
 
-#include <QGridLayout>
-#include <QPushButton>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace QMWidgets;
 

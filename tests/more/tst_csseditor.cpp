@@ -11,11 +11,8 @@
 #include "testpictures.h"
 #include "tooling.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTextBlock>
-#include <QToolBar>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 #include <sys/stat.h>

@@ -11,11 +11,8 @@
 #include "testapp.h"
 #include "testpictures.h"
 
-#include <QDesktopWidget>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QVBoxLayout>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cmath>
 #include <limits>

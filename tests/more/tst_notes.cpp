@@ -15,11 +15,8 @@
 #include "testapp.h"
 #include "tooling.h"
 
-#include <QDesktopWidget>
-#include <QPainter>
-#include <QPushButton>
-#include <QTextEdit>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace QMWidgets;
 using Mode = ImageNoteWorkArea::Mode;

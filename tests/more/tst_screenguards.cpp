@@ -4,10 +4,8 @@
 #include "screentools/noscreenshotwidget.h"
 #include "testapp.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace QMWidgets;
 

@@ -9,10 +9,8 @@
 #include "testapp.h"
 #include "tooling.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <sys/stat.h>
 

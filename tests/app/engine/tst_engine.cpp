@@ -11,12 +11,7 @@
 #include "pixelcompare.h"
 #include "tooling.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QGuiApplication>
-#include <QImageReader>
-#include <QPainter>
-#include <QTemporaryDir>
+#include <QtGui>
 #include <QtTest>
 
 #include <cstring>

@@ -7,9 +7,8 @@
 #include "testapp.h"
 #include "tooling.h"
 
-#include <QPushButton>
-#include <QScreen>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace QMWidgets;
 
