@@ -38,7 +38,6 @@ public:
 
     bool canUndo() const { return !m_undo.isEmpty(); }
     bool canRedo() const { return !m_redo.isEmpty(); }
-    int undoSteps() const { return m_undo.size(); }
     // Bytes of all tiles the history holds.
     qint64 memory() const;
 
