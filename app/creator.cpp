@@ -28,6 +28,28 @@ constexpr int ButtonMinimumHeight = 37;
 // that the open panel is not cut off at the page's bottom edge.
 constexpr int PanelSpacing = 10;
 
+// What the user is told of a run's failures: the folder that could not be
+// made, which ended the run and is the fault to mend, else the first file that
+// could not be written and how many there were; empty after a whole run.
+QString failureMessage(const IconSetExport::Report& report)
+{
+    const bool folderFailed = !report.failedFolder.isEmpty();
+    if (!folderFailed && report.failures.isEmpty())
+        return QString();
+    const QString first = QDir::toNativeSeparators(
+        QDir::cleanPath(folderFailed ? report.failedFolder : report.failures.first().path));
+    QString reason = folderFailed ? report.failedFolderReason : report.failures.first().reason;
+    if (reason.isEmpty())
+        reason = Creator::tr("unknown");
+    if (folderFailed)
+        return Creator::tr("The export stopped because this folder could not be created:\n%1\n\nReason: %2")
+            .arg(first, reason);
+    if (report.failures.size() == 1)
+        return Creator::tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason);
+    return Creator::tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
+        .arg(report.failures.size())
+        .arg(first, reason);
+}
 } // namespace
 
 Creator::Creator(QWidget* parent)
@@ -152,24 +174,9 @@ void Creator::slotConvert()
         return;
     }
 
-    // A folder that could not be made ended the run; it is the fault to mend.
-    const bool folderFailed = !report.failedFolder.isEmpty();
-    if (folderFailed || !report.failures.isEmpty()) {
-        const QString first = QDir::toNativeSeparators(
-            QDir::cleanPath(folderFailed ? report.failedFolder : report.failures.first().path));
-        QString reason = folderFailed ? report.failedFolderReason : report.failures.first().reason;
-        if (reason.isEmpty())
-            reason = tr("unknown");
-        const QString text = folderFailed
-            ? tr("The export stopped because this folder could not be created:\n%1\n\nReason: %2")
-                  .arg(first, reason)
-            : report.failures.size() == 1
-            ? tr("1 file could not be written:\n%1\n\nReason: %2").arg(first, reason)
-            : tr("%1 files could not be written. The first of them:\n%2\n\nReason: %3")
-                  .arg(report.failures.size())
-                  .arg(first, reason);
-        QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), text);
-    }
+    const QString failure = failureMessage(report);
+    if (!failure.isEmpty())
+        QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), failure);
     Os::showInExplorer(folder + QStringLiteral("/Icons"));
     // A review is asked for only after a run that wrote all its files: a user
     // just told that files are missing is in no mood to rate the program.
