@@ -25,11 +25,26 @@ HybridWidget::HybridWidget(QWidget* parent)
 
 HybridWidget::~HybridWidget()
 {
-    // In virtual mode this widget is a child of the host widget, which the
-    // view deletes with its scene; it leaves first so it is destroyed once.
-    if (parentWidget() == m_hostWidget)
-        setParent(nullptr);
-    delete m_resolutionView;
+    if (m_resolutionView->isDeliveringEvent()) {
+        // Deleted from a slot that an event on the view reached (a click on a
+        // button of the content, a key in a field): the view, its scene and
+        // proxy and the content's widgets are still in use by that delivery.
+        // The content moves to the host widget and goes with the view once
+        // the delivery is over; only this container goes now.
+        const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children) {
+            if (!child->isWindow())
+                child->setParent(m_hostWidget);
+        }
+        m_resolutionView->deleteAfterDelivery();
+    } else {
+        // In virtual mode this widget is a child of the host widget, which
+        // the view deletes with its scene; it leaves first so it is
+        // destroyed once.
+        if (parentWidget() == m_hostWidget)
+            setParent(nullptr);
+        delete m_resolutionView;
+    }
     delete m_settingsDialog;
 }
 

@@ -1,9 +1,10 @@
 #include "virtualresolutionwidget.h"
 
+#include "deliveryawareview.h"
+
 #include <QDebug>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -12,7 +13,7 @@ namespace QMWidgets {
 VirtualResolutionWidget::VirtualResolutionWidget(QWidget* parent)
     : QWidget(parent)
     , m_graphicsScene(new QGraphicsScene(0, 0, 800, 800, this))
-    , m_graphicsView(new QGraphicsView(m_graphicsScene))
+    , m_graphicsView(new DeliveryAwareView(m_graphicsScene))
 {
     QPalette background = palette();
     background.setBrush(backgroundRole(), QBrush(Qt::green));
@@ -47,6 +48,26 @@ void VirtualResolutionWidget::setWidget(QWidget* w)
 QWidget* VirtualResolutionWidget::widget() const
 {
     return m_proxy ? m_proxy->widget() : nullptr;
+}
+
+QGraphicsView* VirtualResolutionWidget::graphicsView() const
+{
+    return m_graphicsView;
+}
+
+bool VirtualResolutionWidget::isDeliveringEvent() const
+{
+    return m_graphicsView->isDelivering();
+}
+
+void VirtualResolutionWidget::deleteAfterDelivery()
+{
+    hide();
+    if (isDeliveringEvent())
+        connect(m_graphicsView, &DeliveryAwareView::deliveryFinished, this, &QObject::deleteLater,
+                Qt::UniqueConnection);
+    else
+        deleteLater();
 }
 
 VirtualResolutionWidget* VirtualResolutionWidget::instance()
