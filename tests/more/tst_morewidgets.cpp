@@ -394,6 +394,56 @@ private slots:
         QVERIFY(content.isNull() && view.isNull() && dialog.isNull());
     }
 
+    void contentFillsTheViewWhateverSetsTheSize_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("laidOut");
+        // Entered at 1280 x 800; the content cannot be smaller than 200 x 425.
+        QTest::newRow("view's width") << "view width" << QSize(1400, 0) << QSize(1400, 800);
+        QTest::newRow("view's height") << "view height" << QSize(0, 600) << QSize(1280, 600);
+        QTest::newRow("view's width, too narrow") << "view width" << QSize(150, 0) << QSize(200, 800);
+        QTest::newRow("view's size, too low") << "view size" << QSize(640, 300) << QSize(640, 425);
+        QTest::newRow("host's size, too small") << "host size" << QSize(100, 100) << QSize(200, 425);
+        QTest::newRow("content grows") << "content minimum" << QSize(300, 1000) << QSize(1280, 1000);
+    }
+
+    void contentFillsTheViewWhateverSetsTheSize()
+    {
+        QFETCH(QString, change);
+        QFETCH(QSize, size);
+        QFETCH(QSize, laidOut);
+        HybridWidget hybrid;
+        auto* content = new QLabel("content");
+        content->setMinimumSize(200, 425);
+        hybrid.addWidget(content);
+        hybrid.resize(320, 480);
+        hybrid.show();
+        hybrid.slotSetVirtualResolutionMode(true);
+        VirtualResolutionWidget* view = hybrid.resolutionView();
+        view->resize(500, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+
+        if (change == "view width")
+            view->slotSetWidth(size.width());
+        else if (change == "view height")
+            view->slotSetHeight(size.height());
+        else if (change == "view size")
+            view->slotSetSize(size);
+        else if (change == "host size")
+            hybrid.slotSetSize(size);
+        else
+            content->setMinimumSize(size);
+        QTRY_COMPARE(hybrid.size(), laidOut);
+        QCOMPARE(view->widget()->size(), laidOut);
+        // All of it is stretched over the view.
+        const QRect shown
+            = view->graphicsView()->mapFromScene(QRectF(QPointF(), QSizeF(laidOut))).boundingRect();
+        const QRect viewport = view->graphicsView()->viewport()->rect();
+        QVERIFY(viewport.adjusted(-1, -1, 1, 1).contains(shown));
+        QVERIFY(shown.width() >= viewport.width() - 6 && shown.height() >= viewport.height() - 6);
+    }
+
     void hostDeletedFromASignalItSendsGoesCleanly_data()
     {
         QTest::addColumn<bool>("virtualMode");

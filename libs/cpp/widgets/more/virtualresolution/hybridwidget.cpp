@@ -19,6 +19,11 @@ HybridWidget::HybridWidget(QWidget* parent)
 {
     m_contentLayout->setContentsMargins(0, 0, 0, 0);
     m_contentLayout->setSpacing(0);
+    // In virtual mode this widget fills the host widget, whoever sizes that
+    // one; the content's minimum size reaches the view through this layout.
+    auto* hostLayout = new QVBoxLayout(m_hostWidget);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    hostLayout->setSpacing(0);
     m_resolutionView->setWidget(m_hostWidget);
     setLayout(m_contentLayout);
 }
@@ -69,6 +74,7 @@ void HybridWidget::slotSetVirtualResolutionMode(bool on)
         hide();
         m_hostWidget->setFixedSize(size());
         setParent(m_hostWidget);
+        m_hostWidget->layout()->addWidget(this);
         m_resolutionView->show();
         show();
         m_virtualMode = true;

@@ -3,6 +3,7 @@
 #include "deliveryawareview.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QPointer>
@@ -39,6 +40,7 @@ void VirtualResolutionWidget::setWidget(QWidget* w)
     if (!w)
         return;
     m_proxy = m_graphicsScene->addWidget(w);
+    w->installEventFilter(this);
     if (m_virtualSize.isValid())
         applyVirtualSize();
     else
@@ -108,12 +110,24 @@ void VirtualResolutionWidget::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
+bool VirtualResolutionWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && m_proxy && watched == m_proxy->widget())
+        applyVirtualSize();
+    return QWidget::eventFilter(watched, event);
+}
+
 void VirtualResolutionWidget::applyVirtualSize()
 {
     if (!m_proxy || !m_virtualSize.isValid())
         return;
-    m_proxy->widget()->setFixedSize(m_virtualSize);
-    m_graphicsScene->setSceneRect(0, 0, m_virtualSize.width(), m_virtualSize.height());
+    // Squeezed below its minimum size, a widget would keep that size and
+    // hang out of the scene: the part outside could be neither seen nor
+    // clicked. It gets at least its minimum and is stretched like the rest.
+    QWidget* widget = m_proxy->widget();
+    const QSize laidOut = m_virtualSize.expandedTo(widget->minimumSizeHint());
+    widget->setFixedSize(laidOut);
+    m_graphicsScene->setSceneRect(0, 0, laidOut.width(), laidOut.height());
     fitToView();
 }
 

@@ -14,7 +14,9 @@ class DeliveryAwareView;
 
 // A scaling view: embeds one widget into a graphics scene, lays it out at a
 // fixed pixel size (the virtual resolution) and stretches it over the whole
-// view, in each direction by its own factor.
+// view, in each direction by its own factor. A widget that cannot be made as
+// small as the virtual resolution is laid out at its minimum size in that
+// direction instead, so that all of it is shown and can be reached.
 class VirtualResolutionWidget : public QWidget
 {
     Q_OBJECT
@@ -49,6 +51,8 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Lays the embedded widget out again when its minimum size changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyVirtualSize();
