@@ -2,6 +2,8 @@
 
 #include "virtualresolutionwidget.h"
 
+#include <QGraphicsView>
+#include <QPointer>
 #include <QVBoxLayout>
 
 namespace QMWidgets {
@@ -68,7 +70,11 @@ void HybridWidget::slotSetVirtualResolutionMode(bool on)
 {
     if (on == m_virtualMode)
         return;
+    // Hiding and reparenting take the keyboard away from the content; the
+    // widget that had it gets it back in the other window.
+    const QPointer<QWidget> focused = contentFocusWidget();
     if (on) {
+        const bool active = isActiveWindow();
         // Only the size is kept; leaving the mode puts the window at (50, 50).
         m_normalGeometry = QRect(0, 0, width(), height());
         hide();
@@ -79,13 +85,16 @@ void HybridWidget::slotSetVirtualResolutionMode(bool on)
         show();
         m_virtualMode = true;
         applyVirtualSize(m_settingsDialog ? m_settingsDialog->virtualResolution() : kDefaultVirtualSize);
+        carryFocus(m_resolutionView, active, focused);
     } else {
+        const bool active = m_resolutionView->isActiveWindow();
         setParent(nullptr);
         setGeometry(m_normalGeometry);
         move(50, 50);
         show();
         m_resolutionView->hide();
         m_virtualMode = false;
+        carryFocus(this, active, focused);
     }
 }
 
@@ -129,6 +138,26 @@ void HybridWidget::slotShowSettingsDialog()
     m_settingsDialog->raise();
     m_settingsDialog->activateWindow();
     m_settingsDialog->show();
+}
+
+QWidget* HybridWidget::contentFocusWidget() const
+{
+    QWidget* focused = focusWidget();
+    return focused && isAncestorOf(focused) ? focused : nullptr;
+}
+
+void HybridWidget::carryFocus(QWidget* window, bool activate, QWidget* focused)
+{
+    if (activate) {
+        window->raise();
+        window->activateWindow();
+    }
+    // In the view the keys go to the scene, which hands them to the proxy's
+    // focus widget.
+    if (window == m_resolutionView)
+        m_resolutionView->graphicsView()->setFocus(Qt::OtherFocusReason);
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
 }
 
 void HybridWidget::applyVirtualSize(const QSize& s)
