@@ -64,6 +64,13 @@ QImage rendered(QWidget& widget)
     return image;
 }
 
+// Where the centre of a widget of the content lies in the viewport of the scaling view.
+QPoint inView(const QMWidgets::VirtualResolutionWidget& view, const QWidget& content)
+{
+    const QPointF inScene = QPointF(content.mapTo(view.widget(), QPoint())) + QRectF(content.rect()).center();
+    return view.graphicsView()->mapFromScene(inScene);
+}
+
 bool isGreen(QRgb pixel)
 {
     return qGreen(pixel) > qRed(pixel) + 40 && qGreen(pixel) > qBlue(pixel) + 40;
@@ -385,6 +392,126 @@ private slots:
         QPointer<VirtualResolutionWidget> view = hybrid->resolutionView();
         delete hybrid;
         QVERIFY(content.isNull() && view.isNull() && dialog.isNull());
+    }
+
+    void contentFillsTheViewWhateverSetsTheSize_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("laidOut");
+        // Entered at 1280 x 800; the content cannot be smaller than 200 x 425.
+        QTest::newRow("view's width") << "view width" << QSize(1400, 0) << QSize(1400, 800);
+        QTest::newRow("view's height") << "view height" << QSize(0, 600) << QSize(1280, 600);
+        QTest::newRow("view's width, too narrow") << "view width" << QSize(150, 0) << QSize(200, 800);
+        QTest::newRow("view's size, too low") << "view size" << QSize(640, 300) << QSize(640, 425);
+        QTest::newRow("host's size, too small") << "host size" << QSize(100, 100) << QSize(200, 425);
+        QTest::newRow("content grows") << "content minimum" << QSize(300, 1000) << QSize(1280, 1000);
+    }
+
+    void contentFillsTheViewWhateverSetsTheSize()
+    {
+        QFETCH(QString, change);
+        QFETCH(QSize, size);
+        QFETCH(QSize, laidOut);
+        HybridWidget hybrid;
+        auto* content = new QLabel("content");
+        content->setMinimumSize(200, 425);
+        hybrid.addWidget(content);
+        hybrid.resize(320, 480);
+        hybrid.show();
+        hybrid.slotSetVirtualResolutionMode(true);
+        VirtualResolutionWidget* view = hybrid.resolutionView();
+        view->resize(500, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+
+        if (change == "view width")
+            view->slotSetWidth(size.width());
+        else if (change == "view height")
+            view->slotSetHeight(size.height());
+        else if (change == "view size")
+            view->slotSetSize(size);
+        else if (change == "host size")
+            hybrid.slotSetSize(size);
+        else
+            content->setMinimumSize(size);
+        QTRY_COMPARE(hybrid.size(), laidOut);
+        QCOMPARE(view->widget()->size(), laidOut);
+        // All of it is stretched over the view.
+        const QRect shown
+            = view->graphicsView()->mapFromScene(QRectF(QPointF(), QSizeF(laidOut))).boundingRect();
+        const QRect viewport = view->graphicsView()->viewport()->rect();
+        QVERIFY(viewport.adjusted(-1, -1, 1, 1).contains(shown));
+        QVERIFY(shown.width() >= viewport.width() - 6 && shown.height() >= viewport.height() - 6);
+    }
+
+    void hostDeletedFromASignalItSendsGoesCleanly_data()
+    {
+        QTest::addColumn<bool>("virtualMode");
+        QTest::addColumn<QString>("signal");
+        QTest::newRow("content button, virtual mode") << true << "clicked";
+        QTest::newRow("content button, normal mode") << false << "clicked";
+        QTest::newRow("content button, from a nested event loop") << true << "clicked, waiting";
+        QTest::newRow("Return in a content field, virtual mode") << true << "returnPressed";
+        QTest::newRow("dialog's Apply, virtual mode") << true << "changeVirtualResolution";
+        QTest::newRow("dialog's Apply, normal mode") << false << "changeVirtualResolution";
+        QTest::newRow("dialog's Apply, second signal") << true << "changeSettings";
+        QTest::newRow("dialog's slider") << true << "virtualResolutionChanged";
+    }
+
+    void hostDeletedFromASignalItSendsGoesCleanly()
+    {
+        QFETCH(bool, virtualMode);
+        QFETCH(QString, signal);
+        QPointer<HybridWidget> hybrid = new HybridWidget;
+        QPointer<QPushButton> content = new QPushButton("Close");
+        auto* field = new QLineEdit;
+        hybrid->addWidget(content);
+        hybrid->addWidget(field);
+        hybrid->resize(300, 200);
+        hybrid->show();
+        hybrid->slotShowSettingsDialog();
+        QPointer<VirtualResolutionDialog> dialog = hybrid->settingsDialog();
+        dialog->resolutionBox()->slider()->setValue(0); // 1024 x 768
+        hybrid->slotSetVirtualResolutionMode(virtualMode);
+        QPointer<VirtualResolutionWidget> view = hybrid->resolutionView();
+        QWidget* window = virtualMode ? static_cast<QWidget*>(view) : hybrid;
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        const auto deleteHost = [&hybrid] { delete hybrid; };
+        if (signal == "clicked")
+            connect(content, &QPushButton::clicked, deleteHost);
+        else if (signal == "clicked, waiting") {
+            // The host waits in an event loop of its own and deletes the container while it waits.
+            connect(content, &QPushButton::clicked, [&hybrid] {
+                QEventLoop waiting;
+                QTimer::singleShot(0, &waiting, [&hybrid] { delete hybrid; });
+                QTimer::singleShot(50, &waiting, &QEventLoop::quit);
+                waiting.exec();
+            });
+        } else if (signal == "returnPressed")
+            connect(field, &QLineEdit::returnPressed, deleteHost);
+        else if (signal == "changeVirtualResolution")
+            connect(dialog, &VirtualResolutionDialog::changeVirtualResolution, deleteHost);
+        else if (signal == "changeSettings")
+            connect(dialog, &VirtualResolutionDialog::changeSettings, deleteHost);
+        else
+            connect(dialog, &VirtualResolutionDialog::virtualResolutionChanged, deleteHost);
+        // The press and release go the way a user's do: in virtual mode through the view's scene.
+        if (signal.startsWith("clicked") && virtualMode)
+            QTest::mouseClick(view->graphicsView()->viewport(), Qt::LeftButton, {}, inView(*view, *content));
+        else if (signal == "clicked")
+            QTest::mouseClick(content, Qt::LeftButton);
+        else if (signal == "returnPressed") {
+            field->setFocus();
+            QTRY_VERIFY(field->hasFocus());
+            QTest::keyClick(view->graphicsView(), Qt::Key_Return);
+        } else if (signal == "virtualResolutionChanged")
+            QTest::keyClick(dialog->resolutionBox()->slider(), Qt::Key_Right);
+        else
+            QTest::mouseClick(button(*dialog, "&Apply"), Qt::LeftButton);
+        QVERIFY(hybrid.isNull());
+        QTRY_VERIFY(content.isNull() && view.isNull() && dialog.isNull());
     }
 
     void communityMenuOpensTheLinkSet()

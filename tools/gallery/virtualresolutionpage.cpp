@@ -16,11 +16,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
-QWidget* sampleForm()
+// close is called from the form's "Close" button, which deletes the window
+// the form lives in: in virtual mode too, while the click is being delivered.
+QWidget* sampleForm(const std::function<void()>& close)
 {
     auto* form = new QGroupBox(QStringLiteral("A form laid out for its own screen"));
     auto* fields = new QFormLayout;
@@ -33,6 +36,9 @@ QWidget* sampleForm()
     buttons->addStretch(1);
     buttons->addWidget(new QPushButton(QStringLiteral("Cancel")));
     buttons->addWidget(new QPushButton(QStringLiteral("Save")));
+    auto* closeButton = new QPushButton(QStringLiteral("Close"));
+    QObject::connect(closeButton, &QPushButton::clicked, closeButton, close);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(form);
     layout->addLayout(fields);
     layout->addWidget(notes, 1);
@@ -47,7 +53,8 @@ QWidget* virtualResolutionPage()
         "The sample window is a virtual-resolution host. \"Virtual mode\" lays its form out at the "
         "virtual resolution (1280 x 800 until the settings say otherwise) and stretches it over a "
         "window of any size; \"Normal window\" brings it back at its old size. The settings dialog "
-        "picks mode and size; its Apply hands them to the window."));
+        "picks mode and size; its Apply hands them to the window. The form's Close deletes the sample "
+        "window; the next Show makes a new one."));
     note->setWordWrap(true);
 
     // One sample window for the page's lifetime, made on first use.
@@ -56,7 +63,11 @@ QWidget* virtualResolutionPage()
         if (!*holder) {
             *holder = std::make_unique<QMWidgets::HybridWidget>();
             (*holder)->setWindowTitle(QStringLiteral("Virtual resolution sample"));
-            (*holder)->addWidget(sampleForm());
+            const std::weak_ptr<std::unique_ptr<QMWidgets::HybridWidget>> weakHolder = holder;
+            (*holder)->addWidget(sampleForm([weakHolder] {
+                if (const auto sample = weakHolder.lock())
+                    sample->reset();
+            }));
             (*holder)->resize(480, 320);
         }
         return holder->get();

@@ -44,6 +44,12 @@ public slots:
 
 private:
     void applyVirtualSize(const QSize& s);
+    // The widget of the content that has, or last had, the keyboard; null
+    // when none has.
+    QWidget* contentFocusWidget() const;
+    // Hands the keyboard on to focused in the window the content now lives
+    // in, activating that window when the content's previous one was active.
+    void carryFocus(QWidget* window, bool activate, QWidget* focused);
 
     QWidget* m_hostWidget;
     VirtualResolutionWidget* m_resolutionView;

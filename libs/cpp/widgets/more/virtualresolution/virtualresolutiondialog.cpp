@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -105,8 +106,11 @@ QSize VirtualResolutionDialog::virtualResolution() const
 
 void VirtualResolutionDialog::slotApply()
 {
+    // A host may delete the dialog (with the host) on the first signal.
+    const QPointer<VirtualResolutionDialog> self(this);
     emit changeVirtualResolution(virtualResolution());
-    emit changeSettings();
+    if (self)
+        emit changeSettings();
 }
 
 void VirtualResolutionDialog::slotModeChanged(int)

@@ -1,9 +1,11 @@
 #include "virtualresolutionwidget.h"
 
+#include "deliveryawareview.h"
+
 #include <QDebug>
+#include <QEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -12,7 +14,7 @@ namespace QMWidgets {
 VirtualResolutionWidget::VirtualResolutionWidget(QWidget* parent)
     : QWidget(parent)
     , m_graphicsScene(new QGraphicsScene(0, 0, 800, 800, this))
-    , m_graphicsView(new QGraphicsView(m_graphicsScene))
+    , m_graphicsView(new DeliveryAwareView(m_graphicsScene))
 {
     QPalette background = palette();
     background.setBrush(backgroundRole(), QBrush(Qt::green));
@@ -38,6 +40,7 @@ void VirtualResolutionWidget::setWidget(QWidget* w)
     if (!w)
         return;
     m_proxy = m_graphicsScene->addWidget(w);
+    w->installEventFilter(this);
     if (m_virtualSize.isValid())
         applyVirtualSize();
     else
@@ -47,6 +50,26 @@ void VirtualResolutionWidget::setWidget(QWidget* w)
 QWidget* VirtualResolutionWidget::widget() const
 {
     return m_proxy ? m_proxy->widget() : nullptr;
+}
+
+QGraphicsView* VirtualResolutionWidget::graphicsView() const
+{
+    return m_graphicsView;
+}
+
+bool VirtualResolutionWidget::isDeliveringEvent() const
+{
+    return m_graphicsView->isDelivering();
+}
+
+void VirtualResolutionWidget::deleteAfterDelivery()
+{
+    hide();
+    if (isDeliveringEvent())
+        connect(m_graphicsView, &DeliveryAwareView::deliveryFinished, this, &QObject::deleteLater,
+                Qt::UniqueConnection);
+    else
+        deleteLater();
 }
 
 VirtualResolutionWidget* VirtualResolutionWidget::instance()
@@ -87,12 +110,24 @@ void VirtualResolutionWidget::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
+bool VirtualResolutionWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && m_proxy && watched == m_proxy->widget())
+        applyVirtualSize();
+    return QWidget::eventFilter(watched, event);
+}
+
 void VirtualResolutionWidget::applyVirtualSize()
 {
     if (!m_proxy || !m_virtualSize.isValid())
         return;
-    m_proxy->widget()->setFixedSize(m_virtualSize);
-    m_graphicsScene->setSceneRect(0, 0, m_virtualSize.width(), m_virtualSize.height());
+    // Squeezed below its minimum size, a widget would keep that size and
+    // hang out of the scene: the part outside could be neither seen nor
+    // clicked. It gets at least its minimum and is stretched like the rest.
+    QWidget* widget = m_proxy->widget();
+    const QSize laidOut = m_virtualSize.expandedTo(widget->minimumSizeHint());
+    widget->setFixedSize(laidOut);
+    m_graphicsScene->setSceneRect(0, 0, laidOut.width(), laidOut.height());
     fitToView();
 }
 

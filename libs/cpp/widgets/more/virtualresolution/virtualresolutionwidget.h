@@ -10,9 +10,13 @@ class QGraphicsView;
 
 namespace QMWidgets {
 
+class DeliveryAwareView;
+
 // A scaling view: embeds one widget into a graphics scene, lays it out at a
 // fixed pixel size (the virtual resolution) and stretches it over the whole
-// view, in each direction by its own factor.
+// view, in each direction by its own factor. A widget that cannot be made as
+// small as the virtual resolution is laid out at its minimum size in that
+// direction instead, so that all of it is shown and can be reached.
 class VirtualResolutionWidget : public QWidget
 {
     Q_OBJECT
@@ -26,7 +30,13 @@ public:
     // The embedded widget, or null before setWidget().
     QWidget* widget() const;
     QSize virtualSize() const { return m_virtualSize; }
-    QGraphicsView* graphicsView() const { return m_graphicsView; }
+    QGraphicsView* graphicsView() const;
+    // True while the view delivers an event to the scene, such as a click on
+    // the embedded widget: deleting the view then has to wait.
+    bool isDeliveringEvent() const;
+    // Hides the view and deletes it, with the scene and the embedded widget,
+    // once no event is being delivered (deleteLater() at the earliest).
+    void deleteAfterDelivery();
 
     // The process-wide view, made on first use; it embeds nothing until
     // setWidget() is called on it.
@@ -41,13 +51,15 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Lays the embedded widget out again when its minimum size changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyVirtualSize();
     void fitToView();
 
     QGraphicsScene* m_graphicsScene;
-    QGraphicsView* m_graphicsView;
+    DeliveryAwareView* m_graphicsView;
     // Deleted with the embedded widget when a host deletes that one.
     QPointer<QGraphicsProxyWidget> m_proxy;
     QSize m_virtualSize;
