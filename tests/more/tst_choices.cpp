@@ -6,6 +6,7 @@
 #include "choices/radiobox.h"
 #include "choices/ultraradiobox.h"
 #include "choices/ultraradioboxpopup.h"
+#include "smallwidgets/dirview.h"
 #include "testapp.h"
 
 #include <QtTest>
@@ -102,6 +103,7 @@ private slots:
             box.addButton(button, button->objectName());
         box.setButtonVisible(eraser, false);
         box.show();
+        QSignalSpy chosen(&box, &UltraRadioBox::buttonClicked);
 
         // A click on the caption chooses its button.
         QTest::mouseClick(&box, Qt::LeftButton);
@@ -123,11 +125,33 @@ private slots:
         QTest::mouseClick(pen, Qt::LeftButton);
         QCOMPARE(box.currentButton(), pen);
         QVERIFY(listed(box, marker) && !marker->isChecked() && !listed(box, eraser));
+        QCOMPARE(chosen.count(), 2);
+        // A button the box does not hold changes nothing.
+        QToolButton stranger;
+        box.setCurrentButton(&stranger);
+        box.setButtonVisible(&stranger, false);
+        QVERIFY(box.currentButton() == pen && listed(box, marker) && faceColour(box) == qRgb(0, 0, 200));
         box.setButtonVisible(eraser, true);
         box.setButtonVisible(pen, true); // the chosen one is never listed
         QVERIFY(listed(box, eraser) && !listed(box, pen));
         delete marker; // forgotten with its caption
         QTRY_COMPARE(box.findChildren<QPushButton*>().size(), 2);
+    }
+
+    void slotsForStringConnections()
+    {
+        // Hosts connect these by their signatures.
+        const QList<QPair<const QMetaObject*, const char*>> named = {
+            { &RadioBox::staticMetaObject, "slotButtonClicked()" },
+            { &UltraRadioBox::staticMetaObject, "slotButtonClicked()" },
+            { &UltraRadioBox::staticMetaObject, "slotFocusChanged(QWidget*,QWidget*)" },
+            { &ColorWidget::staticMetaObject, "slotColorChanged(QColor)" },
+            { &ColorWidgetPopup::staticMetaObject, "slotColorChanged()" },
+            { &DateWidget::staticMetaObject, "slotMonthChanged(int)" },
+            { &DirView::staticMetaObject, "slotTreeViewClicked(QModelIndex)" },
+        };
+        for (const auto& slot : named)
+            QVERIFY2(slot.first->indexOfSlot(slot.second) >= 0, slot.second);
     }
 
     void colourGridCells_data()

@@ -92,6 +92,9 @@ private slots:
             << "/**/1 /*\n\nx */ '" << QStringList { "ccccs.cc", "", "cccc.s" };
         QTest::newRow("string ends at the unescaped quote")
             << "a = \"b\\\"c\" d;" << QStringList { "..k.ssssss..k" };
+        QTest::newRow("either quote ends a string") << "\"it's\" 1" << QStringList { "ssss.sss" };
+        QTest::newRow("no opening in a line comment")
+            << "a // b /* c\nd" << QStringList { "..ccccccccc", "." };
         QTest::newRow("string over two lines") << "\"a/*\ncd\" x" << QStringList { "ssss", "sss.." };
         QTest::newRow("hash to the end of the line") << "QWidget#name { color: #000060; }\nh1 #a"
                                                      << QStringList { "......." + QString(25, 'h'), ".s.hh" };
@@ -151,6 +154,7 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::newRow("opening a named pipe") << "pipe";
+        QTest::newRow("opening a file over the size limit") << "large";
         QTest::newRow("Save As into a missing folder") << "save as";
         QTest::newRow("disk full") << "full";
     }
@@ -165,8 +169,11 @@ private slots:
         m_editor->doc()->setPlainText(QString(64 * 1024, QLatin1Char('x')));
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
-        if (failure == QLatin1String("pipe")) {
-            QCOMPARE(mkfifo(QFile::encodeName(other).constData(), 0600), 0);
+        if (failure == QLatin1String("pipe") || failure == QLatin1String("large")) {
+            QFile large(other);
+            QVERIFY(failure == QLatin1String("pipe")
+                        ? mkfifo(QFile::encodeName(other).constData(), 0600) == 0
+                        : large.open(QIODevice::WriteOnly) && large.resize(CssDoc::MaxFileSize + 1));
             Os::setNextFileDialogAnswer({ other });
             clickTool(*m_editor, QStringLiteral("&Open..."));
         } else if (failure == QLatin1String("save as")) {
@@ -200,6 +207,9 @@ private slots:
             const QFont font = doc->document()->defaultFont();
             QCOMPARE(font.family() + QString::number(font.pointSize()), QStringLiteral("Lucida Console12"));
             QCOMPARE(doc->styleSheet(), editorSheet);
+            // Dark behind its white keywords, whatever the application's sheet says.
+            const QImage shot = doc->viewport()->grab().toImage();
+            QCOMPARE(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0, 0, 0x60));
         }
     }
 

@@ -6,6 +6,7 @@
 #include "desktoprecorder.h"
 #include "progress/bubblewindow.h"
 #include "progress/comboprogress.h"
+#include "progress/movielabel.h"
 #include "progress/roundprogress.h"
 #include "progress/simpleprogress.h"
 #include "screentools/imagearea.h"
@@ -13,6 +14,7 @@
 #include "screentools/windowtitle.h"
 #include "shellservices.h"
 #include "testapp.h"
+#include "tooling.h"
 #include "virtualresolution/hybridwidget.h"
 #include "virtualresolution/resolutionsetupwidget.h"
 #include "virtualresolution/virtualresolutiondialog.h"
@@ -239,6 +241,7 @@ private slots:
         QTest::newRow("zoom-in button: less") << "ZoomInButton" << 0 << 1;
         QTest::newRow("zoom-out button: more") << "ZoomOutButton" << 0 << 2;
         QTest::newRow("100 %") << "100PercentButton" << 0 << 3;
+        QTest::newRow("always optimize, switched off") << "AlwaysOptimizeButton" << 0 << 4;
         QTest::newRow("drag, left button held") << "" << int(Qt::LeftButton) << 5;
         QTest::newRow("move, right button held") << "" << int(Qt::RightButton) << -1;
     }
@@ -268,6 +271,7 @@ private slots:
             QCOMPARE(spies.at(i)->count(), i == signal ? 1 : 0);
         // The window's corner goes where the pointer is less the press.
         QVERIFY(signal != 5 || spies.last()->first().first().toPoint() == QPoint(290, 195));
+        QVERIFY(signal != 4 || !spies.at(4)->first().first().toBool());
 
         // The actions menu tells whether it is open.
         title.actionsMenu()->popup(title.mapToGlobal(QPoint(10, 10)));
@@ -626,6 +630,23 @@ private slots:
         combo.slotSetProgress(100);
         QCOMPARE(shown(), QStringLiteral("L"));
         QCOMPARE(combo.value(), 99);
+    }
+
+    void movieLabelStopsAfterItsDelay()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("spinner.gif");
+        // Two frames of one pixel, 50 ms each, looping.
+        QVERIFY(TestSupport::writeFile(
+            file,
+            QByteArray("GIF89a\1\0\1\0\x80\0\0\xff\0\0\0\0\xff!\xff\x0bNETSCAPE2.0\3\1\0\0\0!\xf9\4\0\5\0\0\0"
+                       ",\0\0\0\0\1\0\1\0\0\2\2\x44\1\0!\xf9\4\0\5\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;",
+                       85)));
+        QMWidgets::MovieLabel label(file);
+        label.setStopDelay(100);
+        label.show();
+        QCOMPARE(label.movie()->state(), QMovie::Running);
+        QTRY_COMPARE(label.movie()->state(), QMovie::NotRunning);
     }
 
     void bubblePaintsItsTail()

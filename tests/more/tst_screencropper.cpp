@@ -1,7 +1,6 @@
 // Screen cropper and measurer over a known screen picture handed in through the grab seam.
 
 #include "desktoprecorder.h"
-#include "screentools/screencut.h"
 #include "screentools/screenmeasurer.h"
 #include "testapp.h"
 #include "tooling.h"
@@ -158,14 +157,17 @@ private slots:
         ScreenCropper cropper;
         const QDir folder(cropper.saveFolder());
         QCOMPARE(folder.path(), desktop ? desktopFolder : QDir::homePath());
+        QVERIFY(cropper.defaultHelpText().contains(desktop ? "saved on Desktop" : "saved in Home Location"));
+        QVERIFY(!ScreenMeasurer().defaultHelpText().contains("saved")); // the measurer saves nothing
         if (cut) {
             bringUp(cropper, 0, QSize());
             drag(cropper, QPoint(40, 30), QPoint(3, 4),
                  setup.contains("alt") ? Qt::AltModifier : Qt::NoModifier);
         }
-        QStringList names; // of the seconds to come
+        QStringList names; // of the seconds to come, to the second
         for (int second = -1; second < 4; ++second)
-            names << ScreenCut::fileName(QDateTime::currentDateTime().addSecs(second));
+            names << QDateTime::currentDateTime().addSecs(second).toString(
+                "'ScreenShot_'yyyy-MM-dd_hh-mm-ss'.png'");
         for (const QString& name : names)
             QVERIFY(!blocked || folder.mkpath(name));
         QSignalSpy saved(&cropper, &ScreenCropper::saved);
@@ -187,7 +189,11 @@ private slots:
             QVERIFY2(names.contains(files.first()), qPrintable(files.first()));
             QCOMPARE(QImage(cropper.savedPath()).convertToFormat(QImage::Format_RGB32),
                      rgb(screenPicture()).copy(3, 4, 38, 27));
-            QVERIFY(QFile::remove(cropper.savedPath()));
+            // A shot a second later is a file of its own.
+            const QString first = cropper.savedPath();
+            QTest::qWait(1000);
+            QVERIFY(cropper.slotSave() && names.contains(QFileInfo(cropper.savedPath()).fileName()));
+            QVERIFY(QFile::remove(first) && QFile::remove(cropper.savedPath()));
         }
         for (const QString& name : names)
             QVERIFY(!blocked || QDir(folder.filePath(name)).removeRecursively());

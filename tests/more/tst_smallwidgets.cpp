@@ -3,6 +3,7 @@
 
 #include "choices/ultraradiobox.h"
 #include "choices/ultraradioboxpopup.h"
+#include "notes/noteeditdragpreview.h"
 #include "pixelcompare.h"
 #include "privatehome.h"
 #include "shellservices.h"
@@ -114,6 +115,23 @@ private slots:
         QVERIFY(pixelsClose(comboPicture.pixel(96, 21), qRgb(255, 255, 255), 8));
         // Anything but a combo box paints nothing at all.
         QCOMPARE(TestSupport::colorsOf(painted(&label)), QSet<QRgb> { 0u });
+    }
+
+    void missingHostPictureIsWarnedAboutOnce()
+    {
+        static QStringList warnings;
+        const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                  if (type == QtWarningMsg)
+                      warnings << message;
+              });
+        NoteEditDragPreview preview; // paints the host's glass picture over itself
+        preview.resize(60, 40);
+        for (int paint = 0; paint < 3; ++paint)
+            preview.grab();
+        qInstallMessageHandler(previous);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings.first().contains(":/steklo.png"));
     }
 
     void shellServicesOnPlainApplication()

@@ -27,6 +27,14 @@ bool xdotool(const QStringList& arguments)
     return TestSupport::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
 }
 
+// The window's state and Motif hints as the window manager reads them.
+QString windowHints(const QWidget& window)
+{
+    return TestSupport::runTool(
+               "xprop", { "-id", QString::number(window.winId()), "_NET_WM_STATE", "_MOTIF_WM_HINTS" })
+        .output;
+}
+
 bool clickAt(const QWidget* widget)
 {
     const QPoint centre = widget->mapToGlobal(widget->rect().center());
@@ -49,6 +57,12 @@ private slots:
         QTRY_COMPARE(probeGrabs(), Held);
         QTRY_COMPARE(locker.geometry(), QGuiApplication::primaryScreen()->geometry());
         const QWindow* window = locker.windowHandle(); // re-locking keeps the one window
+        // Above every other window, and no frame: the hints' decorations are 0.
+        const QString hints = windowHints(locker);
+        QVERIFY2(
+            hints.contains("_NET_WM_STATE_ABOVE")
+                && hints.contains(QRegularExpression("_MOTIF_WM_HINTS\\) = 0x[0-9a-f]+, 0x[0-9a-f]+, 0x0,")),
+            qPrintable(hints));
 
         // While the button is hidden, neither its key nor a click where it lies unlocks.
         QVERIFY(xdotool({ "key", "space", "mousemove", "5", "5", "click", "1" })
@@ -65,6 +79,9 @@ private slots:
         QCOMPARE(probeGrabs(), Free);
         // The program's other windows get the keys and clicks again.
         QVERIFY(!QWidget::keyboardGrabber() && !QWidget::mouseGrabber() && !locker.isVisible());
+        QTest::qWait(200); // and keep them while the event loop runs on
+        QVERIFY(!QWidget::keyboardGrabber() && !locker.isVisible());
+        QCOMPARE(probeGrabs(), Free);
         locker.slotLock(); // locks again as the first time
         QTRY_COMPARE(probeGrabs(), Held);
     }
