@@ -170,6 +170,37 @@ private slots:
         QCOMPARE(edit.emailButton()->isEnabled() && edit.ecardButton()->isEnabled(), !enabled);
     }
 
+    void emailFieldMayBeDeletedFromItsSignals_data()
+    {
+        // The host deletes the field from each of its own signals. textChanged() comes here
+        // from the public slot: from typing or setText() QLineEdit itself goes on after the
+        // signal, whatever the field does.
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QString>("button"); // clicked with a valid address; empty: the slot is called
+        QTest::newRow("textChanged") << QByteArray(SIGNAL(textChanged(QString))) << QString();
+        QTest::newRow("sendEmail") << QByteArray(SIGNAL(sendEmail(QString))) << "EmailEditButton";
+        QTest::newRow("sendECard") << QByteArray(SIGNAL(sendECard(QString))) << "CardEditButton";
+    }
+
+    void emailFieldMayBeDeletedFromItsSignals()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(QString, button);
+        QWidget window;
+        m_deleted = new EmailEdit(&window);
+        window.show();
+        auto* edit = static_cast<EmailEdit*>(m_deleted.data());
+        edit->setText(QStringLiteral("jo@example.de"));
+        QSignalSpy announced(edit, signal.constData());
+        connect(edit, signal.constData(), this, SLOT(deleteWidget()));
+        if (button.isEmpty())
+            edit->slotTextChanged();
+        else
+            QTest::mouseClick(edit->findChild<QPushButton*>(button), Qt::LeftButton);
+        QVERIFY(m_deleted.isNull());
+        QCOMPARE(announced.value(0).value(0).toString(), QStringLiteral("jo@example.de"));
+    }
+
     void escapeBelongsToTheField_data()
     {
         QTest::addColumn<int>("focused"); // the first field, the second, a button
@@ -220,6 +251,12 @@ private slots:
                      !focused);
         }
     }
+
+public slots:
+    void deleteWidget() { delete m_deleted.data(); }
+
+private:
+    QPointer<QWidget> m_deleted;
 };
 
 LUMASTRAND_APP_TEST_MAIN(TestInputs)
