@@ -252,6 +252,34 @@ private slots:
         }
     }
 
+    void searchFieldKeepsTheTextClearOfItsButton()
+    {
+        // White text on black: the last characters typed end left of the clear button, none
+        // run under it.
+        QWidget window;
+        auto* field = new SearchFilter(&window);
+        field->setGeometry(0, 0, 150, 30);
+        QPalette dark = field->palette();
+        dark.setColor(QPalette::Base, Qt::black);
+        dark.setColor(QPalette::Text, Qt::white);
+        field->setPalette(dark);
+        activate(&window, field);
+        QTest::keyClicks(field, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+        const int buttonLeft = field->clearButton()->geometry().left();
+        QVERIFY(field->clearButton()->isVisible() && buttonLeft > 100);
+        const QImage shown = field->grab().toImage();
+        const auto lit = [&](int left, int right) {
+            int count = 0;
+            for (int x = left; x < right; ++x) {
+                for (int y = 4; y < 26; ++y)
+                    count += qGray(shown.pixel(x, y)) > 128;
+            }
+            return count;
+        };
+        QVERIFY(lit(buttonLeft - 12, buttonLeft) > 10);
+        QCOMPARE(lit(buttonLeft, field->width() - 3), 0);
+    }
+
 public slots:
     void deleteWidget() { delete m_deleted.data(); }
 
