@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
+
 using namespace QMWidgets;
 
 namespace {
@@ -85,28 +87,27 @@ private:
     QProcess m_client;
 };
 
-// The colour of the protected content: how much of it the X server shows, and whether at the
-// middle of the widget.
+// The colour of the protected content, and how many pixels of it the X server shows in the area
+// (the whole screen unless given).
 const QRgb Secret = qRgb(201, 0, 123);
 
-int secretPixelsOnScreen()
+int secretPixelsOnScreen(const QRect& area = QRect(0, 0, -1, -1))
 {
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     int count = 0;
-    for (int y = 0; y < screen.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
-        for (int x = 0; x < screen.width(); ++x)
-            count += (line[x] & 0xffffff) == (Secret & 0xffffff);
+    for (int y = 0; y < shown.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        count += std::count(line, line + shown.width(), Secret);
     }
     return count;
 }
 
 bool secretShownAt(const QWidget* widget)
 {
-    const QPoint centre = widget->mapToGlobal(widget->rect().center());
-    const QImage pixel
-        = QGuiApplication::primaryScreen()->grabWindow(0, centre.x(), centre.y(), 1, 1).toImage();
-    return (pixel.pixel(0, 0) & 0xffffff) == (Secret & 0xffffff);
+    return secretPixelsOnScreen(QRect(widget->mapToGlobal(widget->rect().center()), QSize(1, 1))) == 1;
 }
 
 // The widget, filled with the secret colour.
