@@ -122,20 +122,24 @@ bool NoScreenShotWidget::event(QEvent* event)
 
 bool NoScreenShotWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_contentHidden || !watched->isWidgetType())
+    // Installed on the application while the content is hidden: a quick look
+    // at every event, two kinds of it on widgets matter.
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::WindowActivate && type != QEvent::ShowToParent) || !m_contentHidden
+        || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
     // Any window of the application becoming active brings the content back
     // before the window gives its focus, so that a widget of the content can
     // take it; the protection's own window tells this by itself.
-    if (event->type() == QEvent::WindowActivate && widget->isWindow()) {
+    if (type == QEvent::WindowActivate && widget->isWindow()) {
         followApplication();
         return false;
     }
     // Every explicit show ends with this event, once the widget is shown: a
     // widget the host adds or shows below is hidden again before anything of
     // it is painted, and comes back with the content.
-    if (event->type() != QEvent::ShowToParent || !isBelow(widget, this))
+    if (type != QEvent::ShowToParent || !isBelow(widget, this))
         return false;
     if (isDialogWindow(widget)) {
         for (QWidget* child : widget->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
