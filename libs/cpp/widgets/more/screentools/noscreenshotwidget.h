@@ -20,7 +20,9 @@ class NoScreeShotFilter;
 // container stays hidden until the content comes back, and is shown then.
 // Windows below the container are hidden as well, except dialogs: a dialog
 // keeps its window and hides its content, so that a running exec() goes on
-// and ends with what the user chooses.
+// and ends with what the user chooses. (A widget that the protection hid and
+// the host hides too before the content comes back shows again with it: Qt
+// tells nothing when a hidden widget is hidden.)
 //
 // Best effort only: on X11 every client may read the screen at any time, so
 // content that is on screen while the application is active can still be
