@@ -170,6 +170,37 @@ private slots:
         QCOMPARE(edit.emailButton()->isEnabled() && edit.ecardButton()->isEnabled(), !enabled);
     }
 
+    void emailFieldMayBeDeletedFromItsSignals_data()
+    {
+        // The host deletes the field from each of its own signals. textChanged() comes here
+        // from the public slot: from typing or setText() QLineEdit itself goes on after the
+        // signal, whatever the field does.
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QString>("button"); // clicked with a valid address; empty: the slot is called
+        QTest::newRow("textChanged") << QByteArray(SIGNAL(textChanged(QString))) << QString();
+        QTest::newRow("sendEmail") << QByteArray(SIGNAL(sendEmail(QString))) << "EmailEditButton";
+        QTest::newRow("sendECard") << QByteArray(SIGNAL(sendECard(QString))) << "CardEditButton";
+    }
+
+    void emailFieldMayBeDeletedFromItsSignals()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(QString, button);
+        QWidget window;
+        m_deleted = new EmailEdit(&window);
+        window.show();
+        auto* edit = static_cast<EmailEdit*>(m_deleted.data());
+        edit->setText(QStringLiteral("jo@example.de"));
+        QSignalSpy announced(edit, signal.constData());
+        connect(edit, signal.constData(), this, SLOT(deleteWidget()));
+        if (button.isEmpty())
+            edit->slotTextChanged();
+        else
+            QTest::mouseClick(edit->findChild<QPushButton*>(button), Qt::LeftButton);
+        QVERIFY(m_deleted.isNull());
+        QCOMPARE(announced.value(0).value(0).toString(), QStringLiteral("jo@example.de"));
+    }
+
     void escapeBelongsToTheField_data()
     {
         QTest::addColumn<int>("focused"); // the first field, the second, a button
@@ -202,7 +233,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
-    void searchFieldHint()
+    void searchFieldPaintsHintAndText()
     {
         // A dark field shows the white hint unless focused.
         QWidget window;
@@ -219,7 +250,32 @@ private slots:
             QCOMPARE(TestSupport::colorsOf(shown.copy(5, 0, 100, 30)).contains(qRgb(255, 255, 255)),
                      !focused);
         }
+
+        // Typed in white, the text ends left of the clear button: the last characters stay in
+        // sight, none run under the button.
+        dark.setColor(QPalette::Text, Qt::white);
+        field->setPalette(dark);
+        QTest::keyClicks(field, QString(40, QLatin1Char('W')));
+        const QRect button = field->clearButton()->geometry();
+        QVERIFY(field->clearButton()->isVisible() && button.right() == field->width() - 1);
+        const QImage shown = field->grab().toImage();
+        const auto lit = [&](int left, int right) {
+            int count = 0;
+            for (int x = left; x < right; ++x) {
+                for (int y = 4; y < 26; ++y)
+                    count += qGray(shown.pixel(x, y)) > 128;
+            }
+            return count;
+        };
+        QVERIFY(lit(button.left() - 12, button.left()) > 10);
+        QCOMPARE(lit(button.left(), field->width() - 3), 0);
     }
+
+public slots:
+    void deleteWidget() { delete m_deleted.data(); }
+
+private:
+    QPointer<QWidget> m_deleted;
 };
 
 LUMASTRAND_APP_TEST_MAIN(TestInputs)

@@ -22,6 +22,8 @@
 
 #include <QtWidgets>
 
+#include <limits>
+
 using namespace QMWidgets;
 
 namespace {
@@ -554,20 +556,34 @@ private slots:
         QVERIFY2(white[0] == 0 && white[1] > 20, qPrintable(QString::number(white[1])));
     }
 
+    void roundProgressFillsClockwise_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<double>("degrees"); // of the sector, clockwise from 12 o'clock
+        for (int value : { 0, 25, 50, 75, 100 })
+            QTest::addRow("%d", value) << value << value * 3.6;
+        // Far beyond the range the sector is full, below it empty; the span must not leave int.
+        QTest::newRow("just above 100") << 101 << 360.0;
+        QTest::newRow("37.3 million") << 37'300'000 << 360.0;
+        QTest::newRow("largest int") << std::numeric_limits<int>::max() << 360.0;
+        QTest::newRow("-1") << -1 << 0.0;
+        QTest::newRow("smallest int") << std::numeric_limits<int>::min() << 0.0;
+    }
+
     void roundProgressFillsClockwise()
     {
+        QFETCH(int, value);
+        QFETCH(double, degrees);
         QMWidgets::RoundProgress dial;
         dial.resize(200, 200);
-        for (int value : { 0, 25, 50, 75, 100 }) {
-            dial.setValue(value);
-            const QImage image = rendered(dial);
-            // The ring (radius 80 to 100) near 12 and 6 o'clock, clear of the percentage.
-            for (double clockwise : { 15.0, 30.0, 150.0, 165.0, 195.0, 210.0, 330.0, 345.0 }) {
-                const QRgb pixel = image.pixel(qRound(99 + 90 * qSin(qDegreesToRadians(clockwise))),
-                                               qRound(99 - 90 * qCos(qDegreesToRadians(clockwise))));
-                QVERIFY2(clockwise < value * 3.6 ? isGreen(pixel) : isGrey(pixel),
-                         qPrintable(QStringLiteral("%1 at %2").arg(value).arg(clockwise)));
-            }
+        dial.setValue(value);
+        const QImage image = rendered(dial);
+        // The ring (radius 80 to 100) near 12 and 6 o'clock, clear of the percentage.
+        for (double clockwise : { 15.0, 30.0, 150.0, 165.0, 195.0, 210.0, 330.0, 345.0, 358.0 }) {
+            const QRgb pixel = image.pixel(qRound(99 + 90 * qSin(qDegreesToRadians(clockwise))),
+                                           qRound(99 - 90 * qCos(qDegreesToRadians(clockwise))));
+            QVERIFY2(clockwise < degrees ? isGreen(pixel) : isGrey(pixel),
+                     qPrintable(QStringLiteral("%1 at %2").arg(value).arg(clockwise)));
         }
     }
 
@@ -578,6 +594,14 @@ private slots:
         QTest::addColumn<int>("filled");
         QTest::newRow("1 of 100") << 100 << 1 << 1;
         QTest::newRow("33 of 250, truncated") << 250 << 33 << 82;
+        // At or above the maximum the bar is full, below the minimum empty, up to the int limits.
+        QTest::newRow("100") << 250 << 100 << 250;
+        QTest::newRow("101") << 250 << 101 << 250;
+        QTest::newRow("21.5 million") << 100 << 21'474'837 << 100;
+        QTest::newRow("30 million") << 250 << 30'000'000 << 250;
+        QTest::newRow("largest int") << 250 << std::numeric_limits<int>::max() << 250;
+        QTest::newRow("-1") << 250 << -1 << 0;
+        QTest::newRow("smallest int") << 250 << std::numeric_limits<int>::min() << 0;
     }
 
     void simpleProgressFillsItsShare()
@@ -589,8 +613,12 @@ private slots:
         bar.resize(width, 20);
         bar.setValue(value);
         const QImage image = rendered(bar);
-        QVERIFY(isGreen(image.pixel(0, 1)) && isGreen(image.pixel(filled - 1, 18)));
-        QVERIFY(isGrey(image.pixel(filled, 1)) && isGrey(image.pixel(width - 1, 18)));
+        // Green from the left edge up to the share, grey after it, at the top and the bottom.
+        for (int x = 0; x < width; ++x) {
+            for (int y : { 1, 18 })
+                QVERIFY2(x < filled ? isGreen(image.pixel(x, y)) : isGrey(image.pixel(x, y)),
+                         qPrintable(QStringLiteral("at %1, %2").arg(x).arg(y)));
+        }
     }
 
     void simpleProgressKeepsOneTimer()

@@ -82,6 +82,21 @@ private slots:
         }
     }
 
+    void advancedLabelMayBeDeletedFromClicked()
+    {
+        // A real press through the window: the label deleted from clicked() is not touched
+        // afterwards, and the release goes to the window.
+        QWidget window;
+        QPointer<AdvancedLabel> label = new AdvancedLabel(&window);
+        label->setGeometry(10, 10, 40, 30);
+        connect(label, &AdvancedLabel::clicked, this, [&label] { delete label; });
+        window.resize(100, 60);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(30, 25));
+        QVERIFY(label.isNull());
+    }
+
     void mobileSimulatorHoldsWidgetsInARow()
     {
         MobileSimulator frame;
@@ -93,6 +108,9 @@ private slots:
         QCOMPARE(frame.widget(), second);
         QVERIFY(first->parent() == &frame && second->parent() == &frame);
         QVERIFY(first->isVisible() && second->geometry().left() > first->geometry().right());
+        // The host deletes the widget handed in last: the frame no longer names it.
+        delete second;
+        QCOMPARE(frame.widget(), nullptr);
     }
 
     void comboBoxFilterPaints()

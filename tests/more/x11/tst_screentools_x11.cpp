@@ -1,14 +1,18 @@
-// On a private Xvfb display: the screen locker's grabs as another X11 client sees them, and the
-// choice popup under a window manager.
+// On a private Xvfb display: the screen locker's grabs as another X11 client sees them, the
+// screenshot protection while another X11 client has the focus, and the choice popup under a
+// window manager.
 
 #include "choices/ultraradiobox.h"
 #include "choices/ultraradioboxpopup.h"
+#include "screentools/noscreenshotwidget.h"
 #include "screentools/screenlocker.h"
 #include "testapp.h"
 #include "tooling.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <algorithm>
 
 using namespace QMWidgets;
 
@@ -39,6 +43,91 @@ bool clickAt(const QWidget* widget)
 {
     const QPoint centre = widget->mapToGlobal(widget->rect().center());
     return xdotool({ "mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1" });
+}
+
+// openbox as the window manager while it lives.
+class WindowManager
+{
+public:
+    WindowManager()
+    {
+        m_openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
+        m_running = m_openbox.waitForStarted();
+        for (int tries = 0; m_running && tries < 100; ++tries) {
+            if (TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" })
+                    .output.contains("window id"))
+                return;
+            QTest::qWait(50);
+        }
+        m_running = false;
+    }
+    ~WindowManager()
+    {
+        m_openbox.terminate();
+        m_openbox.waitForFinished();
+        // Left behind, the mark would tell the next test that a window manager runs.
+        TestSupport::runTool("xprop", { "-root", "-remove", "_NET_SUPPORTING_WM_CHECK" });
+    }
+    bool isRunning() const { return m_running; }
+
+private:
+    QProcess m_openbox;
+    bool m_running = false;
+};
+
+// Another program with the keyboard focus while it lives, its small window far from the test's.
+class OtherProgram
+{
+public:
+    OtherProgram()
+    {
+        m_client.start(QStringLiteral(FOCUS_TAKER), { QStringLiteral("1100"), QStringLiteral("900") });
+        while (m_client.waitForReadyRead(5000) && !m_client.readAll().contains("ready")) { }
+    }
+    ~OtherProgram() { leave(); }
+    void leave()
+    {
+        m_client.closeWriteChannel();
+        m_client.waitForFinished();
+    }
+
+private:
+    QProcess m_client;
+};
+
+// The colour of the protected content, and how many pixels of it the X server shows in the area
+// (the whole screen unless given).
+const QRgb Secret = qRgb(201, 0, 123);
+
+int secretPixelsOnScreen(const QRect& area = QRect(0, 0, -1, -1))
+{
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        count += std::count(line, line + shown.width(), Secret);
+    }
+    return count;
+}
+
+bool secretShownAt(const QWidget* widget)
+{
+    return secretPixelsOnScreen(QRect(widget->mapToGlobal(widget->rect().center()), QSize(1, 1))) == 1;
+}
+
+// The widget, filled with the secret colour.
+template<typename Widget> Widget* secret(Widget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Secret);
+    palette.setColor(QPalette::Base, Secret);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setMinimumSize(60, 30);
+    return widget;
 }
 } // namespace
 
@@ -84,6 +173,125 @@ private slots:
         QCOMPARE(probeGrabs(), Free);
         locker.slotLock(); // locks again as the first time
         QTRY_COMPARE(probeGrabs(), Held);
+    }
+
+    void protectionKeepsWhatAppearsLaterHidden_data()
+    {
+        // What the host does while another program has the focus.
+        QTest::addColumn<QString>("action");
+        QTest::newRow("adds a widget to the layout") << "add";
+        QTest::newRow("shows a panel the protection hid") << "show";
+        QTest::newRow("shows a window below the guard") << "window";
+        QTest::newRow("opens a dialog below the guard") << "dialog";
+    }
+
+    void protectionKeepsWhatAppearsLaterHidden()
+    {
+        QFETCH(QString, action);
+        const WindowManager openbox;
+        QVERIFY(openbox.isRunning());
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* guard = new NoScreenShotWidget;
+        auto* guardLayout = new QHBoxLayout(guard);
+        QWidget* panel = secret(new QWidget);
+        guardLayout->addWidget(panel);
+        layout->addWidget(guard);
+        window.setGeometry(100, 100, 300, 200);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY(secretShownAt(panel));
+
+        OtherProgram other;
+        QTRY_VERIFY(guard->isContentHidden());
+        QWidget* late = panel; // what the host brings, in the secret colour
+        QPointer<QDialog> dialog;
+        if (action == "add") {
+            late = secret(new QWidget);
+            guardLayout->addWidget(late);
+        } else if (action == "show") {
+            panel->show();
+        } else if (action == "window") {
+            late = secret(new QWidget(panel, Qt::Tool));
+            late->setAttribute(Qt::WA_ShowWithoutActivating);
+            late->setGeometry(600, 150, 80, 60);
+            late->show();
+        } else {
+            dialog = new QDialog(panel);
+            dialog->setAttribute(Qt::WA_ShowWithoutActivating);
+            late = secret(new QWidget(dialog));
+            (new QVBoxLayout(dialog))->addWidget(late);
+            dialog->setGeometry(600, 150, 120, 80);
+            dialog->show();
+        }
+        QTest::qWait(300); // painted and on the screen, if shown
+        QCOMPARE(QApplication::activeWindow(), nullptr);
+        QCOMPARE(secretPixelsOnScreen(), 0);
+        QVERIFY(guard->isContentHidden() && (!dialog || dialog->isVisible()));
+
+        // Back in the program everything the host meant shows.
+        other.leave();
+        QVERIFY(clickAt(guard));
+        QTRY_VERIFY(!guard->isContentHidden());
+        QTRY_VERIFY(secretShownAt(late));
+        QVERIFY(secretShownAt(panel));
+    }
+
+    void dialogInProtectedContentEndsWithTheUsersAnswer_data()
+    {
+        QTest::addColumn<QStringList>("answer"); // xdotool arguments
+        QTest::addColumn<int>("result");
+        QTest::newRow("Return") << QStringList { "key", "Return" } << int(QDialog::Accepted);
+        QTest::newRow("Escape") << QStringList { "key", "Escape" } << int(QDialog::Rejected);
+    }
+
+    void dialogInProtectedContentEndsWithTheUsersAnswer()
+    {
+        QFETCH(QStringList, answer);
+        QFETCH(int, result);
+        const WindowManager openbox;
+        QVERIFY(openbox.isRunning());
+        QWidget window;
+        auto* guard = new NoScreenShotWidget(&window);
+        auto* panel = new QWidget(guard);
+        window.setGeometry(100, 100, 300, 200);
+        window.show();
+        QDialog dialog(panel);
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* edit = secret(new QLineEdit);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        layout->addWidget(edit);
+        layout->addWidget(buttons);
+        dialog.setGeometry(500, 150, 240, 120);
+
+        // The user types, switches to another program and back, types on and answers.
+        QTimer::singleShot(0, &dialog, [&] {
+            const auto endOnFailure = qScopeGuard([&] {
+                if (QTest::currentTestFailed())
+                    dialog.done(-1);
+            });
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QVERIFY(xdotool({ "type", "abc" }));
+            QTRY_COMPARE(edit->text(), QStringLiteral("abc"));
+            OtherProgram other;
+            QTRY_VERIFY(guard->isContentHidden());
+            QTest::qWait(300);
+            QVERIFY(dialog.isVisible() && !edit->isVisible());
+            QCOMPARE(secretPixelsOnScreen(), 0);
+            other.leave();
+            QVERIFY(clickAt(&dialog));
+            QTRY_VERIFY(!guard->isContentHidden() && edit->isVisible());
+            QTRY_COMPARE(QApplication::focusWidget(), edit);
+            QVERIFY(xdotool({ "type", "def" }));
+            QTRY_COMPARE(edit->text(), QStringLiteral("abcdef"));
+            QVERIFY(xdotool(answer));
+        });
+        QTimer::singleShot(60000, &dialog, [&] { dialog.done(-2); }); // never waits for ever
+        QCOMPARE(dialog.exec(), result);
+        QCOMPARE(edit->text(), QStringLiteral("abcdef"));
     }
 
     void choicePopupClosesByPressingItsBoxUnderAWindowManager()

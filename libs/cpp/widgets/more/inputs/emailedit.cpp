@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace QMWidgets {
@@ -37,8 +38,11 @@ EmailEdit::EmailEdit(QWidget* parent)
 
 void EmailEdit::setText(const QString& text)
 {
+    // A host may delete the field from textChanged(): nothing touches it afterwards.
+    const QPointer<EmailEdit> alive(this);
     m_edit->setText(text);
-    enableButtons();
+    if (alive)
+        enableButtons();
 }
 
 QString EmailEdit::text() const
@@ -48,8 +52,10 @@ QString EmailEdit::text() const
 
 void EmailEdit::slotTextChanged()
 {
+    const QPointer<EmailEdit> alive(this);
     emit textChanged(m_edit->text());
-    enableButtons();
+    if (alive)
+        enableButtons();
 }
 
 void EmailEdit::slotSendEmail()

@@ -41,6 +41,8 @@ SearchFilter::SearchFilter(QWidget* parent)
     layout->addStretch(1);
     layout->addWidget(m_clearButton);
     setLayout(layout);
+    // The text ends left of the clear button, so the last characters typed stay in sight.
+    setTextMargins(0, 0, m_clearButton->width(), 0);
 }
 
 void SearchFilter::slotClearClicked()

@@ -5,6 +5,10 @@
 
 namespace QMWidgets {
 
+namespace {
+constexpr int kFullTurn = 360 * 16; // sixteenths of a degree
+} // namespace
+
 RoundProgress::RoundProgress(QWidget* parent)
     : QWidget(parent)
 {
@@ -38,8 +42,11 @@ void RoundProgress::paintEvent(QPaintEvent*)
     painter.drawEllipse(square);
 
     // The span in sixteenths of a degree, with the single-precision 3.6 the
-    // dial has always used (so 100 % leaves a hair's gap at 12 o'clock).
-    const int span = static_cast<int>(static_cast<long double>(m_value) * 3.6f * 16);
+    // dial has always used (so 100 % leaves a hair's gap at 12 o'clock). It is
+    // bounded to one full turn before it becomes an int, which large values
+    // would leave; a value below 0 shows no sector.
+    const long double exactSpan = static_cast<long double>(m_value) * 3.6f * 16;
+    const int span = static_cast<int>(qBound<long double>(0, exactSpan, kFullTurn));
     QRadialGradient sector(centre, radius, centre);
     sector.setColorAt(0.0, QColor(0, 10, 0));
     sector.setColorAt(0.9, QColor(0, 100, 0));

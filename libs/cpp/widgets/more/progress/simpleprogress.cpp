@@ -80,7 +80,10 @@ void SimpleProgress::paintEvent(QPaintEvent*)
             painter.drawPolygon(corners, 4, Qt::OddEvenFill);
         }
     } else {
-        painter.drawRect(QRect(0, 0, w * m_value / 100, h));
+        // The share in 64 bits: w x value leaves int long before the value does. A value at or
+        // above 100 fills the whole bar, one below 0 leaves it empty.
+        const qint64 filled = qBound<qint64>(0, qint64(w) * m_value / 100, w);
+        painter.drawRect(QRect(0, 0, int(filled), h));
     }
 
     QFont font(QStringLiteral("System"), qMax(1, static_cast<int>(h * 0.8f)), QFont::Normal, false);

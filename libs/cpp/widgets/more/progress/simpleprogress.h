@@ -20,7 +20,8 @@ public:
     QString text() const { return m_text; }
 
     int value() const { return m_value; }
-    // Sets the percentage (not clamped); 0 means busy and keeps the stripes moving.
+    // Sets the percentage, kept as given; 0 means busy and keeps the stripes moving. Any
+    // value from 100 up draws a full bar, any below 0 an empty one.
     void setValue(int value);
 
     // Horizontal offset of the stripes in pixels.

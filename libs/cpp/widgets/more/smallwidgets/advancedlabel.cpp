@@ -2,7 +2,9 @@
 
 #include "brightening.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace QMWidgets {
 
@@ -37,7 +39,14 @@ void AdvancedLabel::setMargin(int margin)
 
 void AdvancedLabel::mousePressEvent(QMouseEvent* event)
 {
+    // A host may delete the label from clicked(): nothing touches it afterwards,
+    // and the press, taken, goes on to no other widget.
+    const QPointer<AdvancedLabel> alive(this);
     emit clicked();
+    if (!alive) {
+        event->accept();
+        return;
+    }
     QWidget::mousePressEvent(event);
 }
 

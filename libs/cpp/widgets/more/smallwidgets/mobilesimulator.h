@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 
 class QHBoxLayout;
 
@@ -18,12 +19,12 @@ public:
     // Appends the widget to the row; the frame becomes its parent. A second
     // call appends a second widget. A null widget is ignored.
     void setWidget(QWidget* widget);
-    // The widget handed in last, or null.
+    // The widget handed in last; null before the first or once the host deleted it.
     QWidget* widget() const { return m_widget; }
 
 private:
     QHBoxLayout* m_layout;
-    QWidget* m_widget = nullptr;
+    QPointer<QWidget> m_widget;
 };
 
 } // namespace QMWidgets
