@@ -11,6 +11,7 @@
 #include "notes/notegeometry.h"
 #include "notes/notehistory.h"
 #include "os.h"
+#include "pixelcompare.h"
 #include "shellservices.h"
 #include "testapp.h"
 #include "tooling.h"
@@ -127,6 +128,28 @@ QStringList dragFiles()
 void clickButton(QWidget* parent, const char* name)
 {
     QTest::mouseClick(parent->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+}
+
+// The width of the ink of each line of text on the layer, from the top.
+QList<int> lineWidths(const QImage& layer)
+{
+    QList<int> widths;
+    bool inLine = false;
+    for (int y = 0; y < layer.height(); ++y) {
+        int left = -1, right = -1;
+        for (int x = 0; x < layer.width(); ++x) {
+            if (drawnAt(layer, QPoint(x, y))) {
+                left = left < 0 ? x : left;
+                right = x;
+            }
+        }
+        if (right >= 0 && !inLine)
+            widths << 0;
+        inLine = right >= 0;
+        if (inLine)
+            widths.last() = qMax(widths.last(), right - left + 1);
+    }
+    return widths;
 }
 } // namespace
 
@@ -280,6 +303,75 @@ private slots:
         area.widget.slotUndo();
         QCOMPARE(record, QStringLiteral("ruruur"));
         QCOMPARE(area.layer(), states[0].copy(0, 0, 120, 80));
+    }
+
+    void strayButtonsCommitNoShape()
+    {
+        Area area(picture(QSize(200, 120)), Mode::Rectangle);
+        drag(&area.widget, { QPoint(20, 20), QPoint(60, 60) });
+        const QImage before = area.layer();
+        QSignalSpy undo(&area.widget, &ImageNoteWorkArea::undoAvailable);
+        // A right click after the rectangle: no second one from its corner.
+        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(150, 100), Qt::RightButton, Qt::RightButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(150, 100), Qt::RightButton, Qt::NoButton);
+        area.widget.repaint();
+        // A right button released during a left drag leaves the drag going.
+        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(100, 20), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(110, 30), Qt::RightButton, Qt::LeftButton);
+        area.widget.repaint();
+        QCOMPARE(area.layer(), before);
+        QVERIFY(undo.isEmpty());
+        sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
+        area.widget.repaint();
+        QVERIFY(drawnAt(area.layer(), QPoint(100, 40)) && !drawnAt(area.layer(), QPoint(110, 30)));
+        QCOMPARE(undo.size(), 1);
+    }
+
+    void increaseEnlargesTheWholeText()
+    {
+        // Two lines typed, then Increase (or not): the accepted lines, as painted.
+        QList<QList<int>> widths;
+        for (bool increase : { false, true }) {
+            Area area(picture(QSize(320, 240)), Mode::Text);
+            drag(&area.widget, { QPoint(30, 40) });
+            NoteEditWidget* editor = area.widget.noteEditor();
+            QVERIFY(QTest::qWaitForWindowActive(&area.widget));
+            QTRY_VERIFY(editor->textField()->hasFocus());
+            QTest::keyClicks(editor->textField(), QStringLiteral("WWW"));
+            QTest::keyClick(editor->textField(), Qt::Key_Return);
+            QTest::keyClicks(editor->textField(), QStringLiteral("WW"));
+            if (increase)
+                clickButton(editor, "NoteEditWidgetInc");
+            clickButton(editor, "NoteEditWidgetAccept");
+            widths << lineWidths(area.layer());
+        }
+        QCOMPARE(widths.first().size(), 2);
+        QCOMPARE(widths.last().size(), 2);
+        for (int line : { 0, 1 })
+            QVERIFY2(widths.last().at(line) > widths.first().at(line) * 1.3,
+                     qPrintable(QString::number(line)));
+    }
+
+    void penCursorCarriesTheDrawingColour()
+    {
+        // The blue of the host's pen cursor comes in the drawing colour, chosen before the
+        // pointer enters; every other pixel stays.
+        Area area(picture(QSize(200, 120)));
+        const QImage host = QImage(QStringLiteral(":/Pen_cur.png")).convertToFormat(QImage::Format_ARGB32);
+        for (const QColor& colour : { QColor(0, 200, 0), QColor(230, 140, 20) }) {
+            area.widget.slotSetColor(colour);
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(&area.widget, &enter);
+            const QImage shown
+                = area.widget.cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), host.size());
+            for (int i = 0; i < host.width() * host.height(); ++i) {
+                const QPoint p(i % host.width(), i / host.width());
+                const QRgb want = host.pixel(p) == qRgb(0, 0, 255) ? colour.rgb() : host.pixel(p);
+                QVERIFY2(TestSupport::pixelsClose(shown.pixel(p), want, 2), qPrintable(QString::number(i)));
+            }
+        }
     }
 
     void undoMemoryStaysWithinItsBound()
