@@ -130,15 +130,16 @@ void clickButton(QWidget* parent, const char* name)
     QTest::mouseClick(parent->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
 }
 
-// The width of the ink of each line of text on the layer, from the top.
-QList<int> lineWidths(const QImage& layer)
+// The width of the red ink of each line of text inside area, from the top.
+QList<int> lineWidths(const QImage& image, const QRect& area)
 {
     QList<int> widths;
     bool inLine = false;
-    for (int y = 0; y < layer.height(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         int left = -1, right = -1;
-        for (int x = 0; x < layer.width(); ++x) {
-            if (drawnAt(layer, QPoint(x, y))) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) > 0 && qRed(pixel) > qGreen(pixel) + 60) {
                 left = left < 0 ? x : left;
                 right = x;
             }
@@ -330,27 +331,34 @@ private slots:
 
     void increaseEnlargesTheWholeText()
     {
-        // Two lines typed, then Increase (or not): the accepted lines, as painted.
-        QList<QList<int>> widths;
+        // Two lines typed, then Increase (or not): the lines as the open note shows them, and
+        // as the accepted note paints them.
+        QList<QList<int>> shown, painted;
         for (bool increase : { false, true }) {
             Area area(picture(QSize(320, 240)), Mode::Text);
             drag(&area.widget, { QPoint(30, 40) });
             NoteEditWidget* editor = area.widget.noteEditor();
+            QTextEdit* field = editor->textField();
             QVERIFY(QTest::qWaitForWindowActive(&area.widget));
-            QTRY_VERIFY(editor->textField()->hasFocus());
-            QTest::keyClicks(editor->textField(), QStringLiteral("WWW"));
-            QTest::keyClick(editor->textField(), Qt::Key_Return);
-            QTest::keyClicks(editor->textField(), QStringLiteral("WW"));
+            QTRY_VERIFY(field->hasFocus());
+            QTest::keyClicks(field, QStringLiteral("WWW"));
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClicks(field, QStringLiteral("WW"));
             if (increase)
                 clickButton(editor, "NoteEditWidgetInc");
+            QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier); // the text no longer selected
+            shown << lineWidths(area.widget.grab().toImage(),
+                                QRect(field->mapTo(&area.widget, QPoint()), field->size()));
             clickButton(editor, "NoteEditWidgetAccept");
-            widths << lineWidths(area.layer());
+            painted << lineWidths(area.layer(), area.layer().rect());
         }
-        QCOMPARE(widths.first().size(), 2);
-        QCOMPARE(widths.last().size(), 2);
-        for (int line : { 0, 1 })
-            QVERIFY2(widths.last().at(line) > widths.first().at(line) * 1.3,
-                     qPrintable(QString::number(line)));
+        for (const QList<QList<int>>& widths : { shown, painted }) {
+            QCOMPARE(widths.first().size(), 2);
+            QCOMPARE(widths.last().size(), 2);
+            for (int line : { 0, 1 })
+                QVERIFY2(widths.last().at(line) > widths.first().at(line) * 1.2,
+                         qPrintable(QString::number(line)));
+        }
     }
 
     void penCursorCarriesTheDrawingColour()
