@@ -156,7 +156,7 @@ QList<QPair<QString, QSize>> namedPictures(const QString& icons, const QString& 
     for (const QJsonValue& value : json.value(json.contains("icons") ? "icons" : "images").toArray()) {
         const QJsonObject entry = value.toObject();
         const auto field = [&entry](const char* key) { return entry.value(QLatin1String(key)).toString(); };
-        const double scale = field("scale").chopped(1).toDouble();
+        const double scale = field("scale").section('x', 0, 0).toDouble();
         if (entry.contains("src")) { // a web manifest: pixels, and a density of 48 pixels
             const QString path = root + field("src").mid(1);
             const int side = qRound(field("density").toDouble() * 48);
