@@ -292,6 +292,52 @@ private slots:
         QVERIFY2(error == 0.0 || rootMeanSquare < error, qPrintable(QString::number(rootMeanSquare)));
     }
 
+    void lossySaveMapsEveryPixelToItsNearestEntry_data()
+    {
+        QTest::addColumn<QImage>("original");
+        QTest::addColumn<int>("colors");
+        const QImage hues = drawn(
+            128, 64, [](int x, int y) { return QColor::fromHsv(x * 359 / 127, 255, 255 - y * 3).rgb(); });
+        const QImage ramps
+            = drawn(320, 256, [](int x, int y) { return qRgb(x % 256, y, (x / 256) * 128 + (x + y) % 128); });
+        for (int colors : { 16, 32, 64 }) {
+            QTest::addRow("icon, %d", colors) << iconPicture() << colors;
+            QTest::addRow("hues, %d", colors) << hues << colors;
+            QTest::addRow("ramps, %d", colors) << ramps << colors;
+        }
+    }
+
+    void lossySaveMapsEveryPixelToItsNearestEntry()
+    {
+        QFETCH(QImage, original);
+        QFETCH(int, colors);
+        const QString path = m_dir.filePath(QStringLiteral("nearest.png"));
+        QVERIFY(ColorReducer::reduceAndSave(original, path, colors, QStringLiteral("PNG")));
+        const QImage saved(path);
+        const QVector<QRgb> table = saved.colorTable();
+        // Transparent, translucent and opaque pixels each keep to entries of their kind;
+        // among those the nearest by red, green, blue and alpha, as a search of all finds it.
+        const auto kind = [](QRgb c) { return qAlpha(c) == 0 ? 0 : (qAlpha(c) == 255 ? 2 : 1); };
+        const auto distance = [](QRgb a, QRgb b) {
+            int sum = 0;
+            for (int shift : { 0, 8, 16, 24 }) {
+                const int d = int(a >> shift & 0xff) - int(b >> shift & 0xff);
+                sum += d * d;
+            }
+            return sum;
+        };
+        int faults = 0;
+        for (int i = 0; i < original.width() * original.height(); ++i) {
+            const QPoint p(i % original.width(), i / original.width());
+            const QRgb pixel = original.pixel(p), entry = table.at(saved.pixelIndex(p));
+            int nearest = INT_MAX;
+            for (QRgb e : table)
+                nearest = kind(e) == kind(pixel) ? qMin(nearest, distance(pixel, e)) : nearest;
+            faults += kind(entry) != kind(pixel) || (kind(pixel) && distance(pixel, entry) > nearest);
+        }
+        QCOMPARE(faults, 0);
+    }
+
     void paletteEntriesAreClusterMeans_data()
     {
         QTest::addColumn<int>("runLength"); // of the upper cloud's last colour

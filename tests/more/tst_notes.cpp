@@ -11,6 +11,7 @@
 #include "notes/notegeometry.h"
 #include "notes/notehistory.h"
 #include "os.h"
+#include "pixelcompare.h"
 #include "shellservices.h"
 #include "testapp.h"
 #include "tooling.h"
@@ -127,6 +128,29 @@ QStringList dragFiles()
 void clickButton(QWidget* parent, const char* name)
 {
     QTest::mouseClick(parent->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+}
+
+// The width of the red ink of each line of text inside area, from the top.
+QList<int> lineWidths(const QImage& image, const QRect& area)
+{
+    QList<int> widths;
+    bool inLine = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int left = -1, right = -1;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) > 0 && qRed(pixel) > qGreen(pixel) + 60) {
+                left = left < 0 ? x : left;
+                right = x;
+            }
+        }
+        if (right >= 0 && !inLine)
+            widths << 0;
+        inLine = right >= 0;
+        if (inLine)
+            widths.last() = qMax(widths.last(), right - left + 1);
+    }
+    return widths;
 }
 } // namespace
 
@@ -280,6 +304,82 @@ private slots:
         area.widget.slotUndo();
         QCOMPARE(record, QStringLiteral("ruruur"));
         QCOMPARE(area.layer(), states[0].copy(0, 0, 120, 80));
+    }
+
+    void strayButtonsCommitNoShape()
+    {
+        Area area(picture(QSize(200, 120)), Mode::Rectangle);
+        drag(&area.widget, { QPoint(20, 20), QPoint(60, 60) });
+        const QImage before = area.layer();
+        QSignalSpy undo(&area.widget, &ImageNoteWorkArea::undoAvailable);
+        // A right click after the rectangle: no second one from its corner.
+        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(150, 100), Qt::RightButton, Qt::RightButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(150, 100), Qt::RightButton, Qt::NoButton);
+        area.widget.repaint();
+        // A right button released during a left drag leaves the drag going.
+        sendMouse(&area.widget, QEvent::MouseButtonPress, QPoint(100, 20), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(110, 30), Qt::RightButton, Qt::LeftButton);
+        area.widget.repaint();
+        QCOMPARE(area.layer(), before);
+        QVERIFY(undo.isEmpty());
+        sendMouse(&area.widget, QEvent::MouseMove, QPoint(180, 60), Qt::NoButton, Qt::LeftButton);
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(180, 60), Qt::LeftButton, Qt::NoButton);
+        area.widget.repaint();
+        QVERIFY(drawnAt(area.layer(), QPoint(100, 40)) && !drawnAt(area.layer(), QPoint(110, 30)));
+        QCOMPARE(undo.size(), 1);
+    }
+
+    void increaseEnlargesTheWholeText()
+    {
+        // Two lines typed, then Increase (or not): the lines as the open note shows them, and
+        // as the accepted note paints them.
+        QList<QList<int>> shown, painted;
+        for (bool increase : { false, true }) {
+            Area area(picture(QSize(320, 240)), Mode::Text);
+            drag(&area.widget, { QPoint(30, 40) });
+            NoteEditWidget* editor = area.widget.noteEditor();
+            QTextEdit* field = editor->textField();
+            QVERIFY(QTest::qWaitForWindowActive(&area.widget));
+            QTRY_VERIFY(field->hasFocus());
+            QTest::keyClicks(field, QStringLiteral("WWW"));
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClicks(field, QStringLiteral("WW"));
+            if (increase)
+                clickButton(editor, "NoteEditWidgetInc");
+            QTest::keyClick(field, Qt::Key_End, Qt::ControlModifier); // the text no longer selected
+            shown << lineWidths(area.widget.grab().toImage(),
+                                QRect(field->mapTo(&area.widget, QPoint()), field->size()));
+            clickButton(editor, "NoteEditWidgetAccept");
+            painted << lineWidths(area.layer(), area.layer().rect());
+        }
+        for (const QList<QList<int>>& widths : { shown, painted }) {
+            QCOMPARE(widths.first().size(), 2);
+            QCOMPARE(widths.last().size(), 2);
+            for (int line : { 0, 1 })
+                QVERIFY2(widths.last().at(line) > widths.first().at(line) * 1.2,
+                         qPrintable(QString::number(line)));
+        }
+    }
+
+    void penCursorCarriesTheDrawingColour()
+    {
+        // The blue of the host's pen cursor comes in the drawing colour, chosen before the
+        // pointer enters; every other pixel stays.
+        Area area(picture(QSize(200, 120)));
+        const QImage host = QImage(QStringLiteral(":/Pen_cur.png")).convertToFormat(QImage::Format_ARGB32);
+        for (const QColor& colour : { QColor(0, 200, 0), QColor(230, 140, 20) }) {
+            area.widget.slotSetColor(colour);
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(&area.widget, &enter);
+            const QImage shown
+                = area.widget.cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), host.size());
+            for (int i = 0; i < host.width() * host.height(); ++i) {
+                const QPoint p(i % host.width(), i / host.width());
+                const QRgb want = host.pixel(p) == qRgb(0, 0, 255) ? colour.rgb() : host.pixel(p);
+                QVERIFY2(TestSupport::pixelsClose(shown.pixel(p), want, 2), qPrintable(QString::number(i)));
+            }
+        }
     }
 
     void undoMemoryStaysWithinItsBound()

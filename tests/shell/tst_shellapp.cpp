@@ -92,6 +92,7 @@ private slots:
 
         QTest::newRow("fresh profile") << QVariant() << true << 2 << false << "-" << 2 << true;
         QTest::newRow("second quit: rate") << QVariant(2) << true << 2 << false << "Rate" << 3 << false;
+        QTest::newRow("third quit") << QVariant(3) << true << 2 << false << "-" << 4 << true;
         QTest::newRow("later") << QVariant(4) << true << 2 << false << "Later" << 5 << true;
         QTest::newRow("mail") << QVariant(4) << true << 2 << false << "Mail" << 5 << false;
         QTest::newRow("never") << QVariant(4) << true << 2 << false << "Don't ask me again" << 5 << false;
@@ -179,12 +180,13 @@ private slots:
     void copyFile_data()
     {
         QTest::addColumn<QString>("source"); // empty: a file holding "new"
-        QTest::addColumn<QString>("atTarget"); // "file": one holding "old"; "folder"
+        QTest::addColumn<QString>("atTarget"); // "file": one holding "old"; "folder"; "no folder" yet
         QTest::addColumn<bool>("copied");
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("new copy") << QString() << "" << true << QByteArray("new");
         QTest::newRow("a file is there already: kept") << QString() << "file" << true << QByteArray("old");
         QTest::newRow("folder at the target") << QString() << "folder" << false << QByteArray();
+        QTest::newRow("target folder made") << QString() << "no folder" << true << QByteArray("new");
         QTest::newRow("read fails") << "/proc/self/mem" << QString() << false << QByteArray();
     }
 
@@ -200,12 +202,14 @@ private slots:
             source = dir.filePath(QStringLiteral("in"));
             QVERIFY(writeFile(source, "new"));
         }
-        const QString target = dir.filePath(QStringLiteral("copy"));
+        const QString folder
+            = atTarget == "no folder" ? dir.filePath(QStringLiteral("new/deeper")) : dir.path();
+        const QString target = folder + QStringLiteral("/copy");
         QVERIFY(atTarget != "folder" || QDir().mkpath(target));
         QVERIFY(atTarget != "file" || writeFile(target, "old"));
 
         QString reason;
-        QCOMPARE(app.copyFile(source, dir.path(), QStringLiteral("copy"), &reason), copied);
+        QCOMPARE(app.copyFile(source, folder, QStringLiteral("copy"), &reason), copied);
         QCOMPARE(reason.isEmpty(), copied);
         QCOMPARE(fileContents(target), content);
     }

@@ -316,6 +316,20 @@ QImage ColorReducer::reduce(int colors) const
                 break;
             }
         }
+
+        // Moving the entries to those means can leave a colour nearer to another
+        // entry than to its own: map every colour once more, to its nearest entry
+        // of the palette as written.
+        std::vector<std::array<float, 4>> written;
+        for (QRgb entry : table)
+            written.push_back(channelsOf(entry));
+        const PaletteSearch writtenSearch(written, groups, GroupCount);
+        for (int slot = 0; slot < m_histogram.slotCount(); ++slot) {
+            const quint32 color = m_histogram.key(slot);
+            if (m_histogram.isUsed(slot) && groupOf(color) != Transparent)
+                slotIndex[size_t(slot)]
+                    = writtenSearch.nearest(channelsOf(color), groupOf(color), slotIndex[size_t(slot)]);
+        }
     }
 
     // Transparent and translucent entries first: the PNG writer then needs only a

@@ -13,7 +13,8 @@ namespace MGraphX {
 struct ColorPoint;
 
 // Reduces a picture to a palette of at most N colours by median cut over red,
-// green, blue and alpha, and maps every pixel to its palette entry.
+// green, blue and alpha, and maps every pixel to the nearest palette entry of
+// its kind (see below).
 //
 // The reducer works on a histogram of the picture's colours, not on every
 // pixel. All fully transparent pixels count as one colour (transparent black).

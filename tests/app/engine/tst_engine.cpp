@@ -122,6 +122,62 @@ QString failedTool(const char* tool, const QStringList& arguments, const QString
     return ran.finished && ran.exitCode == 0 ? QString() : QLatin1String(tool) + ' ' + ran.output;
 }
 
+// The pictures a catalog, manifest or web instruction names, as paths under
+// "Icons", each with the size in pixels it claims (none where it claims none).
+QList<QPair<QString, QSize>> namedPictures(const QString& icons, const QString& file)
+{
+    const QString folder = file.section('/', 0, -2) + '/', root = file.section('/', 0, 0) + '/';
+    const QString text = QString::fromUtf8(fileContents(icons + file));
+    QList<QPair<QString, QSize>> named;
+    if (!file.endsWith(".json")) {
+        // A name in quotes or an element, its claim the last size before it in its tag or line.
+        const QRegularExpression reference(R"([">](/|Assets\\)?([\w/-]+)(\.png|\.ico)["<])");
+        for (auto it = reference.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch name = it.next();
+            const QRegularExpressionMatch claim
+                = QRegularExpression(R"((\d+)x(\d+)\D*$)")
+                      .match(text.left(name.capturedStart()).section(QRegularExpression("[<\n]"), -1));
+            // A Store manifest names its logos without their scale.
+            const bool store = name.captured(1) == "Assets\\";
+            named << qMakePair((store ? folder + "Assets/" : root) + name.captured(2)
+                                   + (store ? ".scale-100" : "") + name.captured(3),
+                               claim.hasMatch() ? QSize(claim.captured(1).toInt(), claim.captured(2).toInt())
+                                                : QSize());
+        }
+        return named;
+    }
+    // Launch screens in points, upright and under the status bar, by idiom and subtype.
+    const QHash<QString, QSize> screens { { "iphone", { 320, 480 } },
+                                          { "iphoneretina4", { 320, 568 } },
+                                          { "iphone667h", { 375, 667 } },
+                                          { "iphone736h", { 414, 736 } },
+                                          { "ipad", { 768, 1024 } } };
+    const QJsonObject json = QJsonDocument::fromJson(text.toUtf8()).object();
+    for (const QJsonValue& value : json.value(json.contains("icons") ? "icons" : "images").toArray()) {
+        const QJsonObject entry = value.toObject();
+        const auto field = [&entry](const char* key) { return entry.value(QLatin1String(key)).toString(); };
+        const double scale = field("scale").section('x', 0, 0).toDouble();
+        if (entry.contains("src")) { // a web manifest: pixels, and a density of 48 pixels
+            const QString path = root + field("src").mid(1);
+            const int side = qRound(field("density").toDouble() * 48);
+            named << qMakePair(
+                path,
+                QSize(field("sizes").section('x', 0, 0).toInt(), field("sizes").section('x', 1).toInt()))
+                  << qMakePair(path, QSize(side, side));
+        } else if (entry.contains("size")) { // an icon: points at a scale
+            const int side = qRound(field("size").section('x', 0, 0).toDouble() * scale);
+            named << qMakePair(folder + field("filename"), QSize(side, side));
+        } else {
+            QSize points = screens.value(field("idiom") + field("subtype"));
+            if (field("orientation") == "landscape")
+                points.transpose();
+            points.rheight() -= field("extent") == "to-status-bar" ? 20 : 0;
+            named << qMakePair(folder + field("filename"), points * scale);
+        }
+    }
+    return named;
+}
+
 IconSetExport::Report run(const QString& folder, const QString& effects, const GeneratorSettings& settings,
                           const QImage& master, const QString& name = "A", QList<int>* progress = nullptr)
 {
@@ -150,6 +206,8 @@ private slots:
     void writtenFilesPassTheUsersTools();
     void blocksUseTheirMasters_data();
     void blocksUseTheirMasters();
+    void templatesNameTheWrittenPictures_data();
+    void templatesNameTheWrittenPictures();
     void rerunRewritesPicturesButKeepsTemplates();
     void fullDiskLeavesOnlyWholeFilesAndAnExactCount();
     void baseNames_data();
@@ -381,6 +439,37 @@ void TstEngine::writtenFilesPassTheUsersTools()
     }
     for (QStringList arguments : runs)
         QCOMPARE(failedTool(qPrintable(arguments.takeFirst()), arguments, m_icons), QString());
+}
+
+void TstEngine::templatesNameTheWrittenPictures_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("named"); // pictures, or claims of sizes
+    QTest::newRow("icon set") << "MyApp.iOS/Assets.xcassets/AppIcon.appiconset/Contents.json" << 19;
+    QTest::newRow("launch images") << "MyApp.iOS/Assets.xcassets/LaunchImage.launchimage/Contents.json" << 20;
+    QTest::newRow("web manifest") << "MyApp.webFavicons/vorpix/manifest.json" << 12;
+    QTest::newRow("browser configuration") << "MyApp.webFavicons/browserconfig.xml" << 3;
+    QTest::newRow("web instructions") << "MyApp.webFavicons/readme.txt" << 17;
+    QTest::newRow("Store manifest") << "MyApp.windowsStore/AppxManifest.xml" << 6;
+}
+
+void TstEngine::templatesNameTheWrittenPictures()
+{
+    QFETCH(QString, file);
+    QFETCH(int, named);
+    const QList<QPair<QString, QSize>> pictures = namedPictures(m_icons, file);
+    QCOMPARE(pictures.size(), named);
+    QSet<QString> names;
+    for (const auto& [path, claimed] : pictures) {
+        const QSize real = QImageReader(m_icons + path).size();
+        QVERIFY2(real.isValid() && (claimed.isEmpty() || real == claimed),
+                 qPrintable(QStringLiteral("%1: %2x%3").arg(path).arg(real.width()).arg(real.height())));
+        names << path.section('/', -1);
+    }
+    // A catalog's set holds exactly the pictures its entries name.
+    const QStringList held = QDir(m_icons + file.section('/', 0, -2)).entryList({ "*.png" });
+    if (file.contains(".xcassets/"))
+        QCOMPARE(names, QSet<QString>(held.begin(), held.end()));
 }
 
 void TstEngine::blocksUseTheirMasters_data()
