@@ -8,6 +8,7 @@
 #include "screentools/screenlocker.h"
 #include "testapp.h"
 #include "tooling.h"
+#include "x11desktop.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 using namespace QMWidgets;
+using namespace X11Desktop;
 
 namespace {
 const QString Free = QStringLiteral("keyboard 0 pointer 0"), Held = QStringLiteral("keyboard 1 pointer 1");
@@ -25,12 +27,6 @@ QString probeGrabs()
     return TestSupport::runTool(QStringLiteral(GRAB_PROBE), {}).output.trimmed();
 }
 
-// Real input through the X server, as the window manager and the grabs see it.
-bool xdotool(const QStringList& arguments)
-{
-    return TestSupport::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
-}
-
 // The window's state and Motif hints as the window manager reads them.
 QString windowHints(const QWidget& window)
 {
@@ -38,42 +34,6 @@ QString windowHints(const QWidget& window)
                "xprop", { "-id", QString::number(window.winId()), "_NET_WM_STATE", "_MOTIF_WM_HINTS" })
         .output;
 }
-
-bool clickAt(const QWidget* widget)
-{
-    const QPoint centre = widget->mapToGlobal(widget->rect().center());
-    return xdotool({ "mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1" });
-}
-
-// openbox as the window manager while it lives.
-class WindowManager
-{
-public:
-    WindowManager()
-    {
-        m_openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
-        m_running = m_openbox.waitForStarted();
-        for (int tries = 0; m_running && tries < 100; ++tries) {
-            if (TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" })
-                    .output.contains("window id"))
-                return;
-            QTest::qWait(50);
-        }
-        m_running = false;
-    }
-    ~WindowManager()
-    {
-        m_openbox.terminate();
-        m_openbox.waitForFinished();
-        // Left behind, the mark would tell the next test that a window manager runs.
-        TestSupport::runTool("xprop", { "-root", "-remove", "_NET_SUPPORTING_WM_CHECK" });
-    }
-    bool isRunning() const { return m_running; }
-
-private:
-    QProcess m_openbox;
-    bool m_running = false;
-};
 
 // Another program with the keyboard focus while it lives, its small window far from the test's.
 class OtherProgram
@@ -199,8 +159,7 @@ private slots:
         layout->addWidget(guard);
         window.setGeometry(100, 100, 300, 200);
         window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(activate(window));
         QTRY_VERIFY(secretShownAt(panel));
 
         OtherProgram other;
@@ -296,12 +255,8 @@ private slots:
 
     void choicePopupClosesByPressingItsBoxUnderAWindowManager()
     {
-        QProcess openbox;
-        openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
-        if (!openbox.waitForStarted())
-            QSKIP("openbox is not installed (scripts/install-deps.sh installs it)");
-        QTRY_VERIFY(TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" })
-                        .output.contains("window id"));
+        const WindowManager openbox;
+        QVERIFY(openbox.isRunning());
 
         QWidget window;
         auto* box = new UltraRadioBox(&window);
@@ -314,8 +269,7 @@ private slots:
         box->move(40, 40);
         window.setGeometry(100, 100, 300, 200);
         window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(activate(window));
         QTest::qWait(300); // the window manager's frame around it settles
         auto* popup = box->findChild<UltraRadioBoxPopup*>();
         QSignalSpy pressed(box, &UltraRadioBox::actionPerformed);
@@ -330,8 +284,6 @@ private slots:
         QVERIFY(clickAt(box)); // and it opens at the same height again
         QTRY_VERIFY(popup->isVisible());
         QCOMPARE(popup->height(), firstHeight);
-        openbox.terminate();
-        openbox.waitForFinished();
     }
 };
 

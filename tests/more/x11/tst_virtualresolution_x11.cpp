@@ -2,27 +2,17 @@
 // real clicks and keys, as xdotool sends them through the X server.
 
 #include "testapp.h"
-#include "tooling.h"
 #include "virtualresolution/hybridwidget.h"
 #include "virtualresolution/virtualresolutionwidget.h"
+#include "x11desktop.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 using namespace QMWidgets;
+using namespace X11Desktop;
 
 namespace {
-// Real input through the X server, to whichever window the window manager gave the focus.
-bool xdotool(const QStringList& arguments)
-{
-    return TestSupport::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
-}
-
-bool clickAt(const QPoint& global)
-{
-    return xdotool({ "mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1" });
-}
-
 bool type(const QString& text)
 {
     return xdotool({ "type", "--delay", "30", text });
@@ -46,18 +36,11 @@ private slots:
     void initTestCase()
     {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        m_openbox.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
-        if (!m_openbox.waitForStarted())
-            QSKIP("openbox is not installed (scripts/install-deps.sh installs it)");
-        QTRY_VERIFY(TestSupport::runTool("xprop", { "-root", "_NET_SUPPORTING_WM_CHECK" })
-                        .output.contains("window id"));
+        m_openbox.reset(new WindowManager);
+        QVERIFY(m_openbox->isRunning());
     }
 
-    void cleanupTestCase()
-    {
-        m_openbox.terminate();
-        m_openbox.waitForFinished();
-    }
+    void cleanupTestCase() { m_openbox.reset(); }
 
     void everyPartOfTallContentIsShownAndTakesClicks_data()
     {
@@ -136,8 +119,7 @@ private slots:
             hybrid.addWidget(widget);
         hybrid.resize(300, 120);
         hybrid.show();
-        hybrid.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&hybrid));
+        QVERIFY(activate(hybrid));
         second->setFocus();
         QVERIFY(type("ab"));
         QTRY_COMPARE(second->text(), QStringLiteral("ab"));
@@ -155,7 +137,7 @@ private slots:
     }
 
 private:
-    QProcess m_openbox;
+    QScopedPointer<WindowManager> m_openbox;
 };
 
 LUMASTRAND_APP_TEST_MAIN(TestVirtualResolutionX11)
