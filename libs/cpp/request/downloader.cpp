@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -77,6 +78,13 @@ Downloader::Transfer::Transfer(Downloader* owner)
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(easy, CURLOPT_USERAGENT, agent.constData());
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // curl looks names up on a thread of its own. Ending a transfer (at its
+    // time bound, by abort(), by deleting the downloader) leaves a lookup that
+    // still waits for the name server to that thread, which frees what it holds
+    // when the lookup returns, instead of waiting for it here: without a name
+    // server's answer that wait could take as long as the system's resolver
+    // retries, with the event loop stalled.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::onHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
@@ -201,6 +209,9 @@ Downloader::Downloader(QObject* parent)
     , m_curlTimer(new QTimer(this))
 {
     m_curlTimer->setSingleShot(true);
+    // curl's timer ends the download at its time bound: to the millisecond,
+    // not to the 5 % a coarse timer may be off by.
+    m_curlTimer->setTimerType(Qt::PreciseTimer);
     connect(m_curlTimer, &QTimer::timeout, this, [this] {
         if (m_transfer)
             m_transfer->drive(CURL_SOCKET_TIMEOUT, 0);
@@ -229,12 +240,16 @@ QByteArray Downloader::download(const QUrl& url, bool* ok)
 {
     QEventLoop loop;
     connect(this, &Downloader::finished, &loop, &QEventLoop::quit);
+    // A downloader deleted while the loop waits ends the wait, as a failure.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    const QPointer<Downloader> alive(this);
     start(url);
     if (isRunning())
         loop.exec();
+    const bool succeeded = alive && m_succeeded;
     if (ok)
-        *ok = m_succeeded;
-    return m_succeeded ? m_data : QByteArray();
+        *ok = succeeded;
+    return succeeded ? m_data : QByteArray();
 }
 
 void Downloader::abort()
