@@ -53,6 +53,27 @@ private slots:
         row("gzip", gzip + LoopbackServer::gzip(document), document);
         // 16 KB as it comes, 16 MB decoded.
         row("gzip bomb", gzip + LoopbackServer::gzip(QByteArray(16 << 20, '\0')), fails, "too large");
+        // A compressed answer cut short is no whole answer, whatever says it ended.
+        const QByteArray packed = LoopbackServer::gzip(document), cut = packed.left(packed.size() / 2);
+        row("gzip cut short", gzip + cut, fails, "cut short");
+        row("gzip cut short, of its length",
+            "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " + QByteArray::number(cut.size())
+                + "\r\n\r\n" + cut,
+            fails, "cut short");
+        row("gzip cut short, chunked to the end",
+            "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nTransfer-Encoding: chunked\r\n\r\n"
+                + QByteArray::number(cut.size(), 16) + "\r\n" + cut + "\r\n0\r\n\r\n",
+            fails, "cut short", LoopbackServer::StayOpen);
+        row("gzip without its trailer", gzip + packed.chopped(8), fails, "cut short");
+        row("gzip of nothing", "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 0\r\n\r\n",
+            fails, "cut short");
+        row("gzip in two members", gzip + packed + LoopbackServer::gzip("more"), document + "more");
+        const QByteArray deflate = "HTTP/1.1 200 OK\r\nContent-Encoding: deflate\r\n\r\n";
+        const QByteArray zlib = qCompress(document).mid(4); // without Qt's length in front
+        row("deflate", deflate + zlib, document);
+        row("deflate cut short", deflate + zlib.chopped(4), fails, "cut short");
+        row("brotli, not asked for", "HTTP/1.1 200 OK\r\nContent-Encoding: br\r\n\r\n" + document, fails,
+            "unsupported encoding (br)");
         row("exactly the limit", exact, exact.mid(head.size()));
         // Kept open: a client that waited for more would run into its time limit.
         row("over the limit", exact + 'x', fails, "too large", LoopbackServer::StayOpen);

@@ -1,5 +1,7 @@
 #include "downloader.h"
 
+#include "contentdecoder.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -13,8 +15,9 @@
 
 namespace QMRequest {
 
-// One download: an easy handle on a multi handle of its own, and a socket
-// notifier for each socket and direction that curl waits on.
+// One download: an easy handle on a multi handle of its own, a socket notifier
+// for each socket and direction that curl waits on, and the decoder of the
+// answer's content coding.
 struct Downloader::Transfer
 {
     explicit Transfer(Downloader* owner);
@@ -26,6 +29,8 @@ struct Downloader::Transfer
     // ran out) and ends the download once curl is done with it.
     void drive(curl_socket_t socket, int events);
     void conclude(CURLcode result);
+    // The decoder for the coding the answer's headers name, made once they are there.
+    ContentDecoder& decoder();
 
     static int watchSocket(CURL*, curl_socket_t socket, int what, void* transfer, void*);
     static int setTimer(CURLM*, long milliseconds, void* transfer);
@@ -38,6 +43,8 @@ struct Downloader::Transfer
     CURL* easy = nullptr;
     bool added = false;
     QHash<curl_socket_t, QSocketNotifier*> notifiers[2]; // read, write
+    std::unique_ptr<ContentDecoder> contentDecoder;
+    bool undecodable = false; // the body could not be decoded
     char error[CURL_ERROR_SIZE] = {};
 };
 
@@ -74,8 +81,11 @@ Downloader::Transfer::Transfer(Downloader* owner)
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(qMax(1, owner->m_timeout)));
     // Refuses an announced length over the limit before the body comes.
     curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(qMax<qint64>(1, owner->m_maximumSize)));
-    // Every encoding curl can decode; the decoded bytes count against the limit.
-    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    // The body comes as sent and is decoded here, which tells a compressed body
+    // cut short from a whole one (curl takes what it has decoded so far as the
+    // whole body). The decoded bytes count against the limit.
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "gzip");
+    curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, agent.constData());
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // curl looks names up on a thread of its own. Ending a transfer (at its
@@ -137,13 +147,40 @@ void Downloader::Transfer::conclude(CURLcode result)
     } else if (result == CURLE_OPERATION_TIMEDOUT) {
         downloader->m_timedOut = true;
         reason = tr("The server did not answer in time");
-    } else if (result != CURLE_OK) {
+    } else if (result != CURLE_OK && !undecodable) {
         reason = QString::fromUtf8(*error ? error : curl_easy_strerror(result));
     } else if (status != 200) {
         // Redirects among them: they are not followed.
         reason = tr("The server answered with status %1").arg(status);
+    } else if (!decoder().unsupportedCoding().isEmpty()) {
+        reason = tr("The answer came in an unsupported encoding (%1)")
+                     .arg(QString::fromLatin1(decoder().unsupportedCoding()));
+    } else if (undecodable) {
+        reason = tr("The compressed answer is damaged");
+    } else if (!decoder().isComplete()) {
+        // Whatever announced the end (the length, the last chunk, the closed
+        // connection), the compressed data did not come to its end.
+        reason = tr("The compressed answer was cut short");
     }
     downloader->finish(reason); // deletes this transfer
+}
+
+ContentDecoder& Downloader::Transfer::decoder()
+{
+    if (!contentDecoder) {
+        // The headers of the answer itself, not those of a proxy's tunnel.
+        QByteArrayList codings;
+        curl_header* header = nullptr;
+        for (size_t index = 0;
+             curl_easy_header(easy, "Content-Encoding", index, CURLH_HEADER, -1, &header) == CURLHE_OK;
+             ++index) {
+            codings.append(header->value);
+            if (index + 1 >= header->amount)
+                break;
+        }
+        contentDecoder = std::make_unique<ContentDecoder>(codings);
+    }
+    return *contentDecoder;
 }
 
 int Downloader::Transfer::watchSocket(CURL*, curl_socket_t socket, int what, void* transfer, void*)
@@ -189,12 +226,20 @@ size_t Downloader::Transfer::onHeader(char*, size_t size, size_t count, void* tr
 
 size_t Downloader::Transfer::onBody(char* bytes, size_t size, size_t count, void* transfer)
 {
-    Downloader* owner = static_cast<Transfer*>(transfer)->owner;
+    auto* self = static_cast<Transfer*>(transfer);
+    Downloader* owner = self->owner;
     const size_t length = size * count;
-    if (!owner->count(qint64(length)))
-        return 0; // ends the transfer
-    owner->m_data.append(bytes, int(length));
-    return length;
+    ContentDecoder& decoder = self->decoder();
+    const bool decoded = decoder.decode(bytes, qint64(length), [owner](const char* piece, qint64 pieceSize) {
+        if (!owner->count(pieceSize))
+            return false;
+        owner->m_data.append(piece, int(pieceSize));
+        return true;
+    });
+    if (decoded)
+        return length;
+    self->undecodable = !owner->m_tooLarge;
+    return 0; // ends the transfer
 }
 
 void Downloader::Transfer::drop(QSocketNotifier* notifier)

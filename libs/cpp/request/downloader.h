@@ -27,9 +27,10 @@ namespace QMRequest {
 // (headers and the decoded body count together: the download ends as soon as
 // they pass the limit, and at once on an announced length over it), the
 // connection is reset or ends short of the announced length or the last chunk,
-// or the whole download takes longer than timeout() milliseconds. Proxies named
-// by the environment (http_proxy, https_proxy, no_proxy) are used. A failed
-// download keeps no data.
+// a compressed body (gzip or deflate; others are not understood) is damaged or
+// does not come to its end, or the whole download takes longer than timeout()
+// milliseconds. Proxies named by the environment (http_proxy, https_proxy,
+// no_proxy) are used. A failed download keeps no data.
 class Downloader : public QObject
 {
     Q_OBJECT
