@@ -193,6 +193,8 @@ private slots:
         if (ending.endsWith(QLatin1String("in download"))) {
             QTimer::singleShot(300, this, [&] {
                 clock.start();
+                if (!downloader)
+                    return;
                 ending.startsWith(QLatin1String("deleteLater")) ? downloader->deleteLater()
                                                                 : delete downloader.data();
             });
