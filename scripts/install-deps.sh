@@ -7,8 +7,9 @@ packages=(
     # build
     build-essential cmake ninja-build
     qtbase5-dev qtbase5-dev-tools qt5-image-formats-plugins
-    # downloads (libcurl); the tests' own certificate authority (openssl)
-    libcurl4-openssl-dev openssl
+    # downloads (libcurl, zlib for compressed answers); the tests' own
+    # certificate authority (openssl)
+    libcurl4-openssl-dev zlib1g-dev openssl
     # fonts for painted texts ("Arial" resolves to Liberation Sans)
     fonts-liberation fonts-dejavu-core
     # headless runs and screenshots

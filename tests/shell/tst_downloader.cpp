@@ -1,8 +1,9 @@
 // The download client against answers it must not take as whole documents, served as they are by
-// a server on 127.0.0.1 inside the test, and against that server's certificates and its service as
-// a proxy.
+// a server on 127.0.0.1 inside the test, against that server's certificates and its service as
+// a proxy, and against name lookups and servers that never answer.
 
 #include "downloader.h"
+#include "hangingresolverchild.h"
 #include "loopbackserver.h"
 
 #include <QtTest>
@@ -52,6 +53,27 @@ private slots:
         row("gzip", gzip + LoopbackServer::gzip(document), document);
         // 16 KB as it comes, 16 MB decoded.
         row("gzip bomb", gzip + LoopbackServer::gzip(QByteArray(16 << 20, '\0')), fails, "too large");
+        // A compressed answer cut short is no whole answer, whatever says it ended.
+        const QByteArray packed = LoopbackServer::gzip(document), cut = packed.left(packed.size() / 2);
+        row("gzip cut short", gzip + cut, fails, "cut short");
+        row("gzip cut short, of its length",
+            "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " + QByteArray::number(cut.size())
+                + "\r\n\r\n" + cut,
+            fails, "cut short");
+        row("gzip cut short, chunked to the end",
+            "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nTransfer-Encoding: chunked\r\n\r\n"
+                + QByteArray::number(cut.size(), 16) + "\r\n" + cut + "\r\n0\r\n\r\n",
+            fails, "cut short", LoopbackServer::StayOpen);
+        row("gzip without its trailer", gzip + packed.chopped(8), fails, "cut short");
+        row("gzip of nothing", "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 0\r\n\r\n",
+            fails, "cut short");
+        row("gzip in two members", gzip + packed + LoopbackServer::gzip("more"), document + "more");
+        const QByteArray deflate = "HTTP/1.1 200 OK\r\nContent-Encoding: deflate\r\n\r\n";
+        const QByteArray zlib = qCompress(document).mid(4); // without Qt's length in front
+        row("deflate", deflate + zlib, document);
+        row("deflate cut short", deflate + zlib.chopped(4), fails, "cut short");
+        row("brotli, not asked for", "HTTP/1.1 200 OK\r\nContent-Encoding: br\r\n\r\n" + document, fails,
+            "unsupported encoding (br)");
         row("exactly the limit", exact, exact.mid(head.size()));
         // Kept open: a client that waited for more would run into its time limit.
         row("over the limit", exact + 'x', fails, "too large", LoopbackServer::StayOpen);
@@ -130,6 +152,77 @@ private slots:
         QCOMPARE(data, ok ? QByteArray("document") : QByteArray());
         QCOMPARE(server.requests(), requests.replaceInStrings(QStringLiteral("%1"), host));
         QCOMPARE(ok, !requests.isEmpty());
+    }
+
+    // A download that waits for a name lookup or a server that never answers ends at its time bound,
+    // and abort(), deleting the downloader and deleting it while download() waits return at once.
+    // Each row runs in a child process in which the lookup of names under "hang.test" blocks for
+    // good; a child still waiting after 30 s is killed.
+    void stopsAtOnce_data()
+    {
+        QTest::addColumn<bool>("lookupHangs"); // else the server never answers
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("lookup: time bound") << true << "bound";
+        QTest::newRow("lookup: abort") << true << "abort";
+        QTest::newRow("lookup: delete") << true << "delete";
+        QTest::newRow("lookup: deleteLater while download() waits") << true << "deleteLater in download";
+        QTest::newRow("server: delete while download() waits") << false << "delete in download";
+    }
+
+    void stopsAtOnce()
+    {
+        if (!TestSupport::resolverHangs()) {
+            const QString failure
+                = TestSupport::runWithHangingResolver(QString::fromLatin1(QTest::currentTestFunction()),
+                                                      QString::fromLatin1(QTest::currentDataTag()), 30000);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            return;
+        }
+        QFETCH(bool, lookupHangs);
+        QFETCH(QString, ending);
+        LoopbackServer server;
+        server.setSilent(QStringLiteral("/raw"));
+        const QUrl url(lookupHangs ? QStringLiteral("http://updates.hang.test/raw")
+                                   : server.address() + "/raw");
+        QPointer<QMRequest::Downloader> downloader = new QMRequest::Downloader;
+        const int bound = ending == QLatin1String("bound") ? 500 : 60000;
+        downloader->setTimeout(bound);
+        QSignalSpy finished(downloader.data(), &QMRequest::Downloader::finished);
+        QElapsedTimer clock;
+
+        if (ending.endsWith(QLatin1String("in download"))) {
+            QTimer::singleShot(300, this, [&] {
+                clock.start();
+                if (!downloader)
+                    return;
+                ending.startsWith(QLatin1String("deleteLater")) ? downloader->deleteLater()
+                                                                : delete downloader.data();
+            });
+            bool ok = true;
+            const QByteArray data = downloader->download(url, &ok);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY(!downloader);
+            QVERIFY(!ok);
+            QVERIFY(data.isEmpty());
+            return;
+        }
+
+        clock.start();
+        downloader->start(url);
+        if (ending == QLatin1String("bound")) {
+            QVERIFY(finished.wait(5000));
+            QVERIFY2(clock.elapsed() < bound + 1000, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY(downloader->timedOut());
+            QCOMPARE(finished.first().first().toBool(), false);
+        } else {
+            QTest::qWait(300);
+            QVERIFY(downloader->isRunning());
+            clock.restart();
+            ending == QLatin1String("abort") ? downloader->abort() : delete downloader.data();
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(finished.count(), downloader ? 1 : 0);
+        }
+        delete downloader.data();
     }
 };
 

@@ -3,6 +3,7 @@
 #include "desktoprecorder.h"
 #include "dialogrunner.h"
 #include "dialogseams.h"
+#include "hangingresolverchild.h"
 #include "loopbackserver.h"
 #include "messagebox.h"
 #include "productapp.h"
@@ -159,6 +160,66 @@ private slots:
         const QUrl updatePage(run.server.address()
                               + QStringLiteral("/apps/updatepage.php?appname=lumastrand"));
         QCOMPARE(desktop.urls, download ? QList<QUrl> { updatePage } : QList<QUrl>());
+    }
+
+    // Offline behind a name server that never answers, the check at start ends quietly at its time
+    // bound while the event loop keeps turning, and quitting while the check and the usage ping wait
+    // for the lookup ends the program at once. Each row runs in a child process in which the lookup
+    // of names under "hang.test" blocks for good; a child still running after 30 s is killed.
+    void lookupNeverAnswers_data()
+    {
+        QTest::addColumn<bool>("quit"); // quit while the check waits, else wait for its end
+        QTest::newRow("check at start") << false;
+        QTest::newRow("quit while waiting") << true;
+    }
+
+    void lookupNeverAnswers()
+    {
+        if (!TestSupport::resolverHangs()) {
+            const QString failure
+                = TestSupport::runWithHangingResolver(QString::fromLatin1(QTest::currentTestFunction()),
+                                                      QString::fromLatin1(QTest::currentDataTag()), 30000);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            return;
+        }
+        QFETCH(bool, quit);
+        store(QStringLiteral("checkupdates"), !quit);
+        QElapsedTimer clock;
+        {
+            Running run;
+            qputenv("LUMASTRAND_SERVER", "http://lumastrand.hang.test");
+            run.app.setUpdateTimeout(500);
+            if (quit) {
+                run.app.slotAutoCheckUpdate();
+                run.app.slotPing();
+                QVERIFY(run.app.isCheckingForUpdates());
+                QTimer::singleShot(300, &run.app, [&] {
+                    clock.start();
+                    QCoreApplication::quit();
+                });
+                run.app.exec();
+            } else {
+                QSignalSpy finished(&run.app, &ProductApp::updateCheckFinished);
+                QVERIFY(QTest::qWaitFor([&] { return run.app.isCheckingForUpdates(); }, 10000));
+                clock.start();
+                // The longest time the event loop went without turning while the check ran.
+                qint64 longestTurn = 0;
+                QElapsedTimer sinceTurn;
+                sinceTurn.start();
+                QTimer turns;
+                turns.setTimerType(Qt::PreciseTimer);
+                QObject::connect(&turns, &QTimer::timeout,
+                                 [&] { longestTurn = qMax(longestTurn, sinceTurn.restart()); });
+                turns.start(10);
+                QVERIFY(finished.wait(5000));
+                QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+                QCOMPARE(finished.first().first().toInt(), int(ProductApp::CheckFailed));
+                QVERIFY(MessageBox::shown().isEmpty());
+                QVERIFY2(longestTurn < 500, qPrintable(QString::number(longestTurn)));
+            }
+        }
+        // The program, its check and its ping are gone.
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
     }
 };
 

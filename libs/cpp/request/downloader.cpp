@@ -1,9 +1,12 @@
 #include "downloader.h"
 
+#include "contentdecoder.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -12,8 +15,9 @@
 
 namespace QMRequest {
 
-// One download: an easy handle on a multi handle of its own, and a socket
-// notifier for each socket and direction that curl waits on.
+// One download: an easy handle on a multi handle of its own, a socket notifier
+// for each socket and direction that curl waits on, and the decoder of the
+// answer's content coding.
 struct Downloader::Transfer
 {
     explicit Transfer(Downloader* owner);
@@ -25,6 +29,8 @@ struct Downloader::Transfer
     // ran out) and ends the download once curl is done with it.
     void drive(curl_socket_t socket, int events);
     void conclude(CURLcode result);
+    // The decoder for the coding the answer's headers name, made once they are there.
+    ContentDecoder& decoder();
 
     static int watchSocket(CURL*, curl_socket_t socket, int what, void* transfer, void*);
     static int setTimer(CURLM*, long milliseconds, void* transfer);
@@ -37,6 +43,8 @@ struct Downloader::Transfer
     CURL* easy = nullptr;
     bool added = false;
     QHash<curl_socket_t, QSocketNotifier*> notifiers[2]; // read, write
+    std::unique_ptr<ContentDecoder> contentDecoder;
+    bool undecodable = false; // the body could not be decoded
     char error[CURL_ERROR_SIZE] = {};
 };
 
@@ -73,10 +81,20 @@ Downloader::Transfer::Transfer(Downloader* owner)
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(qMax(1, owner->m_timeout)));
     // Refuses an announced length over the limit before the body comes.
     curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(qMax<qint64>(1, owner->m_maximumSize)));
-    // Every encoding curl can decode; the decoded bytes count against the limit.
-    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    // The body comes as sent and is decoded here, which tells a compressed body
+    // cut short from a whole one (curl takes what it has decoded so far as the
+    // whole body). The decoded bytes count against the limit.
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "gzip");
+    curl_easy_setopt(easy, CURLOPT_HTTP_CONTENT_DECODING, 0L);
     curl_easy_setopt(easy, CURLOPT_USERAGENT, agent.constData());
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // curl looks names up on a thread of its own. Ending a transfer (at its
+    // time bound, by abort(), by deleting the downloader) leaves a lookup that
+    // still waits for the name server to that thread, which frees what it holds
+    // when the lookup returns, instead of waiting for it here: without a name
+    // server's answer that wait could take as long as the system's resolver
+    // retries, with the event loop stalled.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Transfer::onHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
@@ -129,13 +147,40 @@ void Downloader::Transfer::conclude(CURLcode result)
     } else if (result == CURLE_OPERATION_TIMEDOUT) {
         downloader->m_timedOut = true;
         reason = tr("The server did not answer in time");
-    } else if (result != CURLE_OK) {
+    } else if (result != CURLE_OK && !undecodable) {
         reason = QString::fromUtf8(*error ? error : curl_easy_strerror(result));
     } else if (status != 200) {
         // Redirects among them: they are not followed.
         reason = tr("The server answered with status %1").arg(status);
+    } else if (!decoder().unsupportedCoding().isEmpty()) {
+        reason = tr("The answer came in an unsupported encoding (%1)")
+                     .arg(QString::fromLatin1(decoder().unsupportedCoding()));
+    } else if (undecodable) {
+        reason = tr("The compressed answer is damaged");
+    } else if (!decoder().isComplete()) {
+        // Whatever announced the end (the length, the last chunk, the closed
+        // connection), the compressed data did not come to its end.
+        reason = tr("The compressed answer was cut short");
     }
     downloader->finish(reason); // deletes this transfer
+}
+
+ContentDecoder& Downloader::Transfer::decoder()
+{
+    if (!contentDecoder) {
+        // The headers of the answer itself, not those of a proxy's tunnel.
+        QByteArrayList codings;
+        curl_header* header = nullptr;
+        for (size_t index = 0;
+             curl_easy_header(easy, "Content-Encoding", index, CURLH_HEADER, -1, &header) == CURLHE_OK;
+             ++index) {
+            codings.append(header->value);
+            if (index + 1 >= header->amount)
+                break;
+        }
+        contentDecoder = std::make_unique<ContentDecoder>(codings);
+    }
+    return *contentDecoder;
 }
 
 int Downloader::Transfer::watchSocket(CURL*, curl_socket_t socket, int what, void* transfer, void*)
@@ -181,12 +226,20 @@ size_t Downloader::Transfer::onHeader(char*, size_t size, size_t count, void* tr
 
 size_t Downloader::Transfer::onBody(char* bytes, size_t size, size_t count, void* transfer)
 {
-    Downloader* owner = static_cast<Transfer*>(transfer)->owner;
+    auto* self = static_cast<Transfer*>(transfer);
+    Downloader* owner = self->owner;
     const size_t length = size * count;
-    if (!owner->count(qint64(length)))
-        return 0; // ends the transfer
-    owner->m_data.append(bytes, int(length));
-    return length;
+    ContentDecoder& decoder = self->decoder();
+    const bool decoded = decoder.decode(bytes, qint64(length), [owner](const char* piece, qint64 pieceSize) {
+        if (!owner->count(pieceSize))
+            return false;
+        owner->m_data.append(piece, int(pieceSize));
+        return true;
+    });
+    if (decoded)
+        return length;
+    self->undecodable = !owner->m_tooLarge;
+    return 0; // ends the transfer
 }
 
 void Downloader::Transfer::drop(QSocketNotifier* notifier)
@@ -201,6 +254,9 @@ Downloader::Downloader(QObject* parent)
     , m_curlTimer(new QTimer(this))
 {
     m_curlTimer->setSingleShot(true);
+    // curl's timer ends the download at its time bound: to the millisecond,
+    // not to the 5 % a coarse timer may be off by.
+    m_curlTimer->setTimerType(Qt::PreciseTimer);
     connect(m_curlTimer, &QTimer::timeout, this, [this] {
         if (m_transfer)
             m_transfer->drive(CURL_SOCKET_TIMEOUT, 0);
@@ -229,12 +285,16 @@ QByteArray Downloader::download(const QUrl& url, bool* ok)
 {
     QEventLoop loop;
     connect(this, &Downloader::finished, &loop, &QEventLoop::quit);
+    // A downloader deleted while the loop waits ends the wait, as a failure.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    const QPointer<Downloader> alive(this);
     start(url);
     if (isRunning())
         loop.exec();
+    const bool succeeded = alive && m_succeeded;
     if (ok)
-        *ok = m_succeeded;
-    return m_succeeded ? m_data : QByteArray();
+        *ok = succeeded;
+    return succeeded ? m_data : QByteArray();
 }
 
 void Downloader::abort()

@@ -17,16 +17,20 @@ namespace QMRequest {
 // download() waits for it in a nested event loop and returns the body. The
 // transfer runs on the calling thread: curl's multi interface is driven by
 // the Qt event loop (socket notifiers and a timer), so the thread stays free
-// while it waits. A download fails when the address is not an http or https
-// one, the server cannot be reached, its certificate does not verify against
-// the system's certificate authorities for the host's name, the server answers
-// with anything but status 200, redirects (redirects are not followed), sends
-// more than maximumSize() bytes in all (headers and the decoded body count
-// together: the download ends as soon as they pass the limit, and at once on
-// an announced length over it), the connection is reset or ends short of the
-// announced length or the last chunk, or the whole download takes longer than
-// timeout() milliseconds. Proxies named by the environment (http_proxy, https_proxy, no_proxy)
-// are used. A failed download keeps no data.
+// while it waits, also while a name lookup waits for a name server that never
+// answers: the download still ends at its time bound, and abort(), start()
+// and deleting the downloader return at once. A download fails when the
+// address is not an http or https one, the server cannot be reached, its
+// certificate does not verify against the system's certificate authorities for
+// the host's name, the server answers with anything but status 200, redirects
+// (redirects are not followed), sends more than maximumSize() bytes in all
+// (headers and the decoded body count together: the download ends as soon as
+// they pass the limit, and at once on an announced length over it), the
+// connection is reset or ends short of the announced length or the last chunk,
+// a compressed body (gzip or deflate; others are not understood) is damaged or
+// does not come to its end, or the whole download takes longer than timeout()
+// milliseconds. Proxies named by the environment (http_proxy, https_proxy,
+// no_proxy) are used. A failed download keeps no data.
 class Downloader : public QObject
 {
     Q_OBJECT
@@ -49,7 +53,8 @@ public:
     // emitting finished() for it).
     void start(const QUrl& url);
     // Starts a download and waits for it. Returns the body, or an empty array
-    // when the download failed (ok, when given, tells which).
+    // when the download failed (ok, when given, tells which). Deleting the
+    // downloader while it waits ends the wait as a failure.
     QByteArray download(const QUrl& url, bool* ok = nullptr);
     // Stops a running download; it finishes as failed.
     void abort();
