@@ -114,11 +114,12 @@ bool markupNestsTooDeep(QStringView text)
     return false;
 }
 
-enum class Structure { WellFormed, Broken, TooDeep };
+enum class Structure { WellFormed, Broken, TooDeep, TooManyEntities };
 
 // Reads text through to its end as an XML document, with entities replaced,
-// and counts the nesting of its elements without recursion. Prefixes are
-// taken as parts of names, as the document reader takes them.
+// and counts the nesting of its elements without recursion, and the entities
+// its document type declares. Prefixes are taken as parts of names, as the
+// document reader takes them.
 template<typename Text> Structure structureOf(const Text& text)
 {
     QXmlStreamReader reader(text);
@@ -126,6 +127,8 @@ template<typename Text> Structure structureOf(const Text& text)
     int depth = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::DTD && reader.entityDeclarations().size() > MaxEntities)
+            return Structure::TooManyEntities;
         if (token == QXmlStreamReader::StartElement && ++depth > MaxDepth)
             return Structure::TooDeep;
         if (token == QXmlStreamReader::EndElement)
@@ -138,8 +141,10 @@ template<typename Text> Structure structureOf(const Text& text)
 // so that its ASCII markup shows. The document reader takes the stack for
 // each level and accepts some texts that are no XML, in which entities may
 // open elements they do not close; so it only gets a text that the stream
-// reader has read whole, at the depth that reader has counted. Deep nesting
-// of the markup is refused also where the stream reader stops at an error.
+// reader has read whole, at the depth that reader has counted, and with few
+// entities, whose declarations take it a time that grows with the square of
+// their number. Deep nesting of the markup is refused also where the stream
+// reader stops at an error.
 template<typename Text>
 bool readChecked(const Text& text, QStringView markup, QDomDocument* document, QString* refusal)
 {
@@ -147,6 +152,11 @@ bool readChecked(const Text& text, QStringView markup, QDomDocument* document, Q
     if (structure == Structure::TooDeep || markupNestsTooDeep(markup)) {
         if (refusal)
             *refusal = QStringLiteral("Elements nested more than %1 levels deep").arg(MaxDepth);
+        return false;
+    }
+    if (structure == Structure::TooManyEntities) {
+        if (refusal)
+            *refusal = QStringLiteral("More than %1 entities declared").arg(MaxEntities);
         return false;
     }
     return structure == Structure::WellFormed && document->setContent(text);
