@@ -5,11 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMASTRAND_BUILD_TOOLS=ON
+# The options are given: ./run.sh turns tests and benchmarks off in this folder.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMASTRAND_BUILD_TESTS=ON -DLUMASTRAND_BUILD_BENCH=ON \
+    -DLUMASTRAND_BUILD_TOOLS=ON
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 600
 

@@ -5,6 +5,7 @@
 #include "creatordroparea.h"
 #include "creatoreffects.h"
 #include "effects.h"
+#include "iconnaming.h"
 #include "iconsetexport.h"
 #include "masterpicture.h"
 #include "messagebox.h"
@@ -177,7 +178,9 @@ void Creator::slotConvert()
     const QString failure = failureMessage(report);
     if (!failure.isEmpty())
         QMWidgets::MessageBox::warning(this, QStringLiteral("Warning"), failure);
-    Os::showInExplorer(folder + QStringLiteral("/Icons"));
+    // A run stopped by a folder it could not make may have made no "Icons".
+    if (QDir(icons).exists())
+        Os::showInExplorer(folder + QStringLiteral("/Icons"));
     // A review is asked for only after a run that wrote all its files: a user
     // just told that files are missing is in no mood to rate the program.
     if (report.complete())
@@ -200,7 +203,7 @@ void Creator::saveImage(const QPixmap& picture, const QString& path, const QStri
 
 void Creator::writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch)
 {
-    writers().writeSquareIcon(folder, size, picture.toImage(), watch);
+    writers().writeSquareIcon(folder, IconNaming::squareSchemeOf(folder), size, picture.toImage(), watch);
 }
 
 void Creator::writeTile(const QString& folder, const QSize& size, const QPixmap& picture, const QString& name,

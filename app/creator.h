@@ -26,7 +26,8 @@ public:
     // The export's saver and writers (see PictureSaver and PictureWriters) for
     // pictures of the user interface, with the stored settings: the one saver
     // of every PNG and of the .icns file, the square icons of a platform
-    // folder, the tiles, and the launch images.
+    // folder (named by the marker in its path, see IconNaming::squareSchemeOf),
+    // the tiles, and the launch images.
     static void saveImage(const QPixmap& picture, const QString& path, const QString& format);
     void writeSquareIcon(const QString& folder, const int& size, const QPixmap& picture, bool watch);
     void writeTile(const QString& folder, const QSize& size, const QPixmap& picture, const QString& name,

@@ -4,7 +4,7 @@
 # private Xvfb display that lives as long as the program. Without Xvfb the
 # test is skipped (exit code 77).
 if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIP: Xvfb is not installed (scripts/install-deps.sh installs it)"
+    echo "SKIP: Xvfb is not installed (scripts/install-deps.sh test installs it)"
     exit 77
 fi
 

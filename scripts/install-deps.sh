@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Lumastrand
-# need; packages that are already there are left alone.
+# Installs the Debian packages that Lumastrand needs; packages that are
+# already there are left alone.
+#   scripts/install-deps.sh run    what building and running the program needs
+#   scripts/install-deps.sh test   that and what the tests and benchmarks add (the default)
 set -euo pipefail
 
-packages=(
+what=${1:-test}
+
+run_packages=(
     # build
     build-essential cmake ninja-build
     qtbase5-dev qtbase5-dev-tools qt5-image-formats-plugins
-    # downloads (libcurl, zlib for compressed answers); the tests' own
-    # certificate authority (openssl)
-    libcurl4-openssl-dev zlib1g-dev openssl
+    # downloads (libcurl, zlib for compressed answers)
+    libcurl4-openssl-dev zlib1g-dev
     # fonts for painted texts ("Arial" resolves to Liberation Sans)
     fonts-liberation fonts-dejavu-core
+)
+
+test_packages=(
+    # the tests' own certificate authority
+    openssl
     # headless runs and screenshots
     xvfb xauth x11-utils xdotool imagemagick libx11-dev
     # a window manager for the tests of windows that it activates
@@ -19,6 +27,15 @@ packages=(
     # the tools a user's toolchain checks the written files with
     icoutils icnsutils pngcheck jq libxml2-utils binutils-mingw-w64-i686 pngquant
 )
+
+case "$what" in
+    run) packages=("${run_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *)
+        echo "usage: $0 [run|test]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -78,27 +78,45 @@ QVector<IconFile> windowsPhoneFiles(int size)
 
 } // namespace
 
-QVector<IconFile> squareIconFiles(const QString& folder, int size, bool watch)
+SquareScheme squareSchemeOf(const QString& folder)
 {
     const auto has = [&folder](const char* marker) { return folder.contains(QLatin1String(marker)); };
+    if (has(".iconset/"))
+        return SquareScheme::Iconset;
+    if (has(".iOS/"))
+        return SquareScheme::IOS;
+    if (has(".android/"))
+        return has("AmazonAppStore") ? SquareScheme::AmazonAppStore : SquareScheme::Android;
+    if (has(".windows/"))
+        return SquareScheme::Windows;
+    if (has(".windowsphone/"))
+        return SquareScheme::WindowsPhone;
+    if (has(".blackberry/"))
+        return SquareScheme::BlackBerry;
+    return SquareScheme::None;
+}
 
-    if (has(".iconset/")) {
+QVector<IconFile> squareIconFiles(SquareScheme scheme, int size, bool watch)
+{
+    switch (scheme) {
+    case SquareScheme::Iconset: {
         const QString base = QStringLiteral("icon_") + sizeText(size);
         return { { plainFile(base), size }, { file2x(base), appleDoubleSize(size, false) } };
     }
-    if (has(".iOS/"))
+    case SquareScheme::IOS:
         return iosFiles(size, watch);
-    if (has(".android/")) {
-        if (has("AmazonAppStore"))
-            return { { plainFile(QStringLiteral("icon-") + sizeText(size)), size } };
+    case SquareScheme::Android:
         return { { QStringLiteral("icon.png"), size } };
-    }
-    if (has(".windows/"))
+    case SquareScheme::AmazonAppStore:
+        return { { plainFile(QStringLiteral("icon-") + sizeText(size)), size } };
+    case SquareScheme::Windows:
+    case SquareScheme::BlackBerry:
         return { { plainFile(QStringLiteral("icon_") + sizeText(size)), size } };
-    if (has(".windowsphone/"))
+    case SquareScheme::WindowsPhone:
         return windowsPhoneFiles(size);
-    if (has(".blackberry/"))
-        return { { plainFile(QStringLiteral("icon_") + sizeText(size)), size } };
+    case SquareScheme::None:
+        break;
+    }
     return {};
 }
 

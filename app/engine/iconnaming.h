@@ -35,12 +35,21 @@ struct LaunchLayout
     int fontPixelSize = 0;
 };
 
-// The files a square icon of nominal size `size` becomes in `folder`, in the
-// order they are written. The platform is recognised by a marker anywhere in
-// the folder path (".iconset/", ".iOS/", ".android/", ".windows/",
-// ".windowsphone/", ".blackberry/", tested in this order); `watch` picks the
-// Apple Watch names of the iOS scheme. Without a marker the list is empty.
-QVector<IconFile> squareIconFiles(const QString& folder, int size, bool watch);
+// The file-name schemes of the square icons: one per platform, and Android's
+// own for the Amazon store folder.
+enum class SquareScheme { None, Iconset, IOS, Android, AmazonAppStore, Windows, WindowsPhone, BlackBerry };
+
+// The scheme of a folder path that names its platform by a marker anywhere
+// in it (".iconset/", ".iOS/", ".android/", ".windows/", ".windowsphone/",
+// ".blackberry/", tested in this order; ".android/" with "AmazonAppStore" in
+// the path is the Amazon scheme); None without a marker. An export passes
+// each block's scheme instead, as the folder chosen for it may be named so.
+SquareScheme squareSchemeOf(const QString& folder);
+
+// The files a square icon of nominal size `size` becomes under `scheme`, in
+// the order they are written; `watch` picks the Apple Watch names of the iOS
+// scheme. The scheme None has no files.
+QVector<IconFile> squareIconFiles(SquareScheme scheme, int size, bool watch);
 
 // Side of the square master drawn on a tile canvas: the shorter canvas side
 // times factor, rounded for a square canvas and truncated for an oblong one.

@@ -1,6 +1,7 @@
 #include "iconsetexport.h"
 
 #include "effects.h"
+#include "iconnaming.h"
 #include "imagefile.h"
 #include "picture.h"
 #include "picturesaver.h"
@@ -14,6 +15,8 @@
 #include <cerrno>
 
 namespace {
+
+using IconNaming::SquareScheme;
 
 // Progress values inside the iOS block: after its icons, after the watch
 // icons, after the launch images, and after the catalog's icon set.
@@ -171,8 +174,10 @@ IconSetExport::Report IconSetExport::run(const QImage& master, const Callbacks& 
 {
     m_report = Report();
     m_callbacks = callbacks;
-    if (!isUsableBaseName(m_baseName))
+    if (!isUsableBaseName(m_baseName)) {
+        m_report.baseNameRefused = true;
         return m_report;
+    }
 
     // Both masters are made once: the plain one for the blocks that decorate
     // it their own way, the decorated one (effects with the mask) for the rest.
@@ -288,7 +293,7 @@ void IconSetExport::saveIcon(const QImage& picture, int side, const QString& pat
 void IconSetExport::writeMacOS(const QString& folder)
 {
     for (int size : kMacSizes)
-        m_writers->writeSquareIcon(folder, size, m_decorated, false);
+        m_writers->writeSquareIcon(folder, SquareScheme::Iconset, size, m_decorated, false);
     save(Picture::scaledSquare(m_decorated, Picture::MasterSide), m_base + QStringLiteral(".icns"),
          QStringLiteral("ICNS"), nullptr);
 }
@@ -299,12 +304,12 @@ void IconSetExport::writeIOS(const QString& folder)
     Effects::apply(iosMaster, m_effectState, !on(GeneratorSettings::NotMaskedIconsIOS));
 
     for (int size : kIOSSizes)
-        m_writers->writeSquareIcon(folder, size, iosMaster, false);
+        m_writers->writeSquareIcon(folder, SquareScheme::IOS, size, iosMaster, false);
     progress(IOSIconsDone);
-    m_writers->writeSquareIcon(folder, 512, iosMaster, false);
+    m_writers->writeSquareIcon(folder, SquareScheme::IOS, 512, iosMaster, false);
     if (on(GeneratorSettings::AppleWatchIconsIOS)) {
         for (int size : kWatchSizes)
-            m_writers->writeSquareIcon(folder, size, iosMaster, true);
+            m_writers->writeSquareIcon(folder, SquareScheme::IOS, size, iosMaster, true);
     }
     progress(WatchIconsDone);
     if (on(GeneratorSettings::LaunchScreens)) {
@@ -357,20 +362,20 @@ void IconSetExport::writeAndroid(const QString& folder)
         const QString densityFolder = folder + QLatin1String(density.folder);
         if (!makeFolder(densityFolder))
             return;
-        m_writers->writeSquareIcon(densityFolder, density.size, m_decorated, false);
+        m_writers->writeSquareIcon(densityFolder, SquareScheme::Android, density.size, m_decorated, false);
     }
     const QString amazon = folder + QStringLiteral("AmazonAppStore/");
     for (int size : { 114, 512 }) {
         if (!makeFolder(amazon))
             return;
-        m_writers->writeSquareIcon(amazon, size, m_decorated, false);
+        m_writers->writeSquareIcon(amazon, SquareScheme::AmazonAppStore, size, m_decorated, false);
     }
 }
 
 void IconSetExport::writeWindows(const QString& folder)
 {
     for (int size : kWindowsSizes)
-        m_writers->writeSquareIcon(folder, size, m_decorated, false);
+        m_writers->writeSquareIcon(folder, SquareScheme::Windows, size, m_decorated, false);
 
     saveIco(m_decorated, 256, m_base + QStringLiteral(".ico"));
 
@@ -406,7 +411,7 @@ void IconSetExport::writeWebIcons(const QString& folder)
 void IconSetExport::writeWindowsPhone(const QString& folder)
 {
     for (int size : kWindowsPhoneSizes)
-        m_writers->writeSquareIcon(folder, size, m_decorated, false);
+        m_writers->writeSquareIcon(folder, SquareScheme::WindowsPhone, size, m_decorated, false);
     for (const Tile& tile : kWindowsPhoneTiles)
         m_writers->writeTile(folder, QSize(tile.width, tile.height), m_decorated, QLatin1String(tile.name),
                              tile.factor);
@@ -435,5 +440,5 @@ void IconSetExport::writeWindowsStore(const QString& folder)
 void IconSetExport::writeBlackBerry(const QString& folder)
 {
     for (int size : kBlackBerrySizes)
-        m_writers->writeSquareIcon(folder, size, m_decorated, false);
+        m_writers->writeSquareIcon(folder, SquareScheme::BlackBerry, size, m_decorated, false);
 }

@@ -28,6 +28,8 @@ public:
     // What happened.
     struct Report
     {
+        // The base name is not usable (see isUsableBaseName): nothing was written.
+        bool baseNameRefused = false;
         // The master could not be decorated (out of memory): nothing was written.
         bool masterTooLarge = false;
         // Every file written, in order.
@@ -38,7 +40,10 @@ public:
         QString failedFolder;
         QString failedFolderReason;
 
-        bool complete() const { return !masterTooLarge && failures.isEmpty() && failedFolder.isEmpty(); }
+        bool complete() const
+        {
+            return !baseNameRefused && !masterTooLarge && failures.isEmpty() && failedFolder.isEmpty();
+        }
     };
 
     // How the run talks to its caller. progress gets each progress value (0

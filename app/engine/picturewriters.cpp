@@ -36,10 +36,10 @@ void PictureWriters::between() const
         m_betweenPictures();
 }
 
-bool PictureWriters::writeSquareIcon(const QString& folder, int size, const QImage& picture, bool watch,
-                                     QString* reason) const
+bool PictureWriters::writeSquareIcon(const QString& folder, IconNaming::SquareScheme scheme, int size,
+                                     const QImage& picture, bool watch, QString* reason) const
 {
-    const QVector<IconNaming::IconFile> files = IconNaming::squareIconFiles(folder, size, watch);
+    const QVector<IconNaming::IconFile> files = IconNaming::squareIconFiles(scheme, size, watch);
 
     QVector<QImage> pictures;
     pictures.reserve(files.size());

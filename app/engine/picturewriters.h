@@ -1,5 +1,7 @@
 #pragma once
 
+#include "iconnaming.h"
+
 #include <QColor>
 #include <QImage>
 #include <QSize>
@@ -25,11 +27,10 @@ public:
     // images.
     PictureWriters(Save save, std::function<void()> betweenPictures);
 
-    // The square icon of nominal size `size` under the names of the platform
-    // whose marker the folder path contains (see IconNaming::squareIconFiles);
-    // `watch` selects the Apple Watch names.
-    bool writeSquareIcon(const QString& folder, int size, const QImage& picture, bool watch,
-                         QString* reason = nullptr) const;
+    // The square icon of nominal size `size` under the names of the scheme
+    // (see IconNaming::squareIconFiles); `watch` selects the Apple Watch names.
+    bool writeSquareIcon(const QString& folder, IconNaming::SquareScheme scheme, int size,
+                         const QImage& picture, bool watch, QString* reason = nullptr) const;
 
     // folder + name + ".png": an opaque white canvas of `size` with the
     // picture centred on it, its side being the shorter canvas side times

@@ -156,6 +156,66 @@ private slots:
              "<Settings><Alpha text=\"deep\"/>" + QByteArray("<x>").repeated(30000)
                  + QByteArray("</x>").repeated(30000) + "</Settings>",
              "start", true);
+        // Deep nesting is refused whatever else is wrong before it; the root is the first level.
+        const auto nested = [](const QByteArray& head, const QByteArray& slip, int levels) {
+            return head + "<Settings><Alpha text=\"m\"/>" + slip + QByteArray("<a>").repeated(levels - 1)
+                + QByteArray("</a>").repeated(levels - 1) + "</Settings>";
+        };
+        const auto deep = [&](const char* name, const QByteArray& head, const QByteArray& slip) {
+            file(name, nested(head, slip, 30001), "start", true);
+        };
+        deep("undeclared prefix, then 30,000 deep", "", "<x:b/>");
+        deep("unknown encoding, then 30,000 deep", "<?xml version=\"1.0\" encoding=\"nonsense\"?>", "");
+        deep("unknown version, then 30,000 deep", "<?xml version=\"9.0\"?>", "");
+        deep("control character, then 30,000 deep", "", "\x01");
+        deep("attribute given twice, then 30,000 deep", "", "<b c=\"1\" c=\"2\"/>");
+        deep("undeclared entity, then 30,000 deep", "", "&nope;");
+        deep("attribute value never closed, then 30,000 deep", "", "<b c=\"1/>");
+        file("256 levels", nested("", "", 256), "m");
+        file("257 levels", nested("", "", 257), "start", true);
+        file("control character, then 256 levels", nested("", "\x01", 256), "start");
+        file("control character, then 257 levels", nested("", "\x01", 257), "start", true);
+        // What only looks like tags, and tags holding what looks like their end, nest nothing.
+        file("markup in comments, sections, declarations and values",
+             nested("<!DOCTYPE Settings [<!-- ]> --><!ENTITY e '<a>\"&gt;</a>'><!ENTITY u '<a>'>]>",
+                    "<!--" + QByteArray("<a>").repeated(300) + "--><![CDATA["
+                        + QByteArray("<a>").repeated(300) + "]]><?pi <a>?><b c='>' d=\"'>\"/>&e;&lt;a>",
+                    256),
+             "m");
+        // Each entity nests ten levels more than the one it names.
+        QByteArray entities = "<!ENTITY e0 \"<a/>\">";
+        for (int entity = 1; entity <= 30; ++entity)
+            entities += QString("<!ENTITY e%1 \"%2&e%3;%4\">")
+                            .arg(entity)
+                            .arg(QString("<a>").repeated(10))
+                            .arg(entity - 1)
+                            .arg(QString("</a>").repeated(10))
+                            .toLatin1();
+        file("entities 300 deep",
+             "<!DOCTYPE Settings [" + entities + "]><Settings><Alpha text=\"deep\"/>&e30;</Settings>",
+             "start", true);
+        // Declarations the document reader would take minutes for.
+        QByteArray many;
+        for (int entity = 0; entity < 10000; ++entity)
+            many += QString("<!ENTITY e%1 \"x\">").arg(entity).toLatin1();
+        file("10,000 entities declared",
+             "<!DOCTYPE Settings [" + many + "]><Settings><Alpha text=\"m\"/></Settings>", "start", true);
+        // Entities whose text is no element of its own make no XML document.
+        file("entities opening 30,000 levels",
+             "<!DOCTYPE Settings [<!ENTITY o \"<a>\"><!ENTITY c \"</a>\">]><Settings><Alpha text=\"deep\"/>"
+                 + QByteArray("&o;").repeated(30000) + QByteArray("&c;").repeated(30000) + "</Settings>",
+             "start");
+        for (const char* codec : { "UTF-16LE", "UTF-16BE" }) {
+            for (const QString& head :
+                 { QString(), QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n") }) {
+                // The codec puts a byte-order mark first, which is left out.
+                const QString name = QStringLiteral("%1 without byte-order mark%2")
+                                         .arg(QLatin1String(codec), head.isEmpty() ? "" : ", declared");
+                QTest::newRow(qPrintable(name))
+                    << "file" << QTextCodec::codecForName(codec)->fromUnicode(head + utf16).mid(2)
+                    << "Grüße €" << false;
+            }
+        }
         QTest::newRow("larger than 16 MB") << "large" << QByteArray() << "start" << true;
         QTest::newRow("named pipe") << "pipe" << QByteArray() << "start" << true;
         QTest::newRow("link to an endless device") << "device" << QByteArray() << "start" << true;

@@ -1,8 +1,9 @@
 // The export engine without a widget or the application object: the
 // effects, the tile and launch-image writers and the saver on real files;
-// whole runs: the tree and its files in the tools users build with, what
-// each option leaves out, which master each block shows, reruns, a full disk
-// and base names that must not be taken.
+// whole runs: the tree and its files in the tools users build with, the
+// same tree in folders named like platforms, what each option leaves out,
+// which master each block shows, reruns, a full disk and base names that
+// must not be taken.
 
 #include "effects.h"
 #include "iconsetexport.h"
@@ -178,6 +179,21 @@ QList<QPair<QString, QSize>> namedPictures(const QString& icons, const QString& 
     return named;
 }
 
+// Every file under icons, one "path<tab>size" line each ("-" for no picture), sorted.
+QStringList treeOf(const QString& icons)
+{
+    QStringList tree;
+    for (QDirIterator it(icons, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        const QSize size = QImageReader(path).size();
+        tree << QDir(icons).relativeFilePath(path) + '\t'
+                + (path.endsWith(".png") ? QStringLiteral("%1x%2").arg(size.width()).arg(size.height())
+                                         : "-");
+    }
+    tree.sort();
+    return tree;
+}
+
 IconSetExport::Report run(const QString& folder, const QString& effects, const GeneratorSettings& settings,
                           const QImage& master, const QString& name = "A", QList<int>* progress = nullptr)
 {
@@ -204,6 +220,8 @@ private slots:
     void saver();
     void wholeTree();
     void writtenFilesPassTheUsersTools();
+    void foldersNamedLikePlatformsChangeNothing_data();
+    void foldersNamedLikePlatformsChangeNothing();
     void blocksUseTheirMasters_data();
     void blocksUseTheirMasters();
     void templatesNameTheWrittenPictures_data();
@@ -231,6 +249,8 @@ private:
     QStringList m_tree;
     QScopedPointer<QTemporaryDir> m_dir;
     QTemporaryDir m_masterRuns;
+    QTemporaryDir m_plainRun; // the square-icon platforms, into a folder named like none
+    QStringList m_plainTree;
 };
 
 void TstEngine::initTestCase()
@@ -241,16 +261,8 @@ void TstEngine::initTestCase()
     settings.set(G::Quality, 16);
     m_report = run(m_whole.path(), "RoundedEdgesItem;", settings, makeMaster(QColor(30, 120, 220)), "MyApp",
                    &m_progress);
-    // Every file, one "path<tab>size" line each ("-" for no picture).
     m_icons = m_whole.filePath("Icons/");
-    for (QDirIterator it(m_icons, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
-        const QString path = it.next();
-        const QSize size = QImageReader(path).size();
-        m_tree << QDir(m_icons).relativeFilePath(path) + '\t'
-                + (path.endsWith(".png") ? QStringLiteral("%1x%2").arg(size.width()).arg(size.height())
-                                         : "-");
-    }
-    m_tree.sort();
+    m_tree = treeOf(m_icons);
 }
 
 void TstEngine::effects_data()
@@ -472,6 +484,32 @@ void TstEngine::templatesNameTheWrittenPictures()
         QCOMPARE(names, QSet<QString>(held.begin(), held.end()));
 }
 
+void TstEngine::foldersNamedLikePlatformsChangeNothing_data()
+{
+    QTest::addColumn<QString>("chosen"); // below the temporary folder
+    for (const char* chosen : { "MyApp.iOS", "Brand.iconset", "app.android", "x.windows", "y.windowsphone",
+                                "z.blackberry", "AmazonAppStore", "Brand.iconset/work" })
+        QTest::newRow(chosen) << QString::fromLatin1(chosen);
+}
+
+void TstEngine::foldersNamedLikePlatformsChangeNothing()
+{
+    QFETCH(QString, chosen);
+    // Every platform with square icons, with the catalog's copies of the iOS
+    // icons; without the launch images, which take long.
+    const GeneratorSettings settings = only({ G::Icns, G::IOS, G::Android, G::Ico, G::WindowsPhone,
+                                              G::BlackBerry, G::LaunchScreens, G::LossyCompression });
+    const QImage master = makeMaster(Qt::blue);
+    if (m_plainTree.isEmpty()) {
+        QVERIFY(run(m_plainRun.path(), QString(), settings, master).complete());
+        m_plainTree = treeOf(m_plainRun.filePath("Icons"));
+    }
+    const QString folder = m_dir->filePath(chosen);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(run(folder, QString(), settings, master).complete());
+    QCOMPARE(treeOf(folder + "/Icons"), m_plainTree);
+}
+
 void TstEngine::blocksUseTheirMasters_data()
 {
     // What shows at a point of a file: 'P' the blue master untouched, 'V' the
@@ -622,9 +660,12 @@ void TstEngine::baseNames()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, script);
-    // A name refused writes nothing at all.
-    run(m_dir->path(), QString(), only({ G::Ico }), makeMaster(Qt::red), name);
+    // A name refused writes nothing at all, and the report says so.
+    const IconSetExport::Report report
+        = run(m_dir->path(), QString(), only({ G::Ico }), makeMaster(Qt::red), name);
     QCOMPARE(QDir(m_dir->path()).isEmpty(), script.isEmpty());
+    QCOMPARE(report.baseNameRefused, script.isEmpty());
+    QCOMPARE(report.complete(), !script.isEmpty());
     QCOMPARE(fileContents(m_dir->filePath("Icons/winappicon.rc")), script);
     // The resource compiler finds the icon the script names. (A Latin-1
     // script names "é" in the Windows code page, not as this file system does.)

@@ -12,10 +12,10 @@ class SettingsWidget;
 // The ".tssettings" files: an XML document with the root element "Settings"
 // and one element per settings page, each nesting level indented by one blank.
 // Files are written in UTF-8 with an XML declaration. A file with a byte-order
-// mark or a declaration is read in the encoding these name (UTF-16 too). Files
-// of earlier versions carry no declaration and were written in the system's
-// encoding; they are read as UTF-8 when they are valid UTF-8 and in the
-// system's encoding when not.
+// mark or a declaration is read in the encoding these name (UTF-16 too, which
+// is also recognised without a mark). Files of earlier versions carry no
+// declaration and were written in the system's encoding; they are read as
+// UTF-8 when they are valid UTF-8 and in the system's encoding when not.
 namespace SettingsFile {
 
 extern const char Suffix[]; // ".tssettings"
@@ -24,6 +24,10 @@ constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 // Elements nested deeper than this (far beyond any settings page) are refused
 // before the document is built, which would take the stack for each level.
 constexpr int MaxDepth = 256;
+// Files whose document type declares more entities than this (settings pages
+// declare none) are refused before the document is built, which would take a
+// time that grows with the square of their number.
+constexpr int MaxEntities = 256;
 
 // The path written for a chosen file name: the name with Suffix appended when
 // it does not end with it (case-sensitive).
@@ -34,7 +38,10 @@ QByteArray write(const QList<SettingsWidget*>& pages);
 
 // Reads the document from a file's text; false when it is no XML document
 // or when it is refused, and then refusal (if given) says why: elements
-// nested deeper than MaxDepth. An ordinary XML error leaves refusal empty.
+// nested deeper than MaxDepth, whatever else is wrong with the text, or more
+// than MaxEntities entities declared. An
+// ordinary XML error leaves refusal empty. A UTF-16 text needs no byte-order
+// mark.
 bool read(const QByteArray& text, QDomDocument* document, QString* refusal = nullptr);
 
 // Hands every child element of root to each page whose settingsName() equals
