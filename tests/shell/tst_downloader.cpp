@@ -172,9 +172,7 @@ private slots:
     void stopsAtOnce()
     {
         if (!TestSupport::resolverHangs()) {
-            const QString failure
-                = TestSupport::runWithHangingResolver(QString::fromLatin1(QTest::currentTestFunction()),
-                                                      QString::fromLatin1(QTest::currentDataTag()), 30000);
+            const QString failure = TestSupport::runThisRowWithHangingResolver();
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             return;
         }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTest>
 
 #include <link.h>
 
@@ -49,8 +50,10 @@ bool resolverHangs()
     return qEnvironmentVariableIsSet(qPrintable(marker));
 }
 
-QString runWithHangingResolver(const QString& function, const QString& row, int timeout)
+QString runThisRowWithHangingResolver(int timeout)
 {
+    const QString function = QString::fromLatin1(QTest::currentTestFunction());
+    const QString row = QString::fromLatin1(QTest::currentDataTag());
     QProcess child;
     child.setProcessEnvironment(hangingResolverEnvironment());
     child.setProcessChannelMode(QProcess::MergedChannels);

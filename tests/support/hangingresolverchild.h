@@ -14,9 +14,9 @@ namespace TestSupport {
 QProcessEnvironment hangingResolverEnvironment(int hangMilliseconds = -1);
 // True in a process started with that environment.
 bool resolverHangs();
-// Runs one data row of a test function of this test program in such a child. Returns what the
+// Runs the data row of the test function now running again, in such a child. Returns what the
 // child printed when it failed or was still running after timeout milliseconds (it is killed then),
 // and an empty text when it passed.
-QString runWithHangingResolver(const QString& function, const QString& row, int timeout);
+QString runThisRowWithHangingResolver(int timeout = 30000);
 
 } // namespace TestSupport
