@@ -365,6 +365,71 @@ private slots:
         QCOMPARE(drawnIn(area.layer(), QRect(box.left(), lastLine, box.width(), lineSpacing)) > 0, lines > 0);
     }
 
+    void newPictureDropsWhatWasOpen_data()
+    {
+        QTest::addColumn<int>("mode"); // of the work left open when a new screenshot comes
+        QTest::addColumn<bool>("toolChanged"); // the pen was chosen after typing
+        QTest::newRow("open text note") << int(Mode::Text) << false;
+        QTest::newRow("text note hidden by another tool") << int(Mode::Text) << true;
+        QTest::newRow("rectangle still being dragged") << int(Mode::Rectangle) << false;
+    }
+
+    void newPictureDropsWhatWasOpen()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, toolChanged);
+        ImageNoteEditor editor;
+        editor.slotSetPixmap(picture(QSize(320, 240)));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        ImageNoteWorkArea* area = editor.workArea();
+        area->slotSetMode(Mode(mode));
+        NoteEditWidget* note = area->noteEditor();
+        QTextEdit* field = note->textField();
+        sendMouse(area, QEvent::MouseButtonPress, QPoint(30, 40), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(area, QEvent::MouseMove, QPoint(150, 120), Qt::NoButton, Qt::LeftButton);
+        area->repaint();
+        if (mode == Mode::Text) {
+            sendMouse(area, QEvent::MouseButtonRelease, QPoint(150, 120), Qt::LeftButton, Qt::NoButton);
+            area->repaint();
+            QVERIFY(note->isVisible());
+            QTest::keyClicks(field, QStringLiteral("WWW WWW"));
+        }
+        if (toolChanged) {
+            area->slotSetMode(Mode::Pen);
+            area->repaint();
+            QVERIFY(note->isHidden() && !field->toPlainText().isEmpty());
+        }
+
+        // The host answers "New Screen Shot" with the next picture.
+        const QPixmap next = picture(QSize(300, 200), true);
+        connect(&editor, &ImageNoteEditor::doNewScreenShot, &editor, [&] {
+            editor.slotSetPixmap(next);
+            editor.show();
+        });
+        DialogRunner::setNextHandler([](QDialog& box) { return TestSupport::answerDialog(box, "Yes"); });
+        clickButton(&editor, "NewScreenShowButton");
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+        // Nothing is left open: a release ends no drag, the note is gone and its Accept paints nothing.
+        sendMouse(area, QEvent::MouseButtonRelease, QPoint(150, 120), Qt::LeftButton, Qt::NoButton);
+        QTest::qWait(50); // painted
+        QVERIFY(note->isHidden());
+        note->findChild<QPushButton*>(QStringLiteral("NoteEditWidgetAccept"))->click();
+        QTest::qWait(150);
+        const QString path = m_dir.filePath(QStringLiteral("next.png"));
+        Os::setNextFileDialogAnswer({ path });
+        area->slotSave();
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
+                 next.toImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(drawnIn(area->layer(), area->rect()), 0);
+
+        // The next note starts empty.
+        area->slotSetMode(Mode::Text);
+        drag(area, { QPoint(40, 40) });
+        QVERIFY(note->isVisible() && field->toPlainText().isEmpty());
+    }
+
     void saving_data()
     {
         QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled

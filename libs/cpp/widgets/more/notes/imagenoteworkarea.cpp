@@ -113,6 +113,15 @@ void ImageNoteWorkArea::drawArrow(QPainter* painter)
 
 void ImageNoteWorkArea::slotSetPixmap(const QPixmap& pixmap)
 {
+    // Nothing of the previous picture reaches this one: an open text note is
+    // closed without being painted and its text dropped, the text tool's
+    // round trip is over, and a drag in progress ends without drawing.
+    m_noteEditor->hideAll();
+    m_noteEditor->textField()->clear();
+    if (m_mode == TextCanceled || m_mode == TextAccepted)
+        m_mode = Text;
+    m_pressed = false;
+    m_dirty = false;
     m_unsaved = true;
     m_picture = pixmap;
     m_composite = pixmap;
@@ -207,7 +216,8 @@ void ImageNoteWorkArea::slotRedo()
 
 void ImageNoteWorkArea::slotEditCanceled()
 {
-    if (!qobject_cast<QWidget*>(sender()))
+    // Only an open note is cancelled or accepted.
+    if (!qobject_cast<QWidget*>(sender()) || m_noteEditor->isHidden())
         return;
     m_noteEditor->hideAll();
     m_noteEditor->textField()->clear();
@@ -218,7 +228,7 @@ void ImageNoteWorkArea::slotEditCanceled()
 
 void ImageNoteWorkArea::slotEditAccepted()
 {
-    if (!qobject_cast<QWidget*>(sender()))
+    if (!qobject_cast<QWidget*>(sender()) || m_noteEditor->isHidden())
         return;
     m_noteEditor->hideAll();
     m_mode = TextAccepted;

@@ -74,6 +74,8 @@ signals:
     void undoAvailable(bool available);
 
 public slots:
+    // Takes a new picture with an empty layer and no undo steps. An open text
+    // note is closed without being painted and a drag in progress is dropped.
     void slotSetPixmap(const QPixmap& pixmap);
     void slotSetMode(QMWidgets::ImageNoteWorkArea::Mode mode);
     void slotSetColor(const QColor& color);
@@ -87,6 +89,7 @@ public slots:
     void slotSave();
     void slotUndo();
     void slotRedo();
+    // Discard or paint the open text note; without one they do nothing.
     void slotEditCanceled();
     void slotEditAccepted();
     void slotSwitchToEdit();
