@@ -2,6 +2,7 @@
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
+#include "imageeffects.h"
 #include "messagebox.h"
 #include "notes/imagenoteeditor.h"
 #include "notes/imagenoteworkarea.h"
@@ -241,6 +242,32 @@ private slots:
             inside = result.copy(blurred);
             QVERIFY(result.pixelColor(70, 60).red() <= result.pixelColor(70, 60).green()); // no red
         }
+    }
+
+    void blurFollowsTheDraggedCorner()
+    {
+        // The corner goes round the press point: two rectangles of one size over different stripes.
+        const QPixmap shot = picture(QSize(200, 120), true);
+        Area area(shot, Mode::BlurRectangle);
+        const QPoint press(60, 50);
+        sendMouse(&area.widget, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        const auto blurred = [&shot](const QRect& rect) {
+            return MGraphX::expBlurPart(shot.toImage(), rect, 10, false)
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QRect rect;
+        for (const QPoint& corner : { QPoint(92, 80), QPoint(28, 20) }) {
+            sendMouse(&area.widget, QEvent::MouseMove, corner, Qt::NoButton, Qt::LeftButton);
+            area.widget.repaint();
+            rect = NoteGeometry::cornerRect(press, corner);
+            const QImage shown = area.widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown.copy(rect), blurred(rect));
+        }
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(28, 20), Qt::LeftButton, Qt::NoButton);
+        area.widget.repaint();
+        const QImage result = area.widget.resultPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(result.copy(rect), blurred(rect));
+        QVERIFY(changedOnlyInside(result, shot.toImage().convertToFormat(QImage::Format_RGB32), rect));
     }
 
     void undoRedoRestoreWholeStates()

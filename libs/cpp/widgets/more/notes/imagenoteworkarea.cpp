@@ -131,6 +131,7 @@ void ImageNoteWorkArea::slotSetPixmap(const QPixmap& pixmap)
     m_layer.fill(QColor(0, 0, 0, 0));
     m_history.reset(pixmap.size());
     m_stroke.finish();
+    m_blurred = QImage();
     m_shown = QRect();
     emit redoAvailable(false);
     emit undoAvailable(false);
@@ -466,12 +467,17 @@ void ImageNoteWorkArea::paintShape(QPainter& widgetPainter)
     NoteTools::drawShape(widgetPainter, m_mode, m_pressPoint, m_currentPoint);
 }
 
-QPixmap ImageNoteWorkArea::blurredPart(const QRect& area) const
+const QImage& ImageNoteWorkArea::blurredPart(const QRect& area)
 {
-    // The blur reads nothing outside its rectangle, so blurring the cut-out
-    // alone gives the same pixels as blurring that part of the whole picture.
-    const QImage part = m_picture.copy(area).toImage();
-    return QPixmap::fromImage(MGraphX::expBlur(part, part.rect(), BlurRadius, false));
+    // The blur reads nothing outside its rectangle: the cut is blurred as if
+    // it were the whole picture. A paint without a move (an expose, the
+    // release where the last move ended) finds it ready.
+    if (area != m_blurredArea || m_blurred.isNull()) {
+        m_blurred = QImage();
+        m_blurred = MGraphX::expBlurPart(m_picture.toImage(), area, BlurRadius, false);
+        m_blurredArea = area;
+    }
+    return m_blurred;
 }
 
 void ImageNoteWorkArea::paintBlur(QPainter& widgetPainter)
@@ -479,15 +485,16 @@ void ImageNoteWorkArea::paintBlur(QPainter& widgetPainter)
     const QRect area = NoteGeometry::cornerRect(m_pressPoint, m_currentPoint) & m_picture.rect();
     if (!m_pressed) {
         if (m_dirty && !area.isEmpty()) {
-            const QPixmap blurred = blurredPart(area);
-            paintLayer(area, [&](QPainter& painter) { painter.drawPixmap(area.topLeft(), blurred); });
+            const QImage& blurred = blurredPart(area);
+            paintLayer(area, [&](QPainter& painter) { painter.drawImage(area.topLeft(), blurred); });
         }
+        m_blurred = QImage();
         showLayer(widgetPainter);
         return;
     }
     showLayer(widgetPainter);
     if (!area.isEmpty() && area.intersects(m_paintArea))
-        widgetPainter.drawPixmap(area.topLeft(), blurredPart(area));
+        widgetPainter.drawImage(area.topLeft(), blurredPart(area));
 }
 
 void ImageNoteWorkArea::paintText(QPainter& widgetPainter)

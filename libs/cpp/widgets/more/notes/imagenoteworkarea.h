@@ -111,7 +111,8 @@ private:
     void paintBlur(QPainter& widgetPainter);
     void paintText(QPainter& widgetPainter);
     void paintAcceptedText(QPainter& widgetPainter);
-    QPixmap blurredPart(const QRect& area) const;
+    // The blurred picture inside area, kept for the paints of the same area.
+    const QImage& blurredPart(const QRect& area);
     // Paints into the layer inside area (nothing outside it may change).
     void paintLayer(const QRect& area, const std::function<void(QPainter&)>& draw);
     // The part of the widget that the current tool's preview or commit covers.
@@ -147,6 +148,9 @@ private:
     bool m_dirty = false;
     NoteHistory m_history;
     NoteStroke m_stroke;
+    // The blur rectangle being dragged and its blurred picture.
+    QRect m_blurredArea;
+    QImage m_blurred;
     bool m_unsaved = true;
 };
 
