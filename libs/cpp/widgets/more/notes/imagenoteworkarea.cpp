@@ -5,6 +5,7 @@
 #include "messagebox.h"
 #include "noteeditwidget.h"
 #include "notegeometry.h"
+#include "notestrokeimage.h"
 #include "notetools.h"
 #include "os.h"
 #include "shellservices.h"
@@ -74,6 +75,7 @@ void beginPainter(QPainter& painter, QPaintDevice* device)
 ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
     : QWidget(parent)
     , m_noteEditor(new NoteEditWidget(this))
+    , m_strokeImage(new NoteStrokeImage)
 {
     m_noteEditor->setAutoFillBackground(true);
     m_noteEditor->hide();
@@ -83,6 +85,8 @@ ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
             &ImageNoteWorkArea::fitNoteEditorToText);
     updateEditorStyle();
 }
+
+ImageNoteWorkArea::~ImageNoteWorkArea() = default;
 
 const QPixmap& ImageNoteWorkArea::resultPixmap()
 {
@@ -131,6 +135,7 @@ void ImageNoteWorkArea::slotSetPixmap(const QPixmap& pixmap)
     m_layer.fill(QColor(0, 0, 0, 0));
     m_history.reset(pixmap.size());
     m_stroke.finish();
+    m_strokeImage->clear();
     m_blurred = QImage();
     m_shown = QRect();
     emit redoAvailable(false);
@@ -301,8 +306,10 @@ void ImageNoteWorkArea::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         m_pressed = true;
         m_pressPoint = m_lastPoint = m_currentPoint = pixelPosition(event);
-        if (isFreehand(m_mode))
+        if (isFreehand(m_mode)) {
             m_stroke.start(m_currentPoint);
+            m_strokeImage->clear();
+        }
         m_dirty = true;
         updateToolArea();
     }
@@ -417,14 +424,22 @@ void ImageNoteWorkArea::paintLayer(const QRect& area, const std::function<void(Q
 void ImageNoteWorkArea::paintFreehand(QPainter& widgetPainter)
 {
     const NoteTools::Style style = NoteTools::style(m_mode, m_color, m_thickness, m_dashLine);
+    // The line being drawn is kept drawn as it grows, so that a move costs
+    // what it adds; a line before it (whose release never came) is drawn whole.
+    const QVector<QPolygon>& lines = m_stroke.lines();
+    const bool kept = !lines.isEmpty() && m_strokeImage->update(lines.constLast(), style, m_layer.size());
+    const auto drawStroke = [&](QPainter& painter, const QRect& area) {
+        NoteTools::apply(painter, style);
+        NoteTools::drawLines(painter, kept ? lines.mid(0, lines.size() - 1) : lines);
+        if (kept)
+            m_strokeImage->paint(painter, area);
+    };
     if (!m_pressed) {
         if (m_dirty && !m_stroke.isEmpty()) {
             const QRect area = grown(m_stroke.bounds(), NoteTools::reach(style));
-            const QVector<QPolygon> lines = m_stroke.finish();
-            paintLayer(area, [&](QPainter& painter) {
-                NoteTools::apply(painter, style);
-                NoteTools::drawLines(painter, lines);
-            });
+            paintLayer(area, [&](QPainter& painter) { drawStroke(painter, area); });
+            m_stroke.finish();
+            m_strokeImage->clear();
         }
         showLayer(widgetPainter);
         return;
@@ -437,15 +452,13 @@ void ImageNoteWorkArea::paintFreehand(QPainter& widgetPainter)
         QPainter copyPainter;
         beginPainter(copyPainter, &erased);
         copyPainter.translate(-m_paintArea.topLeft());
-        NoteTools::apply(copyPainter, style);
-        NoteTools::drawLines(copyPainter, m_stroke.lines());
+        drawStroke(copyPainter, m_paintArea);
         copyPainter.end();
         widgetPainter.drawImage(m_paintArea.topLeft(), erased);
         return;
     }
     showLayer(widgetPainter);
-    NoteTools::apply(widgetPainter, style);
-    NoteTools::drawLines(widgetPainter, m_stroke.lines());
+    drawStroke(widgetPainter, m_paintArea);
 }
 
 void ImageNoteWorkArea::paintShape(QPainter& widgetPainter)

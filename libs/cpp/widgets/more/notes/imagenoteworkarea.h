@@ -10,10 +10,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace QMWidgets {
 
 class NoteEditWidget;
+class NoteStrokeImage;
 
 // The drawing surface of the screenshot note editor. It shows one picture at
 // its natural size and lets the user annotate it with eleven tools. The
@@ -48,6 +50,7 @@ public:
     Q_ENUM(Mode)
 
     explicit ImageNoteWorkArea(QWidget* parent = nullptr);
+    ~ImageNoteWorkArea() override;
 
     // The picture with the layer drawn over it, drawn again only when the
     // layer has changed since it was last asked for.
@@ -148,6 +151,8 @@ private:
     bool m_dirty = false;
     NoteHistory m_history;
     NoteStroke m_stroke;
+    // The line being drawn, kept drawn as it grows.
+    std::unique_ptr<NoteStrokeImage> m_strokeImage;
     // The blur rectangle being dragged and its blurred picture.
     QRect m_blurredArea;
     QImage m_blurred;
