@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cstdlib>
-
 namespace QMWidgets {
 
 namespace {
@@ -38,19 +36,6 @@ QRect span(const QPoint& a, const QPoint& b)
                  QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y())));
 }
 
-// A transparent image of this size. For a big picture the zeroed memory comes
-// straight from the system, which gives out its pages as they are first
-// written: a line over a small part of the picture takes little memory.
-QImage transparentImage(const QSize& size)
-{
-    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
-    void* data = std::calloc(size_t(bytesPerLine) * size_t(size.height()), 1);
-    if (!data)
-        return QImage();
-    return QImage(
-        static_cast<uchar*>(data), size.width(), size.height(), bytesPerLine,
-        QImage::Format_ARGB32_Premultiplied, [](void* memory) { std::free(memory); }, data);
-}
 } // namespace
 
 bool NoteStrokeImage::keeps(const NoteTools::Style& style)
@@ -65,8 +50,8 @@ bool NoteStrokeImage::update(const QPolygon& line, const NoteTools::Style& style
         clear();
         return false;
     }
-    const bool extended = !m_image.isNull() && m_image.size() == size && sameStyle(style, m_style)
-        && m_drawn > 0 && m_drawn <= line.size() && line.at(m_drawn - 1) == m_last;
+    const bool extended = m_size == size && sameStyle(style, m_style) && m_drawn > 0 && m_drawn <= line.size()
+        && line.at(m_drawn - 1) == m_last;
     QRect changed;
     if (extended) {
         if (m_drawn == line.size())
@@ -75,19 +60,36 @@ bool NoteStrokeImage::update(const QPolygon& line, const NoteTools::Style& style
         for (int i = m_drawn - 1; i < line.size(); ++i)
             changed |= span(line.at(i), line.at(i));
     } else {
-        m_image = transparentImage(size);
-        if (m_image.isNull()) {
-            clear();
-            return false;
-        }
+        clear();
+        m_size = size;
+        m_columns = (size.width() + TileSize - 1) / TileSize;
+        m_tiles.resize(m_columns * ((size.height() + TileSize - 1) / TileSize));
         m_style = style;
         changed = line.boundingRect();
     }
     const int reach = NoteTools::reach(style);
-    draw(line, changed.adjusted(-reach, -reach, reach, reach) & m_image.rect());
+    draw(line, changed.adjusted(-reach, -reach, reach, reach) & QRect(QPoint(), m_size));
     m_drawn = line.size();
     m_last = line.constLast();
     return true;
+}
+
+QRect NoteStrokeImage::tileRect(int index) const
+{
+    return QRect((index % m_columns) * TileSize, (index / m_columns) * TileSize, TileSize, TileSize)
+        & QRect(QPoint(), m_size);
+}
+
+QVector<int> NoteStrokeImage::tilesIn(const QRect& area) const
+{
+    QVector<int> indices;
+    const QRect inside = area & QRect(QPoint(), m_size);
+    if (inside.isEmpty())
+        return indices;
+    for (int row = inside.top() / TileSize; row <= inside.bottom() / TileSize; ++row)
+        for (int column = inside.left() / TileSize; column <= inside.right() / TileSize; ++column)
+            indices << row * m_columns + column;
+    return indices;
 }
 
 void NoteStrokeImage::draw(const QPolygon& line, const QRect& area)
@@ -127,27 +129,42 @@ void NoteStrokeImage::draw(const QPolygon& line, const QRect& area)
         painter.strokePath(pieces, style.pen);
     painter.end();
 
-    QPainter image(&m_image);
-    image.setCompositionMode(QPainter::CompositionMode_Source);
-    image.drawImage(area.topLeft(), part);
+    for (int index : tilesIn(area)) {
+        const QRect tile = tileRect(index);
+        QImage& image = m_tiles[index];
+        if (image.isNull()) {
+            image = QImage(tile.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+        }
+        const QRect common = tile & area;
+        QPainter into(&image);
+        into.setCompositionMode(QPainter::CompositionMode_Source);
+        into.drawImage(common.topLeft() - tile.topLeft(), part, common.translated(-area.topLeft()));
+    }
 }
 
 void NoteStrokeImage::paint(QPainter& painter, const QRect& area) const
 {
-    if (m_image.isNull())
-        return;
-    const QRect part = area & m_image.rect();
     painter.save();
     painter.setOpacity(1.0);
     painter.setCompositionMode(erases(m_style) ? QPainter::CompositionMode_DestinationOut
                                                : QPainter::CompositionMode_SourceOver);
-    painter.drawImage(part.topLeft(), m_image, part);
+    for (int index : tilesIn(area)) {
+        const QImage& image = m_tiles.at(index);
+        if (image.isNull())
+            continue;
+        const QRect tile = tileRect(index);
+        const QRect common = tile & area;
+        painter.drawImage(common.topLeft(), image, common.translated(-tile.topLeft()));
+    }
     painter.restore();
 }
 
 void NoteStrokeImage::clear()
 {
-    m_image = QImage();
+    m_tiles.clear();
+    m_size = QSize();
+    m_columns = 0;
     m_drawn = 0;
 }
 
