@@ -2,10 +2,18 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QtConcurrent>
+
+#include <vector>
 
 namespace QMWidgets {
 
 namespace {
+// Rows of a band of a line's area drawn on a thread of its own, and the most
+// bands.
+constexpr int BandRows = 40;
+constexpr int MaxBands = 4;
+
 // The eraser draws in a transparent colour that replaces what it covers.
 bool erases(const NoteTools::Style& style)
 {
@@ -92,10 +100,8 @@ QVector<int> NoteStrokeImage::tilesIn(const QRect& area) const
     return indices;
 }
 
-void NoteStrokeImage::draw(const QPolygon& line, const QRect& area)
+QImage NoteStrokeImage::drawn(const QPolygon& line, const QRect& area) const
 {
-    if (area.isEmpty())
-        return;
     // Every piece of the line that reaches the area goes into one path, so a
     // pixel is covered by the union of the pieces, as when the whole line is
     // drawn. A piece left out lies so far off that neither it nor the end it
@@ -128,7 +134,38 @@ void NoteStrokeImage::draw(const QPolygon& line, const QRect& area)
     else
         painter.strokePath(pieces, style.pen);
     painter.end();
+    return part;
+}
 
+void NoteStrokeImage::draw(const QPolygon& line, const QRect& area)
+{
+    if (area.isEmpty())
+        return;
+    // A wide line's area is drawn in bands, each from the pieces that reach
+    // it, on the threads of the pool; the pixels are the same.
+    struct Band
+    {
+        QRect area;
+        QImage part;
+    };
+    std::vector<Band> bands;
+    const int count = qBound(1, area.height() / BandRows, MaxBands);
+    for (int band = 0; band < count; ++band) {
+        const int top = area.top() + area.height() * band / count;
+        const int bottom = area.top() + area.height() * (band + 1) / count;
+        bands.push_back({ QRect(area.left(), top, area.width(), bottom - top), QImage() });
+    }
+    const auto drawBand = [this, &line](Band& band) { band.part = drawn(line, band.area); };
+    if (count == 1)
+        drawBand(bands.front());
+    else
+        QtConcurrent::blockingMap(bands, drawBand);
+    for (const Band& band : bands)
+        store(band.part, band.area);
+}
+
+void NoteStrokeImage::store(const QImage& part, const QRect& area)
+{
     for (int index : tilesIn(area)) {
         const QRect tile = tileRect(index);
         QImage& image = m_tiles[index];

@@ -12,10 +12,13 @@ namespace QMWidgets {
 
 // The freehand line being drawn, kept drawn over the picture so that a move
 // costs only the part of the line near its new points, however long the line
-// has grown. The drawing is kept in tiles, made as the line reaches them, so
-// that a line over a small part of a big picture takes little memory. Each such part is drawn from every
-// piece of the line that reaches it, all in one path, so the image holds exactly what drawing the whole line
-// at once gives: the same antialiased edges, joins and crossings, a translucent line blended once.
+// has grown. Each such part is drawn from every piece of the line that reaches
+// it, all in one path, so the drawing holds exactly what drawing the whole line
+// at once gives: the same antialiased edges, joins and crossings, a
+// translucent line blended once. The part of a wide line is drawn in bands on
+// the threads of the global pool; the call returns when all are done. The
+// drawing is kept in tiles, made as the line reaches them, so that a line over
+// a small part of a big picture takes little memory.
 //
 // A line that replaces what lies under it (the eraser) is kept as the mask of
 // what it takes away. Dashed lines and lines of one pixel are not kept: where
@@ -42,6 +45,9 @@ public:
 
 private:
     void draw(const QPolygon& line, const QRect& area);
+    // The line drawn inside area alone.
+    QImage drawn(const QPolygon& line, const QRect& area) const;
+    void store(const QImage& part, const QRect& area);
     QRect tileRect(int index) const;
     // The tiles that area touches, as indices.
     QVector<int> tilesIn(const QRect& area) const;
