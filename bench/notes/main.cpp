@@ -3,10 +3,13 @@
 // the blur preview of a 400 x 300 rectangle while its corner moves, saving the
 // result, starting a drag of the preview, and the memory that undo keeps after
 // a number of strokes. Each figure is printed for 1920 x 1080, 3840 x 2160 and
-// 8000 x 6000 pictures.
+// 8000 x 6000 pictures. Then the long cases: freehand moves late in one long
+// scribbled stroke on 1920 x 1080 (pen, dashed pen, highlighter, eraser), and
+// the blur preview of a near-full-screen rectangle on 3840 x 2160.
 //
-// Usage: bench_notes [strokes]
+// Usage: bench_notes [strokes [moves]]
 //   strokes: pen strokes drawn before the undo memory is read (default 20).
+//   moves: moves of each long stroke (default 5000).
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise, with a
 // home folder of its own that is removed at the end.
 
@@ -25,6 +28,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -119,9 +123,8 @@ Timing stroke(QWidget* area, const QPoint& start, const QPoint& direction, int m
     return t;
 }
 
-void measure(const QSize& size, int strokes, const QString& folder)
+void showEditor(QMWidgets::ImageNoteEditor& editor, const QSize& size)
 {
-    QMWidgets::ImageNoteEditor editor;
     editor.slotSetPixmap(screenshot(size));
     editor.resize(1600, 1000);
     editor.show();
@@ -131,6 +134,12 @@ void measure(const QSize& size, int strokes, const QString& folder)
     while (!(editor.windowHandle() && editor.windowHandle()->isExposed()) && waited.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     QApplication::processEvents();
+}
+
+void measure(const QSize& size, int strokes, const QString& folder)
+{
+    QMWidgets::ImageNoteEditor editor;
+    showEditor(editor, size);
     QMWidgets::ImageNoteWorkArea* area = editor.workArea();
     const qint64 startMemory = residentBytes();
 
@@ -195,6 +204,117 @@ void measure(const QSize& size, int strokes, const QString& folder)
                 strokes + 4);
 }
 
+// A point of a scribble that stays inside the area: it runs to and fro along
+// slowly turning loops, as a user filling a region with a highlighter does.
+QPointF scribble(double t, const QRectF& inside)
+{
+    const QPointF centre = inside.center();
+    const double rx = inside.width() / 2, ry = inside.height() / 2;
+    return centre
+        + QPointF(rx * (0.7 * std::sin(t) + 0.3 * std::sin(0.13 * t)),
+                  ry * (0.7 * std::sin(1.7 * t + 0.4) + 0.3 * std::cos(0.11 * t)));
+}
+
+// One stroke of the given number of moves of 1 to 3 pixels along a scribble,
+// each painted before the next. Prints the moves near the end (the last
+// hundred) and the release with its commit.
+void longStroke(QWidget* area, const char* name, int moves, const QRectF& inside)
+{
+    QVector<QPoint> points { scribble(0, inside).toPoint() };
+    for (double t = 0; points.size() <= moves;) {
+        const double stepLength = 1 + points.size() % 3;
+        double dt = 0.001;
+        // Advance t until the next point is stepLength away.
+        while (QLineF(scribble(t, inside), scribble(t + dt, inside)).length() < stepLength)
+            dt *= 1.5;
+        t += dt;
+        const QPoint next = scribble(t, inside).toPoint();
+        if (next != points.last())
+            points << next;
+    }
+    send(area, QEvent::MouseButtonPress, points.first(), Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    std::vector<double> late;
+    QElapsedTimer timer;
+    for (int i = 1; i <= moves; ++i) {
+        timer.start();
+        send(area, QEvent::MouseMove, points.at(i), Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+        if (i > moves - 100)
+            late.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    timer.start();
+    send(area, QEvent::MouseButtonRelease, points.at(moves), Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    const double release = timer.nsecsElapsed() / 1e6;
+    double mean = 0.0;
+    for (double ms : late)
+        mean += ms / late.size();
+    std::printf("  %-18s move %5d  mean %7.2f ms  worst %7.2f ms  stroke end %7.1f ms\n", name, moves, mean,
+                *std::max_element(late.begin(), late.end()), release);
+}
+
+void measureLongStrokes(int moves)
+{
+    const QSize size(1920, 1080);
+    QMWidgets::ImageNoteEditor editor;
+    showEditor(editor, size);
+    QMWidgets::ImageNoteWorkArea* area = editor.workArea();
+    std::printf("%d x %d, one long stroke\n", size.width(), size.height());
+    // Inside the part of the picture the window shows.
+    const QRectF inside(60, 60, 1200, 760);
+    struct Case
+    {
+        const char* name;
+        Mode mode;
+        int thickness;
+        bool dashed;
+    };
+    for (const Case& c :
+         { Case { "pen 3px", Mode::Pen, 3, false }, Case { "pen 15px", Mode::Pen, 15, false },
+           Case { "dashed pen 1px", Mode::Pen, 1, true }, Case { "dashed pen 3px", Mode::Pen, 3, true },
+           Case { "dashed pen 15px", Mode::Pen, 15, true },
+           Case { "highlighter 3px", Mode::Highlighter, 3, false },
+           Case { "highlighter 15px", Mode::Highlighter, 15, false },
+           Case { "eraser 3px", Mode::Eraser, 3, false }, Case { "eraser 15px", Mode::Eraser, 15, false } }) {
+        area->slotSetMode(c.mode);
+        area->slotSetThikness(c.thickness);
+        area->slotSetDashLine(c.dashed);
+        longStroke(area, c.name, moves, inside);
+    }
+}
+
+void measureBigBlur()
+{
+    const QSize size(3840, 2160);
+    QMWidgets::ImageNoteEditor editor;
+    showEditor(editor, size);
+    QMWidgets::ImageNoteWorkArea* area = editor.workArea();
+    std::printf("%d x %d, near-full-screen blur\n", size.width(), size.height());
+    area->slotSetMode(Mode::BlurRectangle);
+    send(area, QEvent::MouseButtonPress, QPoint(120, 80), Qt::LeftButton, Qt::LeftButton);
+    send(area, QEvent::MouseMove, QPoint(3700, 2060), Qt::NoButton, Qt::LeftButton);
+    QApplication::processEvents();
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < 20; ++i) {
+        const QPoint corner(3700 + (i % 3) + 1, 2060 + (i % 2) + 1);
+        timer.start();
+        send(area, QEvent::MouseMove, corner, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    timer.start();
+    send(area, QEvent::MouseButtonRelease, QPoint(3702, 2062), Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    const double release = timer.nsecsElapsed() / 1e6;
+    double mean = 0.0;
+    for (double ms : times)
+        mean += ms / times.size();
+    std::printf("  blur preview 3580x1980 move  mean %7.2f ms  worst %7.2f ms  blur end %7.1f ms\n", mean,
+                *std::max_element(times.begin(), times.end()), release);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -208,7 +328,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int strokes = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    const int moves = argc > 2 ? std::max(100, atoi(argv[2])) : 5000;
     for (const QSize& size : { QSize(1920, 1080), QSize(3840, 2160), QSize(8000, 6000) })
         measure(size, strokes, home.path());
+    measureLongStrokes(moves);
+    measureBigBlur();
     return 0;
 }

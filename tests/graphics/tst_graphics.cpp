@@ -57,6 +57,47 @@ QImage everyPixelItsOwnColour()
     });
 }
 
+// The blur written as plainly as it can be, one channel at a time: every row
+// forwards and backwards, then every column, each step pulling by weight.
+QImage plainBlur(const QImage& image, const QRect& rect, float weight, bool alphaOnly)
+{
+    QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRect area = rect & result.rect();
+    const int w = area.width(), h = area.height();
+    std::vector<float> samples(size_t(w) * h * 4);
+    const auto at = [&](int x, int y, int c) -> float& { return samples[(size_t(y) * w + x) * 4 + c]; };
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const QRgb pixel = result.pixel(area.left() + x, area.top() + y);
+            at(x, y, 0) = qRed(pixel), at(x, y, 1) = qGreen(pixel), at(x, y, 2) = qBlue(pixel);
+            at(x, y, 3) = qAlpha(pixel);
+        }
+    }
+    const auto pass = [&](int count, const std::function<float&(int)>& sample) {
+        float z = sample(0);
+        for (int i = 1; i < count; ++i)
+            sample(i) = z += weight * (sample(i) - z);
+        z = sample(count - 1);
+        for (int i = count - 2; i >= 0; --i)
+            sample(i) = z += weight * (sample(i) - z);
+    };
+    for (int c = alphaOnly ? 3 : 0; c < 4; ++c) {
+        for (int y = 0; y < h; ++y)
+            pass(w, [&](int x) -> float& { return at(x, y, c); });
+        for (int x = 0; x < w; ++x)
+            pass(h, [&](int y) -> float& { return at(x, y, c); });
+    }
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int alpha = qBound(0, int(std::lround(at(x, y, 3))), 255);
+            const auto channel = [&](int c) { return qBound(0, int(std::lround(at(x, y, c))), alpha); };
+            result.setPixel(area.left() + x, area.top() + y,
+                            qRgba(channel(0), channel(1), channel(2), alpha));
+        }
+    }
+    return result;
+}
+
 // A picture cycling through the given colours.
 QImage pattern(const QList<QRgb>& colors, int width = 37, int height = 23)
 {
@@ -201,6 +242,39 @@ private slots:
             QVERIFY2(spread(radius) < spread(radius + 1), qPrintable(QString::number(radius)));
         for (int radius : { INT_MIN, 0, 18 })
             QCOMPARE(spread(radius), spread(16));
+    }
+
+    void expBlurIsThePlainBlur_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<bool>("alphaOnly");
+        // Big ones are shared out over threads; odd sizes leave short strips and rows.
+        QTest::newRow("small") << QSize(61, 37) << QRect(0, 0, 61, 37) << false;
+        QTest::newRow("big") << QSize(703, 405) << QRect(0, 0, 703, 405) << false;
+        QTest::newRow("big, alpha only") << QSize(703, 405) << QRect(0, 0, 703, 405) << true;
+        QTest::newRow("big part over two edges") << QSize(900, 500) << QRect(-20, 33, 851, 600) << false;
+    }
+
+    void expBlurIsThePlainBlur()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, rect);
+        QFETCH(bool, alphaOnly);
+        QRandomGenerator random(7);
+        const QImage picture = drawn(size.width(), size.height(), [&random](int, int) {
+            return random.bounded(4) ? random.generate() : qRgb(random.bounded(256), 0, 255); // some opaque
+        });
+        constexpr int Radius = 10; // pulls by 0.1887 per step
+        const QImage plain = plainBlur(picture, rect, 0.1887f, alphaOnly);
+        QCOMPARE(MGraphX::expBlur(picture, rect, Radius, alphaOnly), plain);
+        // The part alone is that part of the whole, from any kind of picture.
+        const QRect part = rect & picture.rect();
+        QCOMPARE(MGraphX::expBlurPart(picture, rect, Radius, alphaOnly), plain.copy(part));
+        const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(MGraphX::expBlurPart(opaque, rect, Radius, alphaOnly),
+                 plainBlur(opaque, rect, 0.1887f, alphaOnly).copy(part));
+        QVERIFY(MGraphX::expBlurPart(picture, QRect(-10, 0, 10, 9), Radius, alphaOnly).isNull());
     }
 
     void addValueClamps_data()

@@ -2,6 +2,7 @@
 
 #include "dialogrunner.h"
 #include "dialogseams.h"
+#include "imageeffects.h"
 #include "messagebox.h"
 #include "notes/imagenoteeditor.h"
 #include "notes/imagenoteworkarea.h"
@@ -10,6 +11,8 @@
 #include "notes/noteeditwidget.h"
 #include "notes/notegeometry.h"
 #include "notes/notehistory.h"
+#include "notes/notestrokeimage.h"
+#include "notes/notetools.h"
 #include "os.h"
 #include "pixelcompare.h"
 #include "shellservices.h"
@@ -91,6 +94,39 @@ bool changedOnlyInside(const QImage& a, const QImage& b, const QRect& area)
         }
     }
     return inside > 0;
+}
+
+// A scribble of count points inside area, each 1 to 3 pixels from the one before, running to and fro
+// over itself in loops, as a hand filling a region does.
+QPolygon scribble(const QRect& area, int count)
+{
+    const auto at = [&area](double t) {
+        return QPointF(area.center())
+            + QPointF(area.width() / 2.0 * (0.7 * std::sin(t) + 0.3 * std::sin(0.13 * t)),
+                      area.height() / 2.0 * (0.7 * std::sin(1.7 * t + 0.4) + 0.3 * std::cos(0.11 * t)));
+    };
+    QPolygon points;
+    points << at(0).toPoint();
+    for (double t = 0; points.size() < count;) {
+        double dt = 0.001;
+        while (QLineF(at(t), at(t + dt)).length() < 1 + points.size() % 3)
+            dt *= 1.5;
+        t += dt;
+        if (at(t).toPoint() != points.constLast())
+            points << at(t).toPoint();
+    }
+    return points;
+}
+
+// What drawing the lines whole in the tool's style over the layer gives.
+QImage drawnWhole(const QImage& layer, const QVector<QPolygon>& lines, const NoteTools::Style& style)
+{
+    QImage result = layer;
+    QPainter painter(&result);
+    painter.setRenderHint(QPainter::Antialiasing);
+    NoteTools::apply(painter, style);
+    NoteTools::drawLines(painter, lines);
+    return result;
 }
 
 // A shown work area drawing in red.
@@ -265,6 +301,142 @@ private slots:
             inside = result.copy(blurred);
             QVERIFY(result.pixelColor(70, 60).red() <= result.pixelColor(70, 60).green()); // no red
         }
+    }
+
+    void blurFollowsTheDraggedCorner()
+    {
+        // The corner goes round the press point: two rectangles of one size over different stripes.
+        const QPixmap shot = picture(QSize(200, 120), true);
+        Area area(shot, Mode::BlurRectangle);
+        const QPoint press(60, 50);
+        sendMouse(&area.widget, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        const auto blurred = [&shot](const QRect& rect) {
+            return MGraphX::expBlurPart(shot.toImage(), rect, 10, false)
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QRect rect;
+        for (const QPoint& corner : { QPoint(92, 80), QPoint(28, 20) }) {
+            sendMouse(&area.widget, QEvent::MouseMove, corner, Qt::NoButton, Qt::LeftButton);
+            area.widget.repaint();
+            rect = NoteGeometry::cornerRect(press, corner);
+            const QImage shown = area.widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown.copy(rect), blurred(rect));
+        }
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, QPoint(28, 20), Qt::LeftButton, Qt::NoButton);
+        area.widget.repaint();
+        const QImage result = area.widget.resultPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(result.copy(rect), blurred(rect));
+        QVERIFY(changedOnlyInside(result, shot.toImage().convertToFormat(QImage::Format_RGB32), rect));
+    }
+
+    void strokeImageHoldsTheWholeLine_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QColor>("switchTo"); // halfway through; invalid: none
+        const auto row
+            = [](const char* name, Mode mode, int thickness, int points, QColor switchTo = QColor()) {
+                  QTest::newRow(name) << int(mode) << thickness << points << switchTo;
+              };
+        row("pen 2 px", Mode::Pen, 2, 900);
+        row("pen 15 px", Mode::Pen, 15, 900);
+        row("highlighter 24 px", Mode::Highlighter, 3, 900);
+        row("highlighter 120 px", Mode::Highlighter, 15, 200);
+        row("eraser 30 px", Mode::Eraser, 3, 900);
+        row("eraser 150 px", Mode::Eraser, 15, 200);
+        row("colour changed halfway", Mode::Pen, 5, 900, Qt::blue);
+    }
+
+    void strokeImageHoldsTheWholeLine()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, thickness);
+        QFETCH(int, points);
+        QFETCH(QColor, switchTo);
+        // Over something to draw on or to take away: a translucent band and an opaque block.
+        QImage layer(320, 240, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter(&layer).fillRect(40, 60, 240, 50, QColor(0, 128, 0, 140));
+        QPainter(&layer).fillRect(150, 20, 60, 200, QColor(20, 20, 200));
+        const QPolygon line = scribble(QRect(30, 30, 260, 180), points);
+        NoteTools::Style style = NoteTools::style(Mode(mode), Qt::red, thickness, false);
+        QVERIFY(NoteStrokeImage::keeps(style));
+
+        // Points come one to three at a time, as moves between two paints do.
+        NoteStrokeImage image;
+        for (int count = 1; count <= line.size(); count += 1 + count % 3) {
+            if (switchTo.isValid() && count > line.size() / 2)
+                style = NoteTools::style(Mode(mode), switchTo, thickness, false);
+            QVERIFY(image.update(line.mid(0, count), style, layer.size()));
+        }
+        QVERIFY(image.update(line, style, layer.size()));
+        QImage kept = layer;
+        QPainter painter(&kept);
+        image.paint(painter, QRect(100, 0, 220, 240)); // a part, as a paint of the part that changed
+        image.paint(painter, QRect(0, 0, 100, 240));
+        painter.end();
+        QCOMPARE(kept, drawnWhole(layer, { line }, style));
+
+        // Dashed and one-pixel lines are drawn whole.
+        QVERIFY(!image.update(line, NoteTools::style(Mode::Pen, Qt::red, 3, true), layer.size()));
+        QVERIFY(!image.update(line, NoteTools::style(Mode::Pen, Qt::red, 1, false), layer.size()));
+    }
+
+    void longStrokeLooksAsDrawnWhole_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<bool>("dashed");
+        QTest::addColumn<bool>("releaseLost"); // a first line whose release never came
+        QTest::newRow("pen") << int(Mode::Pen) << 3 << false << false;
+        QTest::newRow("dashed pen") << int(Mode::Pen) << 3 << true << false;
+        QTest::newRow("highlighter") << int(Mode::Highlighter) << 5 << false << false;
+        QTest::newRow("eraser") << int(Mode::Eraser) << 2 << false << false;
+        QTest::newRow("highlighter, release lost") << int(Mode::Highlighter) << 2 << false << true;
+    }
+
+    void longStrokeLooksAsDrawnWhole()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, thickness);
+        QFETCH(bool, dashed);
+        QFETCH(bool, releaseLost);
+        const QPixmap shot = picture(QSize(320, 240), true);
+        Area area(shot, Mode::FilledRectangle);
+        drag(&area.widget, { QPoint(60, 50), QPoint(250, 150) }); // something to draw over and to erase
+        const QImage before = area.layer();
+        area.widget.slotSetMode(Mode(mode));
+        area.widget.slotSetThikness(thickness);
+        area.widget.slotSetDashLine(dashed);
+        QVector<QPolygon> lines;
+        if (releaseLost) {
+            lines << scribble(QRect(20, 120, 150, 100), 150);
+            sendMouse(&area.widget, QEvent::MouseButtonPress, lines[0][0], Qt::LeftButton, Qt::LeftButton);
+            for (const QPoint& point : lines[0])
+                sendMouse(&area.widget, QEvent::MouseMove, point, Qt::NoButton, Qt::LeftButton);
+        }
+        lines << scribble(QRect(20, 20, 280, 200), 700);
+        sendMouse(&area.widget, QEvent::MouseButtonPress, lines.last()[0], Qt::LeftButton, Qt::LeftButton);
+        area.widget.repaint();
+        for (const QPoint& point : lines.last()) {
+            sendMouse(&area.widget, QEvent::MouseMove, point, Qt::NoButton, Qt::LeftButton);
+            area.widget.repaint();
+        }
+
+        // What is shown while drawing and what the release leaves in the layer are the lines drawn whole.
+        const NoteTools::Style style = NoteTools::style(Mode(mode), Qt::red, thickness, dashed);
+        const QImage layer = drawnWhole(before, lines, style);
+        QImage shown = shot.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter(&shown).drawImage(0, 0, mode == Mode::Eraser ? layer : before);
+        if (mode != Mode::Eraser)
+            shown = drawnWhole(shown, lines, style);
+        const QImage grabbed = area.widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(grabbed, shown.convertToFormat(QImage::Format_RGB32));
+        sendMouse(&area.widget, QEvent::MouseButtonRelease, lines.last().constLast(), Qt::LeftButton,
+                  Qt::NoButton);
+        area.widget.repaint();
+        QCOMPARE(area.layer(), layer);
     }
 
     void undoRedoRestoreWholeStates()
@@ -463,6 +635,71 @@ private slots:
                       : result == plainShot);
         const int lastLine = box.top() + 3 + (lines - 1) * lineSpacing;
         QCOMPARE(drawnIn(area.layer(), QRect(box.left(), lastLine, box.width(), lineSpacing)) > 0, lines > 0);
+    }
+
+    void newPictureDropsWhatWasOpen_data()
+    {
+        QTest::addColumn<int>("mode"); // of the work left open when a new screenshot comes
+        QTest::addColumn<bool>("toolChanged"); // the pen was chosen after typing
+        QTest::newRow("open text note") << int(Mode::Text) << false;
+        QTest::newRow("text note hidden by another tool") << int(Mode::Text) << true;
+        QTest::newRow("rectangle still being dragged") << int(Mode::Rectangle) << false;
+    }
+
+    void newPictureDropsWhatWasOpen()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, toolChanged);
+        ImageNoteEditor editor;
+        editor.slotSetPixmap(picture(QSize(320, 240)));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        ImageNoteWorkArea* area = editor.workArea();
+        area->slotSetMode(Mode(mode));
+        NoteEditWidget* note = area->noteEditor();
+        QTextEdit* field = note->textField();
+        sendMouse(area, QEvent::MouseButtonPress, QPoint(30, 40), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(area, QEvent::MouseMove, QPoint(150, 120), Qt::NoButton, Qt::LeftButton);
+        area->repaint();
+        if (mode == Mode::Text) {
+            sendMouse(area, QEvent::MouseButtonRelease, QPoint(150, 120), Qt::LeftButton, Qt::NoButton);
+            area->repaint();
+            QVERIFY(note->isVisible());
+            QTest::keyClicks(field, QStringLiteral("WWW WWW"));
+        }
+        if (toolChanged) {
+            area->slotSetMode(Mode::Pen);
+            area->repaint();
+            QVERIFY(note->isHidden() && !field->toPlainText().isEmpty());
+        }
+
+        // The host answers "New Screen Shot" with the next picture.
+        const QPixmap next = picture(QSize(300, 200), true);
+        connect(&editor, &ImageNoteEditor::doNewScreenShot, &editor, [&] {
+            editor.slotSetPixmap(next);
+            editor.show();
+        });
+        DialogRunner::setNextHandler([](QDialog& box) { return TestSupport::answerDialog(box, "Yes"); });
+        clickButton(&editor, "NewScreenShowButton");
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+        // Nothing is left open: a release ends no drag, the note is gone and its Accept paints nothing.
+        sendMouse(area, QEvent::MouseButtonRelease, QPoint(150, 120), Qt::LeftButton, Qt::NoButton);
+        QTest::qWait(50); // painted
+        QVERIFY(note->isHidden());
+        note->findChild<QPushButton*>(QStringLiteral("NoteEditWidgetAccept"))->click();
+        QTest::qWait(150);
+        const QString path = m_dir.filePath(QStringLiteral("next.png"));
+        Os::setNextFileDialogAnswer({ path });
+        area->slotSave();
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
+                 next.toImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(drawnIn(area->layer(), area->rect()), 0);
+
+        // The next note starts empty.
+        area->slotSetMode(Mode::Text);
+        drag(area, { QPoint(40, 40) });
+        QVERIFY(note->isVisible() && field->toPlainText().isEmpty());
     }
 
     void saving_data()

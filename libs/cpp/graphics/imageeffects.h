@@ -25,7 +25,13 @@ QImage replaceColor(const QImage& image, const QColor& from, const QColor& to);
 // A copy of the image (premultiplied ARGB32) in which the rectangle, clipped to
 // the image, is blurred with an exponential blur, rows first, then columns.
 // Radius 1 .. 17 selects the strength; any other radius blurs like 16. With
-// alphaOnly only the alpha channel is blurred.
+// alphaOnly only the alpha channel is blurred. A big rectangle is blurred on
+// several threads of the global thread pool; the call returns when it is done.
 QImage expBlur(const QImage& image, const QRect& rect, int radius, bool alphaOnly);
+// The rectangle of the image (clipped to it) blurred as expBlur blurs it, as an
+// image of the rectangle's size: the same pixels as that part of expBlur's
+// result, without copying the rest of the picture. A rectangle outside the
+// image gives a null image.
+QImage expBlurPart(const QImage& image, const QRect& rect, int radius, bool alphaOnly);
 
 } // namespace MGraphX

@@ -5,6 +5,7 @@
 #include "messagebox.h"
 #include "noteeditwidget.h"
 #include "notegeometry.h"
+#include "notestrokeimage.h"
 #include "notetools.h"
 #include "os.h"
 #include "shellservices.h"
@@ -74,6 +75,7 @@ void beginPainter(QPainter& painter, QPaintDevice* device)
 ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
     : QWidget(parent)
     , m_noteEditor(new NoteEditWidget(this))
+    , m_strokeImage(new NoteStrokeImage)
 {
     m_noteEditor->setAutoFillBackground(true);
     m_noteEditor->hide();
@@ -83,6 +85,8 @@ ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
             &ImageNoteWorkArea::fitNoteEditorToText);
     updateEditorStyle();
 }
+
+ImageNoteWorkArea::~ImageNoteWorkArea() = default;
 
 const QPixmap& ImageNoteWorkArea::resultPixmap()
 {
@@ -113,6 +117,15 @@ void ImageNoteWorkArea::drawArrow(QPainter* painter)
 
 void ImageNoteWorkArea::slotSetPixmap(const QPixmap& pixmap)
 {
+    // Nothing of the previous picture reaches this one: an open text note is
+    // closed without being painted and its text dropped, the text tool's
+    // round trip is over, and a drag in progress ends without drawing.
+    m_noteEditor->hideAll();
+    m_noteEditor->textField()->clear();
+    if (m_mode == TextCanceled || m_mode == TextAccepted)
+        m_mode = Text;
+    m_pressed = false;
+    m_dirty = false;
     m_unsaved = true;
     m_picture = pixmap;
     m_composite = pixmap;
@@ -122,6 +135,8 @@ void ImageNoteWorkArea::slotSetPixmap(const QPixmap& pixmap)
     m_layer.fill(QColor(0, 0, 0, 0));
     m_history.reset(pixmap.size());
     m_stroke.finish();
+    m_strokeImage->clear();
+    m_blurred = QImage();
     m_shown = QRect();
     emit redoAvailable(false);
     emit undoAvailable(false);
@@ -207,7 +222,8 @@ void ImageNoteWorkArea::slotRedo()
 
 void ImageNoteWorkArea::slotEditCanceled()
 {
-    if (!qobject_cast<QWidget*>(sender()))
+    // Only an open note is cancelled or accepted.
+    if (!qobject_cast<QWidget*>(sender()) || m_noteEditor->isHidden())
         return;
     m_noteEditor->hideAll();
     m_noteEditor->textField()->clear();
@@ -218,7 +234,7 @@ void ImageNoteWorkArea::slotEditCanceled()
 
 void ImageNoteWorkArea::slotEditAccepted()
 {
-    if (!qobject_cast<QWidget*>(sender()))
+    if (!qobject_cast<QWidget*>(sender()) || m_noteEditor->isHidden())
         return;
     m_noteEditor->hideAll();
     m_mode = TextAccepted;
@@ -290,8 +306,10 @@ void ImageNoteWorkArea::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         m_pressed = true;
         m_pressPoint = m_lastPoint = m_currentPoint = pixelPosition(event);
-        if (isFreehand(m_mode))
+        if (isFreehand(m_mode)) {
             m_stroke.start(m_currentPoint);
+            m_strokeImage->clear();
+        }
         m_dirty = true;
         updateToolArea();
     }
@@ -406,14 +424,22 @@ void ImageNoteWorkArea::paintLayer(const QRect& area, const std::function<void(Q
 void ImageNoteWorkArea::paintFreehand(QPainter& widgetPainter)
 {
     const NoteTools::Style style = NoteTools::style(m_mode, m_color, m_thickness, m_dashLine);
+    // The line being drawn is kept drawn as it grows, so that a move costs
+    // what it adds; a line before it (whose release never came) is drawn whole.
+    const QVector<QPolygon>& lines = m_stroke.lines();
+    const bool kept = !lines.isEmpty() && m_strokeImage->update(lines.constLast(), style, m_layer.size());
+    const auto drawStroke = [&](QPainter& painter, const QRect& area) {
+        NoteTools::apply(painter, style);
+        NoteTools::drawLines(painter, kept ? lines.mid(0, lines.size() - 1) : lines);
+        if (kept)
+            m_strokeImage->paint(painter, area);
+    };
     if (!m_pressed) {
         if (m_dirty && !m_stroke.isEmpty()) {
             const QRect area = grown(m_stroke.bounds(), NoteTools::reach(style));
-            const QVector<QPolygon> lines = m_stroke.finish();
-            paintLayer(area, [&](QPainter& painter) {
-                NoteTools::apply(painter, style);
-                NoteTools::drawLines(painter, lines);
-            });
+            paintLayer(area, [&](QPainter& painter) { drawStroke(painter, area); });
+            m_stroke.finish();
+            m_strokeImage->clear();
         }
         showLayer(widgetPainter);
         return;
@@ -426,15 +452,13 @@ void ImageNoteWorkArea::paintFreehand(QPainter& widgetPainter)
         QPainter copyPainter;
         beginPainter(copyPainter, &erased);
         copyPainter.translate(-m_paintArea.topLeft());
-        NoteTools::apply(copyPainter, style);
-        NoteTools::drawLines(copyPainter, m_stroke.lines());
+        drawStroke(copyPainter, m_paintArea);
         copyPainter.end();
         widgetPainter.drawImage(m_paintArea.topLeft(), erased);
         return;
     }
     showLayer(widgetPainter);
-    NoteTools::apply(widgetPainter, style);
-    NoteTools::drawLines(widgetPainter, m_stroke.lines());
+    drawStroke(widgetPainter, m_paintArea);
 }
 
 void ImageNoteWorkArea::paintShape(QPainter& widgetPainter)
@@ -456,12 +480,17 @@ void ImageNoteWorkArea::paintShape(QPainter& widgetPainter)
     NoteTools::drawShape(widgetPainter, m_mode, m_pressPoint, m_currentPoint);
 }
 
-QPixmap ImageNoteWorkArea::blurredPart(const QRect& area) const
+const QImage& ImageNoteWorkArea::blurredPart(const QRect& area)
 {
-    // The blur reads nothing outside its rectangle, so blurring the cut-out
-    // alone gives the same pixels as blurring that part of the whole picture.
-    const QImage part = m_picture.copy(area).toImage();
-    return QPixmap::fromImage(MGraphX::expBlur(part, part.rect(), BlurRadius, false));
+    // The blur reads nothing outside its rectangle: the cut is blurred as if
+    // it were the whole picture. A paint without a move (an expose, the
+    // release where the last move ended) finds it ready.
+    if (area != m_blurredArea || m_blurred.isNull()) {
+        m_blurred = QImage();
+        m_blurred = MGraphX::expBlurPart(m_picture.toImage(), area, BlurRadius, false);
+        m_blurredArea = area;
+    }
+    return m_blurred;
 }
 
 void ImageNoteWorkArea::paintBlur(QPainter& widgetPainter)
@@ -469,15 +498,16 @@ void ImageNoteWorkArea::paintBlur(QPainter& widgetPainter)
     const QRect area = NoteGeometry::cornerRect(m_pressPoint, m_currentPoint) & m_picture.rect();
     if (!m_pressed) {
         if (m_dirty && !area.isEmpty()) {
-            const QPixmap blurred = blurredPart(area);
-            paintLayer(area, [&](QPainter& painter) { painter.drawPixmap(area.topLeft(), blurred); });
+            const QImage& blurred = blurredPart(area);
+            paintLayer(area, [&](QPainter& painter) { painter.drawImage(area.topLeft(), blurred); });
         }
+        m_blurred = QImage();
         showLayer(widgetPainter);
         return;
     }
     showLayer(widgetPainter);
     if (!area.isEmpty() && area.intersects(m_paintArea))
-        widgetPainter.drawPixmap(area.topLeft(), blurredPart(area));
+        widgetPainter.drawImage(area.topLeft(), blurredPart(area));
 }
 
 void ImageNoteWorkArea::paintText(QPainter& widgetPainter)

@@ -10,10 +10,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace QMWidgets {
 
 class NoteEditWidget;
+class NoteStrokeImage;
 
 // The drawing surface of the screenshot note editor. It shows one picture at
 // its natural size and lets the user annotate it with eleven tools. The
@@ -48,6 +50,7 @@ public:
     Q_ENUM(Mode)
 
     explicit ImageNoteWorkArea(QWidget* parent = nullptr);
+    ~ImageNoteWorkArea() override;
 
     // The picture with the layer drawn over it, drawn again only when the
     // layer has changed since it was last asked for.
@@ -74,6 +77,8 @@ signals:
     void undoAvailable(bool available);
 
 public slots:
+    // Takes a new picture with an empty layer and no undo steps. An open text
+    // note is closed without being painted and a drag in progress is dropped.
     void slotSetPixmap(const QPixmap& pixmap);
     void slotSetMode(QMWidgets::ImageNoteWorkArea::Mode mode);
     void slotSetColor(const QColor& color);
@@ -87,6 +92,7 @@ public slots:
     void slotSave();
     void slotUndo();
     void slotRedo();
+    // Discard or paint the open text note; without one they do nothing.
     void slotEditCanceled();
     void slotEditAccepted();
     void slotSwitchToEdit();
@@ -108,7 +114,8 @@ private:
     void paintBlur(QPainter& widgetPainter);
     void paintText(QPainter& widgetPainter);
     void paintAcceptedText(QPainter& widgetPainter);
-    QPixmap blurredPart(const QRect& area) const;
+    // The blurred picture inside area, kept for the paints of the same area.
+    const QImage& blurredPart(const QRect& area);
     // Paints into the layer inside area (nothing outside it may change).
     void paintLayer(const QRect& area, const std::function<void(QPainter&)>& draw);
     // The part of the widget that the current tool's preview or commit covers.
@@ -144,6 +151,11 @@ private:
     bool m_dirty = false;
     NoteHistory m_history;
     NoteStroke m_stroke;
+    // The line being drawn, kept drawn as it grows.
+    std::unique_ptr<NoteStrokeImage> m_strokeImage;
+    // The blur rectangle being dragged and its blurred picture.
+    QRect m_blurredArea;
+    QImage m_blurred;
     bool m_unsaved = true;
 };
 

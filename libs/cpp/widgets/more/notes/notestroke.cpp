@@ -36,7 +36,9 @@ QRect NoteStroke::lastStep() const
         return QRect();
     const QPolygon& line = m_lines.last();
     const QPoint& end = line.constLast();
-    return QRect(line.size() > 1 ? line.at(line.size() - 2) : end, end).normalized();
+    const QPoint& start = line.size() > 1 ? line.at(line.size() - 2) : end;
+    return QRect(QPoint(qMin(start.x(), end.x()), qMin(start.y(), end.y())),
+                 QPoint(qMax(start.x(), end.x()), qMax(start.y(), end.y())));
 }
 
 } // namespace QMWidgets

@@ -6,6 +6,7 @@
 #include "pictures.h"
 
 #include <QDebug>
+#include <QtMath>
 
 #include <cmath>
 
@@ -122,9 +123,13 @@ void drawLines(QPainter& painter, const QVector<QPolygon>& lines)
 
 int reach(const Style& style)
 {
-    // Square caps and joins reach out to half the diagonal of the pen's square;
-    // the antialiased edge takes one pixel more.
-    return int(std::ceil(style.pen.widthF())) + 2;
+    // Round caps and joins reach half the pen's width from the line, square
+    // caps half the diagonal of the pen's square (bevel joins stay within the
+    // half width). The antialiased edge takes one pixel more, and one more
+    // goes from a pixel's corner, where a point lies, to the far side of it.
+    const qreal width = style.pen.widthF();
+    const qreal extent = style.pen.capStyle() == Qt::RoundCap ? width / 2 : width * M_SQRT1_2;
+    return int(std::ceil(extent)) + 2;
 }
 
 QCursor cursor(Mode mode, const QColor& color)
