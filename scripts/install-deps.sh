@@ -11,8 +11,9 @@ run_packages=(
     # build
     build-essential cmake ninja-build
     qtbase5-dev qtbase5-dev-tools qt5-image-formats-plugins
-    # downloads (libcurl, zlib for compressed answers)
-    libcurl4-openssl-dev zlib1g-dev
+    # downloads (libcurl, zlib for compressed answers, the authorities that
+    # https answers are checked against)
+    libcurl4-openssl-dev zlib1g-dev ca-certificates
     # fonts for painted texts ("Arial" resolves to Liberation Sans)
     fonts-liberation fonts-dejavu-core
 )

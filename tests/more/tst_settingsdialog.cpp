@@ -200,6 +200,25 @@ private slots:
             many += QString("<!ENTITY e%1 \"x\">").arg(entity).toLatin1();
         file("10,000 entities declared",
              "<!DOCTYPE Settings [" + many + "]><Settings><Alpha text=\"m\"/></Settings>", "start", true);
+        // What would take the stream reader gigabytes or hours, and what is only long.
+        const QByteArray fourThousand = "<!DOCTYPE Settings [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]>";
+        file("a long entity named 30,000 times",
+             fourThousand + "<Settings><Alpha text=\"m\"/><G>" + QByteArray("&e;").repeated(30000)
+                 + "</G></Settings>",
+             "start", true);
+        file("a short entity named 30,000 times",
+             "<!DOCTYPE Settings [<!ENTITY e \"x\">]><Settings><Alpha text=\"m\"/><G>"
+                 + QByteArray("&e;").repeated(30000) + "</G></Settings>",
+             "m");
+        QByteArray attributes;
+        for (int attribute = 0; attribute < 2000; ++attribute)
+            attributes += QString(" a%1=\"=\"").arg(attribute).toLatin1();
+        file("2,000 attributes on one element",
+             "<Settings><Alpha text=\"m\"/><G" + attributes + "/></Settings>", "start", true);
+        file("1,000 attributes on one element",
+             "<Settings><Alpha text=\"m\"/><G" + attributes.left(attributes.indexOf(" a1000="))
+                 + "/></Settings>",
+             "m");
         // Entities whose text is no element of its own make no XML document.
         file("entities opening 30,000 levels",
              "<!DOCTYPE Settings [<!ENTITY o \"<a>\"><!ENTITY c \"</a>\">]><Settings><Alpha text=\"deep\"/>"

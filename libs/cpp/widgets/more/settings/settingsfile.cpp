@@ -3,6 +3,7 @@
 #include "settingswidget.h"
 #include "wholefile.h"
 
+#include <QHash>
 #include <QTextCodec>
 #include <QXmlStreamReader>
 
@@ -65,12 +66,15 @@ int pastDeclaration(QStringView text, int from)
     return text.size();
 }
 
-// Whether the tags of text nest deeper than MaxDepth, counted as the markup
-// reads whatever else is wrong with it: a tag runs to its ">", or up to the
-// next "<" when it never gets one (no tag may hold a "<", not even in a
-// quoted value), and an end tag closes one level whatever its name. For a
-// well-formed text this is the nesting of its elements, entities aside.
-bool markupNestsTooDeep(QStringView text)
+enum class Markup { Fine, TooDeep, TooManyAttributes };
+
+// Whether the tags of text nest deeper than MaxDepth, or one holds more than
+// MaxAttributes attributes, counted as the markup reads whatever else is
+// wrong with it: a tag runs to its ">", or up to the next "<" when it never
+// gets one (no tag may hold a "<", not even in a quoted value), and an end
+// tag closes one level whatever its name. For a well-formed text this is the
+// nesting of its elements, entities aside.
+Markup markupOf(QStringView text)
 {
     int depth = 0;
     int at = text.indexOf(QLatin1Char('<'));
@@ -87,6 +91,7 @@ bool markupNestsTooDeep(QStringView text)
             at = pastDeclaration(text, at + 2);
         } else {
             int end = at + 1;
+            int attributes = 0;
             QChar quote;
             for (; end < text.size() && text.at(end) != QLatin1Char('<'); ++end) {
                 const QChar c = text.at(end);
@@ -95,6 +100,9 @@ bool markupNestsTooDeep(QStringView text)
                         quote = QChar();
                 } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
                     quote = c;
+                } else if (c == QLatin1Char('=')) {
+                    if (++attributes > MaxAttributes)
+                        return Markup::TooManyAttributes;
                 } else if (c == QLatin1Char('>')) {
                     break;
                 }
@@ -105,22 +113,47 @@ bool markupNestsTooDeep(QStringView text)
             } else if (first.isLetter() || first == QLatin1Char('_') || first == QLatin1Char(':')
                        || first.unicode() >= 0x80) {
                 if (!(closed && text.at(end - 1) == QLatin1Char('/')) && ++depth > MaxDepth)
-                    return true;
+                    return Markup::TooDeep;
             }
             at = closed ? end + 1 : end;
         }
         at = text.indexOf(QLatin1Char('<'), at);
     }
-    return false;
+    return Markup::Fine;
 }
 
-enum class Structure { WellFormed, Broken, TooDeep, TooManyEntities };
+// How many characters the references to the declared entities in markup
+// stand for at the most: the reader replaces each reference on its own, up to
+// its expansion limit, however often one entity is named.
+qint64 expandedSize(QStringView markup, const QXmlStreamEntityDeclarations& entities, int expansionLimit)
+{
+    QHash<QString, qint64> size;
+    for (const QXmlStreamEntityDeclaration& entity : entities) {
+        const QStringView value = entity.value();
+        // A value naming other entities may grow with each of them.
+        size.insert(entity.name().toString(),
+                    value.contains(QLatin1Char('&')) ? expansionLimit
+                                                     : qMin<qint64>(value.size(), expansionLimit));
+    }
+    qint64 total = 0;
+    for (int at = markup.indexOf(QLatin1Char('&')); at >= 0; at = markup.indexOf(QLatin1Char('&'), at + 1)) {
+        const int end = markup.indexOf(QLatin1Char(';'), at + 1);
+        if (end < 0)
+            break;
+        total += size.value(markup.mid(at + 1, end - at - 1).toString(), 0);
+    }
+    return total;
+}
+
+enum class Structure { WellFormed, Broken, TooDeep, TooManyEntities, TooMuchExpansion };
 
 // Reads text through to its end as an XML document, with entities replaced,
 // and counts the nesting of its elements without recursion, and the entities
-// its document type declares. Prefixes are taken as parts of names, as the
-// document reader takes them.
-template<typename Text> Structure structureOf(const Text& text)
+// its document type declares. Before the body is read, the references to
+// those entities in markup (the text's characters) are weighed: a few short
+// declarations named a million times would take gigabytes. Prefixes are taken
+// as parts of names, as the document reader takes them.
+template<typename Text> Structure structureOf(const Text& text, QStringView markup)
 {
     QXmlStreamReader reader(text);
     reader.setNamespaceProcessing(false);
@@ -129,6 +162,9 @@ template<typename Text> Structure structureOf(const Text& text)
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::DTD && reader.entityDeclarations().size() > MaxEntities)
             return Structure::TooManyEntities;
+        if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty()
+            && expandedSize(markup, reader.entityDeclarations(), reader.entityExpansionLimit()) > MaxFileSize)
+            return Structure::TooMuchExpansion;
         if (token == QXmlStreamReader::StartElement && ++depth > MaxDepth)
             return Structure::TooDeep;
         if (token == QXmlStreamReader::EndElement)
@@ -148,10 +184,23 @@ template<typename Text> Structure structureOf(const Text& text)
 template<typename Text>
 bool readChecked(const Text& text, QStringView markup, QDomDocument* document, QString* refusal)
 {
-    const Structure structure = structureOf(text);
-    if (structure == Structure::TooDeep || markupNestsTooDeep(markup)) {
+    // The markup is looked at first: the stream reader takes a time that grows
+    // with the square of the attributes of one element.
+    const Markup shape = markupOf(markup);
+    if (shape == Markup::TooManyAttributes) {
+        if (refusal)
+            *refusal = QStringLiteral("An element with more than %1 attributes").arg(MaxAttributes);
+        return false;
+    }
+    const Structure structure = shape == Markup::TooDeep ? Structure::TooDeep : structureOf(text, markup);
+    if (structure == Structure::TooDeep) {
         if (refusal)
             *refusal = QStringLiteral("Elements nested more than %1 levels deep").arg(MaxDepth);
+        return false;
+    }
+    if (structure == Structure::TooMuchExpansion) {
+        if (refusal)
+            *refusal = QStringLiteral("Entities that stand for more than %1 characters").arg(MaxFileSize);
         return false;
     }
     if (structure == Structure::TooManyEntities) {

@@ -28,6 +28,10 @@ constexpr int MaxDepth = 256;
 // declare none) are refused before the document is built, which would take a
 // time that grows with the square of their number.
 constexpr int MaxEntities = 256;
+// Elements with more attributes than this (settings pages write a few) are
+// refused before the text is read, which would take a time that grows with
+// the square of their number.
+constexpr int MaxAttributes = 1024;
 
 // The path written for a chosen file name: the name with Suffix appended when
 // it does not end with it (case-sensitive).
@@ -38,9 +42,10 @@ QByteArray write(const QList<SettingsWidget*>& pages);
 
 // Reads the document from a file's text; false when it is no XML document
 // or when it is refused, and then refusal (if given) says why: elements
-// nested deeper than MaxDepth, whatever else is wrong with the text, or more
-// than MaxEntities entities declared. An
-// ordinary XML error leaves refusal empty. A UTF-16 text needs no byte-order
+// nested deeper than MaxDepth, whatever else is wrong with the text, an
+// element with more than MaxAttributes attributes, more than MaxEntities
+// entities declared, or references to them that stand for more than
+// MaxFileSize characters. An ordinary XML error leaves refusal empty. A UTF-16 text needs no byte-order
 // mark.
 bool read(const QByteArray& text, QDomDocument* document, QString* refusal = nullptr);
 
