@@ -277,6 +277,32 @@ private slots:
         QVERIFY(MGraphX::expBlurPart(picture, QRect(-10, 0, 10, 9), Radius, alphaOnly).isNull());
     }
 
+    // A host blurring pictures on the threads of the pool, every thread at once: each call shares
+    // its work out, and none may wait for work that no free thread takes.
+    void expBlurOnEveryThreadOfThePool()
+    {
+        QThreadPool* pool = QThreadPool::globalInstance();
+        const int threads = pool->maxThreadCount();
+        pool->setMaxThreadCount(2);
+        const QImage picture = drawn(703, 405, [](int x, int y) { return qRgba(x % 256, y % 256, 90, 200); });
+        const QImage expected = MGraphX::expBlur(picture, picture.rect(), 10, false);
+        constexpr int Calls = 4;
+        QVector<QImage> results(Calls);
+        QSemaphore done;
+        for (int call = 0; call < Calls; ++call) {
+            pool->start([&, call] {
+                results[call] = MGraphX::expBlur(picture, picture.rect(), 10, false);
+                done.release();
+            });
+        }
+        // Stuck threads could not be ended: the program stops there.
+        if (!done.tryAcquire(Calls, 30000))
+            qFatal("blurs on the threads of the pool never ended");
+        pool->setMaxThreadCount(threads);
+        for (const QImage& result : qAsConst(results))
+            QCOMPARE(result, expected);
+    }
+
     void addValueClamps_data()
     {
         QTest::addColumn<int>("value");

@@ -1,14 +1,14 @@
 #include "imageeffects.h"
 
+#include "sharedwork.h"
+
 #include <QHash>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -85,22 +85,23 @@ public:
         std::vector<std::pair<int, int>> rows;
         for (int y = 0; y < m_height; y += RowsPerTask)
             rows.emplace_back(y, std::min(m_height, y + RowsPerTask));
-        std::vector<int> strips(size_t(m_strips), 0);
-        std::iota(strips.begin(), strips.end(), 0);
-        const auto blurRowRange = [this](const std::pair<int, int>& range) {
+        const auto blurRowRange = [this, &rows](int index) {
+            const std::pair<int, int>& range = rows[size_t(index)];
             // Zeroed, so that the rows that make up a last group of fewer
             // than RowsAtOnce hold plain numbers.
-            std::vector<float> rows(size_t(m_width) * 4 * RowsAtOnce, 0.0f);
+            std::vector<float> samples(size_t(m_width) * 4 * RowsAtOnce, 0.0f);
             for (int y = range.first; y < range.second; y += RowsAtOnce)
-                blurRows(y, std::min(RowsAtOnce, range.second - y), rows.data());
+                blurRows(y, std::min(RowsAtOnce, range.second - y), samples.data());
         };
         const auto blurStrip = [this](int strip) { blurColumns(strip); };
         if (qint64(m_width) * m_height < SharedBlurPixels) {
-            std::for_each(rows.begin(), rows.end(), blurRowRange);
-            std::for_each(strips.begin(), strips.end(), blurStrip);
+            for (int index = 0; index < int(rows.size()); ++index)
+                blurRowRange(index);
+            for (int strip = 0; strip < m_strips; ++strip)
+                blurStrip(strip);
         } else {
-            QtConcurrent::blockingMap(rows, blurRowRange);
-            QtConcurrent::blockingMap(strips, blurStrip);
+            shareOut(int(rows.size()), blurRowRange);
+            shareOut(m_strips, blurStrip);
         }
     }
 

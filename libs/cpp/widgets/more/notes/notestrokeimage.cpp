@@ -1,8 +1,9 @@
 #include "notestrokeimage.h"
 
+#include "sharedwork.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QtConcurrent>
 
 #include <vector>
 
@@ -155,11 +156,10 @@ void NoteStrokeImage::draw(const QPolygon& line, const QRect& area)
         const int bottom = area.top() + area.height() * (band + 1) / count;
         bands.push_back({ QRect(area.left(), top, area.width(), bottom - top), QImage() });
     }
-    const auto drawBand = [this, &line](Band& band) { band.part = drawn(line, band.area); };
-    if (count == 1)
-        drawBand(bands.front());
-    else
-        QtConcurrent::blockingMap(bands, drawBand);
+    MGraphX::shareOut(count, [this, &line, &bands](int index) {
+        Band& band = bands[size_t(index)];
+        band.part = drawn(line, band.area);
+    });
     for (const Band& band : bands)
         store(band.part, band.area);
 }

@@ -66,7 +66,10 @@ NoScreenShotWidget::~NoScreenShotWidget()
 {
     // Deleting a focused child makes the application announce a focus change
     // after this object is gone; it must not reach the slots any more. Nor
-    // may the events of the children deleted with it reach the watch.
+    // may the events of the children deleted with it reach the watch. A host
+    // may also delete it after the application object is gone.
+    if (!qApp)
+        return;
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
 }
