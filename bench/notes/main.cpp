@@ -92,35 +92,52 @@ struct Timing
     double worst = 0.0;
 };
 
-// Presses at start, moves in steps of 1 to 3 pixels along direction for the
-// given number of moves, each handled and painted before the next, and
-// releases. The moves are timed; the release with its commit is timed apart.
-Timing stroke(QWidget* area, const QPoint& start, const QPoint& direction, int moves,
-              double* release = nullptr)
+// Presses at the first point of path, moves through the others, each move
+// handled and painted before the next, and releases at the last. The last
+// timed moves are timed, and the release with its commit apart.
+Timing drag(QWidget* area, const QVector<QPoint>& path, int timed, double* release = nullptr)
 {
-    send(area, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    send(area, QEvent::MouseButtonPress, path.first(), Qt::LeftButton, Qt::LeftButton);
     QApplication::processEvents();
-    std::vector<double> times;
-    QPoint at = start;
+    Timing t;
     QElapsedTimer timer;
-    for (int i = 0; i < moves; ++i) {
-        at += direction * (1 + i % 3);
+    for (int i = 1; i < path.size(); ++i) {
         timer.start();
-        send(area, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        send(area, QEvent::MouseMove, path.at(i), Qt::NoButton, Qt::LeftButton);
         QApplication::processEvents();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        if (i >= path.size() - timed) {
+            const double ms = timer.nsecsElapsed() / 1e6;
+            t.mean += ms / timed;
+            t.worst = std::max(t.worst, ms);
+        }
     }
     timer.start();
-    send(area, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    send(area, QEvent::MouseButtonRelease, path.last(), Qt::LeftButton, Qt::NoButton);
     QApplication::processEvents();
     if (release)
         *release = timer.nsecsElapsed() / 1e6;
-    Timing t;
-    for (double ms : times) {
-        t.mean += ms / times.size();
-        t.worst = std::max(t.worst, ms);
-    }
     return t;
+}
+
+// Presses at start, moves in steps of 1 to 3 pixels along direction for the
+// given number of moves and releases; every move is timed.
+Timing stroke(QWidget* area, const QPoint& start, const QPoint& direction, int moves,
+              double* release = nullptr)
+{
+    QVector<QPoint> path { start };
+    for (int i = 0; i < moves; ++i)
+        path << path.last() + direction * (1 + i % 3);
+    return drag(area, path, moves, release);
+}
+
+// Drags a blur rectangle from corner to corner and then moves its far
+// corner back and forth by a pixel or two; those moves are timed.
+Timing blurDrag(QWidget* area, const QRect& rect, int moves, double* release = nullptr)
+{
+    QVector<QPoint> path { rect.topLeft(), rect.bottomRight() };
+    for (int i = 0; i < moves; ++i)
+        path << rect.bottomRight() + QPoint(i % 3 + 1, i % 2 + 1);
+    return drag(area, path, moves, release);
 }
 
 void showEditor(QMWidgets::ImageNoteEditor& editor, const QSize& size)
@@ -158,28 +175,12 @@ void measure(const QSize& size, int strokes, const QString& folder)
     std::printf("  highlighter move             mean %7.2f ms  worst %7.2f ms  stroke end %7.1f ms\n", t.mean,
                 t.worst, release);
     area->slotSetMode(Mode::BlurRectangle);
-    send(area, QEvent::MouseButtonPress, QPoint(200, 200), Qt::LeftButton, Qt::LeftButton);
-    send(area, QEvent::MouseMove, QPoint(598, 499), Qt::NoButton, Qt::LeftButton);
-    QApplication::processEvents();
-    std::vector<double> times;
-    QElapsedTimer timer;
-    for (int i = 0; i < 60; ++i) {
-        const QPoint corner(598 + (i % 3) + 1, 499 + (i % 2) + 1);
-        timer.start();
-        send(area, QEvent::MouseMove, corner, Qt::NoButton, Qt::LeftButton);
-        QApplication::processEvents();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    send(area, QEvent::MouseButtonRelease, QPoint(600, 500), Qt::LeftButton, Qt::NoButton);
-    QApplication::processEvents();
-    double mean = 0.0;
-    for (double ms : times)
-        mean += ms / times.size();
-    std::printf("  blur preview 400x300 move    mean %7.2f ms  worst %7.2f ms\n", mean,
-                *std::max_element(times.begin(), times.end()));
+    t = blurDrag(area, QRect(QPoint(200, 200), QPoint(598, 499)), 60);
+    std::printf("  blur preview 400x300 move    mean %7.2f ms  worst %7.2f ms\n", t.mean, t.worst);
 
     const QString path = folder + QStringLiteral("/saved.png");
     Os::setNextFileDialogAnswer({ path });
+    QElapsedTimer timer;
     timer.start();
     area->slotSave();
     std::printf("  save                         %7.0f ms  (%s)\n", timer.nsecsElapsed() / 1e6,
@@ -232,26 +233,10 @@ void longStroke(QWidget* area, const char* name, int moves, const QRectF& inside
         if (next != points.last())
             points << next;
     }
-    send(area, QEvent::MouseButtonPress, points.first(), Qt::LeftButton, Qt::LeftButton);
-    QApplication::processEvents();
-    std::vector<double> late;
-    QElapsedTimer timer;
-    for (int i = 1; i <= moves; ++i) {
-        timer.start();
-        send(area, QEvent::MouseMove, points.at(i), Qt::NoButton, Qt::LeftButton);
-        QApplication::processEvents();
-        if (i > moves - 100)
-            late.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    timer.start();
-    send(area, QEvent::MouseButtonRelease, points.at(moves), Qt::LeftButton, Qt::NoButton);
-    QApplication::processEvents();
-    const double release = timer.nsecsElapsed() / 1e6;
-    double mean = 0.0;
-    for (double ms : late)
-        mean += ms / late.size();
-    std::printf("  %-18s move %5d  mean %7.2f ms  worst %7.2f ms  stroke end %7.1f ms\n", name, moves, mean,
-                *std::max_element(late.begin(), late.end()), release);
+    double release = 0.0;
+    const Timing t = drag(area, points, 100, &release);
+    std::printf("  %-18s move %5d  mean %7.2f ms  worst %7.2f ms  stroke end %7.1f ms\n", name, moves, t.mean,
+                t.worst, release);
 }
 
 void measureLongStrokes(int moves)
@@ -292,27 +277,10 @@ void measureBigBlur()
     QMWidgets::ImageNoteWorkArea* area = editor.workArea();
     std::printf("%d x %d, near-full-screen blur\n", size.width(), size.height());
     area->slotSetMode(Mode::BlurRectangle);
-    send(area, QEvent::MouseButtonPress, QPoint(120, 80), Qt::LeftButton, Qt::LeftButton);
-    send(area, QEvent::MouseMove, QPoint(3700, 2060), Qt::NoButton, Qt::LeftButton);
-    QApplication::processEvents();
-    std::vector<double> times;
-    QElapsedTimer timer;
-    for (int i = 0; i < 20; ++i) {
-        const QPoint corner(3700 + (i % 3) + 1, 2060 + (i % 2) + 1);
-        timer.start();
-        send(area, QEvent::MouseMove, corner, Qt::NoButton, Qt::LeftButton);
-        QApplication::processEvents();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    timer.start();
-    send(area, QEvent::MouseButtonRelease, QPoint(3702, 2062), Qt::LeftButton, Qt::NoButton);
-    QApplication::processEvents();
-    const double release = timer.nsecsElapsed() / 1e6;
-    double mean = 0.0;
-    for (double ms : times)
-        mean += ms / times.size();
-    std::printf("  blur preview 3580x1980 move  mean %7.2f ms  worst %7.2f ms  blur end %7.1f ms\n", mean,
-                *std::max_element(times.begin(), times.end()), release);
+    double release = 0.0;
+    const Timing t = blurDrag(area, QRect(QPoint(120, 80), QPoint(3700, 2060)), 20, &release);
+    std::printf("  blur preview 3580x1980 move  mean %7.2f ms  worst %7.2f ms  blur end %7.1f ms\n", t.mean,
+                t.worst, release);
 }
 
 } // namespace
