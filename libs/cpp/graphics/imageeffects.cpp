@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace MGraphX {
@@ -82,25 +81,24 @@ public:
 
     void run()
     {
-        std::vector<std::pair<int, int>> rows;
-        for (int y = 0; y < m_height; y += RowsPerTask)
-            rows.emplace_back(y, std::min(m_height, y + RowsPerTask));
-        const auto blurRowRange = [this, &rows](int index) {
-            const std::pair<int, int>& range = rows[size_t(index)];
+        // Each task blurs RowsPerTask rows, the last one what is left.
+        const int rowTasks = (m_height + RowsPerTask - 1) / RowsPerTask;
+        const auto blurRowTask = [this](int task) {
+            const int first = task * RowsPerTask, end = std::min(m_height, first + RowsPerTask);
             // Zeroed, so that the rows that make up a last group of fewer
             // than RowsAtOnce hold plain numbers.
             std::vector<float> samples(size_t(m_width) * 4 * RowsAtOnce, 0.0f);
-            for (int y = range.first; y < range.second; y += RowsAtOnce)
-                blurRows(y, std::min(RowsAtOnce, range.second - y), samples.data());
+            for (int y = first; y < end; y += RowsAtOnce)
+                blurRows(y, std::min(RowsAtOnce, end - y), samples.data());
         };
         const auto blurStrip = [this](int strip) { blurColumns(strip); };
         if (qint64(m_width) * m_height < SharedBlurPixels) {
-            for (int index = 0; index < int(rows.size()); ++index)
-                blurRowRange(index);
+            for (int task = 0; task < rowTasks; ++task)
+                blurRowTask(task);
             for (int strip = 0; strip < m_strips; ++strip)
                 blurStrip(strip);
         } else {
-            shareOut(int(rows.size()), blurRowRange);
+            shareOut(rowTasks, blurRowTask);
             shareOut(m_strips, blurStrip);
         }
     }
