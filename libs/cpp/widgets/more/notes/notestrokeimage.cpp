@@ -66,8 +66,7 @@ bool NoteStrokeImage::update(const QPolygon& line, const NoteTools::Style& style
         if (m_drawn == line.size())
             return true;
         // The end of the line as it was changes too: its cap becomes a join.
-        for (int i = m_drawn - 1; i < line.size(); ++i)
-            changed |= span(line.at(i), line.at(i));
+        changed = QPolygon(line.mid(m_drawn - 1)).boundingRect();
     } else {
         clear();
         m_size = size;
